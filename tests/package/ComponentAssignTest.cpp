@@ -293,8 +293,9 @@ TEST_F(ComponentAssign, TakesWhatItsClassCopiesAndKeepsTheRest) {
           }
         // An object the receiver had is kept; one it makes for a copy is its own too.
         for (const auto& [name, object] : OwnedObjects(dst)) {
-          if (auto it = ownedBefore.find(name); it != ownedBefore.end())
+          if (auto it = ownedBefore.find(name); it != ownedBefore.end()) {
             EXPECT_EQ(object, it->second) << name << " is the receiver's own object";
+          }
           EXPECT_NE(object, vcl::GetObjectProp(src, name)) << name;
         }
         // The components the source referred to, freed with it, are no longer referred to by the
@@ -303,7 +304,9 @@ TEST_F(ComponentAssign, TakesWhatItsClassCopiesAndKeepsTheRest) {
         for (const vcl::TPropInfo* p : vcl::GetPropList(dst)) {
           if (p->Kind() != vcl::tkClass || IsOwnedObject(dst, p)) continue;
           auto* ref = dynamic_cast<vcl::TComponent*>(vcl::GetObjectProp(dst, p));
-          if (!ref || ref->Owner() != dst) EXPECT_EQ(ref, nullptr) << p->Name;  // not its own part
+          if (!ref || ref->Owner() != dst) {
+            EXPECT_EQ(ref, nullptr) << p->Name;  // not its own part
+          }
         }
         form->Show();
         form->Repaint();
