@@ -1,0 +1,539 @@
+// A program that runs long: the 32-bit tick count wraps to 0 after 49.7 days, the wall clock
+// passes midnight, the ends of months, 29 February and the new year, and the timed components
+// run for a month. Every registered control class takes the user's input with the tick count's
+// wrap falling inside each step and behaves as it does anywhere else in the count; the timed
+// components keep their intervals across the wrap; the clocks and date displays show the new
+// day and paint; and a month of running leaves no list, window or drawing object behind.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "buttons/ZYLButton.h"
+#include "buttons/ZYLSpinButton.h"
+#include "display/ZYLClock.h"
+#include "display/ZYLInformationLabel.h"
+#include "display/ZYLScrollText.h"
+#include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLTimer.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Controls.h"
+#include "platform/controls/DateCtrls.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Forms.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
+#include "platform/user/WinUser.h"
+#include "system/ZYLStopWatch.h"
+#include "tests/package/PackageFixture.h"
+#include "tests/package/PropertyStage.h"
+#include "tests/support/ErrorOf.h"
+#include "tests/support/WakeSignal.h"
+
+namespace {
+
+namespace tk = win::testkit;
+using packagetest::Path;
+using packagetest::TStage;
+
+constexpr uint64_t kWrap = uint64_t{1} << 32;
+// Longer than any double-click time.
+constexpr uint64_t kApart = 1000;
+// The classes are dealt round-robin to this many tests, which CI runs side by side.
+constexpr int kShards = 8;
+
+// A Wednesday morning, the wall clock's time at the start of each step.
+double Morning() { return vcl::EncodeDate(2003, 5, 14) + vcl::EncodeTime(10, 0, 0, 0); }
+
+// Counts the calls of a notify event.
+class TCount : public vcl::TObject {
+ public:
+  int Calls = 0;
+  void Hit(vcl::TObject*) { ++Calls; }
+  vcl::TNotifyEvent Event() { return vcl::TNotifyEvent(this, &TCount::Hit); }
+};
+
+// The application's hint window while it shows, else nullptr.
+vcl::THintWindow* ShownHint() {
+  vcl::THintWindow* w = vcl::Application->HintWindow();
+  return w && w->HandleAllocated() && win::IsWindowVisible(w->Handle()) ? w : nullptr;
+}
+
+// ---- Every control class with the wrap inside the user's steps ----
+
+bool IsControlClass(vcl::TClass cls) {
+  return cls->InheritsFrom(vcl::TControl::StaticClass()) && !packagetest::IsForm(cls);
+}
+
+// Counts the messages a control's window procedure receives, by message, chaining to it;
+// restores it when done.
+class TMessageCounts : public vcl::TObject {
+ public:
+  explicit TMessageCounts(vcl::TControl* c) : control_(c), old_(c->WindowProc()) {
+    c->SetWindowProc(vcl::TWndMethod(this, &TMessageCounts::Proc));
+  }
+  ~TMessageCounts() override { control_->SetWindowProc(old_); }
+  TMessageCounts(const TMessageCounts&) = delete;
+  TMessageCounts& operator=(const TMessageCounts&) = delete;
+  std::map<win::UINT, int> Counts;
+
+ private:
+  void Proc(vcl::TMessage& m) {
+    ++Counts[m.Msg];
+    old_(m);
+  }
+  vcl::TControl* control_;
+  vcl::TWndMethod old_;
+};
+
+bool IsValue(vcl::TObject*, const vcl::TPropInfo* p) {
+  return p->Kind() != vcl::tkClass && p->Kind() != vcl::tkMethod;
+}
+
+// The published values of a control and of the persistent objects it owns, by path.
+std::map<std::string, std::string> ValuesOf(vcl::TControl* c) {
+  std::vector<Path> paths;
+  packagetest::PropertyPaths(c, {}, 0, &IsValue, paths);
+  std::map<std::string, std::string> values;
+  for (const Path& path : paths)
+    if (vcl::TObject* target = packagetest::Walk(c, path))
+      values[packagetest::Text(path)] = vcl::GetPropValue(target, path.back());
+  return values;
+}
+
+// What one run of the user's steps left behind on a control.
+struct TSeen {
+  std::map<win::UINT, int> Messages;
+  bool HintBeforeThePause = false;
+  bool HintAfterThePause = false;
+  std::map<std::string, std::string> Values;
+  tk::TCapture Picture;
+};
+
+// "WM_TIMER 3 != 4" lines for the messages whose counts differ.
+std::string Differences(const std::map<win::UINT, int>& a, const std::map<win::UINT, int>& b) {
+  std::set<win::UINT> all;
+  for (const auto& [m, n] : a) all.insert(m);
+  for (const auto& [m, n] : b) all.insert(m);
+  std::string s;
+  for (win::UINT m : all) {
+    const int x = a.count(m) ? a.at(m) : 0, y = b.count(m) ? b.at(m) : 0;
+    if (x != y)
+      s += "message 0x" + vcl::IntToHex(static_cast<int64_t>(m), 4) + ": " + std::to_string(x) +
+           " != " + std::to_string(y) + "\n";
+  }
+  return s;
+}
+
+class WrapSweep : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+ protected:
+  void SetUp() override {
+    TPackageFixture::SetUp();
+    if (HasFatalFailure()) return;
+    for (vcl::TClass cls : packagetest::ComponentClasses())
+      if (IsControlClass(cls)) classes_.push_back(cls);
+    tk::CloseMenusWhenIdle(true);
+  }
+  void TearDown() override {
+    tk::CloseMenusWhenIdle(false);
+    TPackageFixture::TearDown();
+  }
+
+  // Starts a step `lead` ms before the tick count wraps (or, for the comparison run, before
+  // the middle of the count, where nothing wraps), each step in a later round of the count.
+  void StartStep(bool wrap, uint64_t lead) {
+    ++round_;
+    session_.StartClock(round_ * kWrap + (wrap ? 0 : kWrap / 2) - lead, Morning());
+  }
+
+  // The user's steps on a control of the class on a shown form, the wrap inside each of them:
+  // the mouse rests on it for the hint's pause, two clicks make a double click, the button is
+  // held, the package sweeps' input is made, and the timers run.
+  TSeen Run(vcl::TClass cls, bool wrap) {
+    TSeen seen;
+    StartStep(wrap, 0);
+    TStage stage(cls);
+    auto* c = static_cast<vcl::TControl*>(stage.Component());
+    c->SetName("X");
+    const vcl::TPropInfo* hint = vcl::GetPropInfo(c, "Hint");
+    if (hint && hint->IsWritable() && vcl::GetPropInfo(c, "ShowHint")) {
+      vcl::SetStrProp(c, hint, "Resting");
+      vcl::SetOrdProp(c, "ShowHint", 1);
+    }
+    stage.Paint();
+    TMessageCounts messages(c);
+    const vcl::TPoint centre = c->ClientToScreen({c->Width() / 2, c->Height() / 2});
+    const vcl::TPoint away = {1000, 740};  // off the form
+    tk::MouseMove(away.X, away.Y);
+    // The hint's pause runs from 200 ms before the wrap to 300 ms after it.
+    StartStep(wrap, 200);
+    tk::MouseMove(centre.X, centre.Y);
+    tk::AdvanceClock(static_cast<uint64_t>(vcl::Application->HintPause()) - 10);
+    seen.HintBeforeThePause = ShownHint() != nullptr;
+    tk::AdvanceClock(20);
+    seen.HintAfterThePause = ShownHint() != nullptr;
+    tk::MouseMove(away.X, away.Y);
+    tk::AdvanceClock(kApart);
+    // The two clicks of a double click 50 ms either side of the wrap.
+    StartStep(wrap, 50);
+    tk::Click(centre.X, centre.Y);
+    tk::AdvanceClock(100);
+    tk::Click(centre.X, centre.Y);
+    tk::AdvanceClock(kApart);
+    // The button held down across the wrap.
+    StartStep(wrap, 300);
+    tk::MouseDown(centre.X, centre.Y);
+    tk::AdvanceClock(1500);
+    tk::MouseUp(centre.X, centre.Y);
+    tk::AdvanceClock(kApart);
+    // The sweeps' input.
+    StartStep(wrap, 1000);
+    packagetest::TakeInput(stage.Form(), c);
+    tk::AdvanceClock(kApart);
+    // The timers run across the wrap.
+    StartStep(wrap, 5000);
+    tk::AdvanceClock(10000);
+    seen.Messages = messages.Counts;
+    seen.Values = ValuesOf(c);
+    seen.Picture = tk::RenderWindow(stage.Form()->Handle(), false);
+    return seen;
+  }
+
+  std::vector<vcl::TClass> classes_;
+  uint64_t round_ = 0;
+};
+
+// Each control class hears the same messages, shows its hint after the same pause, ends with
+// the same values and paints the same whether the tick count wraps inside the user's steps or
+// not: the wrap changes nothing a user could see.
+TEST_P(WrapSweep, EveryControlBehavesAlikeWithTheTickCountWrappingInsideEachStep) {
+  ASSERT_GT(classes_.size(), 60u);
+  vcl::testkit::TDialogScript noAnswers;
+  int swept = 0, hinted = 0, doubled = 0;
+  for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
+    const vcl::TClass cls = classes_[k];
+    SCOPED_TRACE(cls->ClassName());
+    TSeen plain, wrapped;
+    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { plain = Run(cls, false); }));
+    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { wrapped = Run(cls, true); }));
+    EXPECT_EQ(Differences(plain.Messages, wrapped.Messages), "");
+    EXPECT_EQ(plain.HintBeforeThePause, wrapped.HintBeforeThePause);
+    EXPECT_FALSE(wrapped.HintBeforeThePause) << "the hint showed before its pause";
+    EXPECT_EQ(plain.HintAfterThePause, wrapped.HintAfterThePause);
+    EXPECT_EQ(plain.Values, wrapped.Values);
+    EXPECT_EQ(tk::CountDifferentPixels(plain.Picture, wrapped.Picture), 0);
+    ++swept;
+    if (wrapped.HintAfterThePause) ++hinted;
+    if (wrapped.Messages[win::WM_LBUTTONDBLCLK] > 0) ++doubled;
+  }
+  EXPECT_GT(swept, 0);
+  EXPECT_GT(hinted, 0);
+  EXPECT_GT(doubled, 0);
+  RecordProperty("swept", swept);
+  RecordProperty("hinted", hinted);
+  RecordProperty("doubled", doubled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, WrapSweep, ::testing::Range(0, kShards));
+
+// ---- The timed components across the wrap ----
+
+// A shown form for the components of one case, the clock a few seconds before the wrap.
+struct TWrapRig {
+  vcl::testkit::TControlsSession* Session;
+  std::unique_ptr<vcl::TForm> Form{new vcl::TForm(nullptr)};
+  explicit TWrapRig(vcl::testkit::TControlsSession& session) : Session(&session) {
+    Form->SetBounds(0, 0, 400, 300);
+    Form->Show();
+    tk::RunUntilIdle();
+  }
+  template <class C>
+  C* Place(C* c, int left = 8, int top = 8, int width = 120, int height = 60) {
+    c->SetBounds(left, top, width, height);
+    c->SetParent(Form.get());
+    tk::RunUntilIdle();
+    return c;
+  }
+  // The tick count `lead` ms before the next wrap.
+  void BeforeTheWrap(uint64_t lead) {
+    const uint64_t now = win::GetTickCount64();
+    Session->StartClock((now / kWrap + 1) * kWrap - lead, Morning());
+  }
+};
+
+struct TWrapCase {
+  const char* Name;
+  std::function<void(TWrapRig&)> Run;
+};
+
+class TimedAcrossTheWrap : public packagetest::TPackageFixture<::testing::TestWithParam<TWrapCase>> {};
+
+TEST_P(TimedAcrossTheWrap, KeepsItsTime) {
+  TWrapRig rig(session_);
+  GetParam().Run(rig);
+}
+
+// A timer that fires every `interval` ms fires `seconds` * 1000 / interval times in as many
+// seconds, the wrap at the third.
+void ExpectTicks(TWrapRig& rig, TCount& count, int interval, int seconds) {
+  rig.BeforeTheWrap(3000);
+  const int before = count.Calls;
+  tk::AdvanceClock(static_cast<uint64_t>(seconds) * 1000);
+  EXPECT_EQ(count.Calls - before, seconds * 1000 / interval);
+}
+
+std::vector<TWrapCase> WrapCases() {
+  return {
+      {"FrameworkTimer",
+       [](TWrapRig& rig) {
+         TCount count;
+         auto* t = new vcl::TTimer(rig.Form.get());
+         t->SetInterval(1000);
+         t->SetOnTimer(count.Event());
+         rig.BeforeTheWrap(3000);
+         t->SetEnabled(false);
+         t->SetEnabled(true);
+         tk::AdvanceClock(10000);
+         EXPECT_EQ(count.Calls, 10);
+       }},
+      {"LightTimerOfItsOwn",
+       [](TWrapRig& rig) {
+         TCount count;
+         rig.BeforeTheWrap(3000);
+         zyl::TZYLTimer t(1000, count.Event(), true, false);
+         tk::AdvanceClock(10000);
+         EXPECT_EQ(count.Calls, 10);
+       }},
+      {"LightTimerOnThePool",
+       [](TWrapRig& rig) {
+         TCount count;
+         zyl::TZYLTimer t(200, count.Event(), true, true);
+         ExpectTicks(rig, count, 200, 10);
+       }},
+      {"HiTimerByWindowTimer",
+       [](TWrapRig& rig) {
+         TCount count;
+         auto* t = new zyl::TZYLHiTimer(rig.Form.get());
+         t->SetOnTimer(count.Event());
+         t->SetUseThread(false);
+         t->SetInterval(250);
+         rig.BeforeTheWrap(3000);
+         t->SetEnabled(true);
+         tk::AdvanceClock(10000);
+         EXPECT_EQ(count.Calls, 40);
+       }},
+      {"HiTimerByThread",
+       [](TWrapRig& rig) {
+         testsupport::TWakeSignal wake;
+         TCount count;
+         auto* t = new zyl::TZYLHiTimer(rig.Form.get());
+         t->SetOnTimer(count.Event());
+         t->SetInterval(500);
+         rig.BeforeTheWrap(1200);
+         t->SetEnabled(true);
+         // One interval at a time, the worker's tick run by the main thread each time.
+         for (int tick = 1; tick <= 6; ++tick) {
+           rig.Session->Clock().Advance(500);
+           wake.WaitForWake();
+           EXPECT_TRUE(vcl::CheckSynchronize(0));
+           EXPECT_EQ(count.Calls, tick);
+         }
+         t->SetEnabled(false);
+       }},
+      {"ScrollingText",
+       [](TWrapRig& rig) {
+         auto* s = rig.Place(new zyl::TZYLScrollText(rig.Form.get()), 8, 8, 200, 40);
+         s->Lines()->SetText("Across the wrap");
+         rig.BeforeTheWrap(1000);
+         s->SetBool(zyl::TZYLScrollText::bpScroll, true);
+         ASSERT_TRUE(s->Scroll());
+         // One step every 100 ms.
+         tk::AdvanceClock(3000);
+         EXPECT_EQ(s->StepCounter(), 30);
+       }},
+      {"InformationLabelDateAndTime",
+       [](TWrapRig& rig) {
+         auto* l = rig.Place(new zyl::TZYLInformationLabel(rig.Form.get()));
+         l->SetDateTimeFormat("hh:nn:ss");
+         rig.BeforeTheWrap(1500);
+         l->SetInfo(zyl::itCurrentDateTime);
+         tk::AdvanceClock(1000);
+         EXPECT_NE(l->GetLabelText().find("10:00:01"), std::string::npos) << l->GetLabelText();
+         tk::AdvanceClock(1000);
+         EXPECT_NE(l->GetLabelText().find("10:00:02"), std::string::npos) << l->GetLabelText();
+       }},
+      {"RepeatButton",
+       [](TWrapRig& rig) {
+         TCount clicks;
+         auto* b = rig.Place(new zyl::TZYLButton(rig.Form.get()));
+         b->SetRepeatClick(true);
+         b->SetOnClick(clicks.Event());
+         const vcl::TPoint at = b->ClientToScreen({60, 30});
+         rig.BeforeTheWrap(500);
+         tk::MouseDown(at.X, at.Y);
+         // The first repeat 100 + 200 ms after the press, then one every 100 ms.
+         tk::AdvanceClock(1000);
+         EXPECT_EQ(clicks.Calls, 8);
+         tk::MouseUp(at.X, at.Y);
+       }},
+      {"SpinEditArrowHeld",
+       [](TWrapRig& rig) {
+         auto* e = rig.Place(new zyl::TZYLSpinEdit(rig.Form.get()), 8, 8, 120, 24);
+         zyl::TZYLSpinButton* spin = e->SpinButton();
+         ASSERT_NE(spin, nullptr);
+         const vcl::TPoint at = spin->ClientToScreen({spin->Width() / 2, 2});
+         rig.BeforeTheWrap(500);
+         tk::MouseDown(at.X, at.Y);
+         // The press steps once; the first repeat 100 + 200 ms later, then one every 100 ms.
+         tk::AdvanceClock(1000);
+         tk::MouseUp(at.X, at.Y);
+         EXPECT_EQ(e->IntValue(), 9);
+       }},
+      {"StopWatch",
+       [](TWrapRig& rig) {
+         zyl::TZYLStopWatch watch(rig.Form.get());
+         rig.BeforeTheWrap(1000);
+         watch.Start();
+         tk::AdvanceClock(2500);
+         EXPECT_DOUBLE_EQ(watch.Stop(), 2.5);
+         tk::AdvanceClock(1500);
+         EXPECT_DOUBLE_EQ(watch.Stop(), 4.0);
+       }},
+      {"ClockStopWatch",
+       [](TWrapRig& rig) {
+         auto* clock = rig.Place(new zyl::TZYLClock(rig.Form.get()), 8, 8, 120, 120);
+         rig.BeforeTheWrap(1000);
+         clock->StartStpWatch();
+         tk::AdvanceClock(2500);
+         clock->EndStpWatch();
+         EXPECT_NEAR(clock->Stopwatch() * 86400.0, 2.5, 1e-6);
+       }},
+      {"ClockCountdown",
+       [](TWrapRig& rig) {
+         TCount ended;
+         auto* clock = rig.Place(new zyl::TZYLClock(rig.Form.get()), 8, 8, 120, 120);
+         clock->SetOnCountdownEnd(ended.Event());
+         rig.BeforeTheWrap(500);
+         clock->StartCountdown();
+         tk::AdvanceClock(1000);
+         EXPECT_EQ(clock->GetDigitalText(), "C 00:00:59");
+         tk::AdvanceClock(58000);
+         EXPECT_EQ(ended.Calls, 0);
+         tk::AdvanceClock(1000);
+         EXPECT_EQ(ended.Calls, 1);
+       }},
+  };
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TimedAcrossTheWrap, ::testing::ValuesIn(WrapCases()),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// ---- The wall clock across the turns of the calendar ----
+
+struct TDay {
+  int Year, Month, Day;
+  vcl::TDateTime Value() const { return vcl::EncodeDate(Year, Month, Day); }
+  // "2004-02-29 23:59:59"
+  std::string At(const char* time) const {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %s", Year, Month, Day, time);
+    return buf;
+  }
+};
+
+struct TTurnCase {
+  const char* Name;
+  TDay Last;
+  TDay Next;  // Year 0: the last day there is
+  const char* NextDayName;
+};
+
+// The date displays of a form: a clock showing the time, a clock showing the date, an
+// information label showing date and time, and the framework's calendar.
+struct TDateDisplays {
+  TWrapRig Rig;
+  zyl::TZYLClock* Time;
+  zyl::TZYLClock* Date;
+  zyl::TZYLInformationLabel* Label;
+  vcl::TMonthCalendar* Calendar;
+  explicit TDateDisplays(vcl::testkit::TControlsSession& session) : Rig(session) {
+    Time = Rig.Place(new zyl::TZYLClock(Rig.Form.get()), 8, 8, 120, 120);
+    Time->SetClockOptions({zyl::coShowAnalog, zyl::coShowDigital, zyl::co24Hour});
+    Date = Rig.Place(new zyl::TZYLClock(Rig.Form.get()), 136, 8, 120, 120);
+    Date->SetClockOptions({zyl::coShowDigital, zyl::co24Hour});
+    Date->SetMode(zyl::cmDate);
+    Label = Rig.Place(new zyl::TZYLInformationLabel(Rig.Form.get()), 8, 136, 200, 20);
+    Label->SetDateTimeFormat("yyyy-mm-dd hh:nn:ss");
+    Label->SetInfo(zyl::itCurrentDateTime);
+    Calendar = Rig.Place(new vcl::TMonthCalendar(Rig.Form.get()), 8, 160, 220, 140);
+  }
+  tk::TCapture Picture() { return tk::RenderWindow(Rig.Form->Handle(), false); }
+};
+
+class DateTurns : public packagetest::TPackageFixture<::testing::TestWithParam<TTurnCase>> {};
+
+// Two seconds before the day's end (the tick count wrapping at the turn of the day as well):
+// after one second every display shows the last second of the day and paints; after the next
+// the new day's midnight, its date and its name, and paints again.
+TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
+  const TTurnCase& c = GetParam();
+  session_.StartClock(kWrap - 2000, c.Last.Value() + vcl::EncodeTime(23, 59, 58, 0));
+  TDateDisplays d(session_);
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(d.Time->GetDigitalText(), "23:59:59");
+  EXPECT_EQ(d.Date->GetDigitalText(),
+            vcl::FormatDateTime("ddd", c.Last.Value()) + " " + vcl::DateToStr(c.Last.Value()));
+  EXPECT_NE(d.Label->GetLabelText().find(c.Last.At("23:59:59")), std::string::npos)
+      << d.Label->GetLabelText();
+  EXPECT_EQ(d.Calendar->Today(), c.Last.Value());
+  tk::TCapture lastSecond;
+  EXPECT_NO_THROW(
+      testsupport::ErrorOf<vcl::Exception>([&] { lastSecond = d.Picture(); }));
+  // The time goes on past the last day there is without an error; the displays paint.
+  if (c.Next.Year == 0) {
+    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] {
+      tk::AdvanceClock(2000);
+      d.Picture();
+    }));
+    // The time of day goes on; a date beyond the last has no name or number to show.
+    EXPECT_EQ(d.Time->GetDigitalText(), "00:00:01");
+    return;
+  }
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(d.Time->GetDigitalText(), "00:00:00");
+  EXPECT_EQ(d.Date->GetDigitalText(),
+            std::string(c.NextDayName) + " " + vcl::DateToStr(c.Next.Value()));
+  EXPECT_NE(d.Label->GetLabelText().find(c.Next.At("00:00:00")), std::string::npos)
+      << d.Label->GetLabelText();
+  EXPECT_EQ(d.Calendar->Today(), c.Next.Value());
+  tk::TCapture midnight;
+  EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { midnight = d.Picture(); }));
+  EXPECT_GT(tk::CountDifferentPixels(lastSecond, midnight), 0) << "the displays stood still";
+  // A date picker made on the new day holds it.
+  auto* picker = d.Rig.Place(new vcl::TDateTimePicker(d.Rig.Form.get()), 240, 160, 140, 24);
+  EXPECT_EQ(picker->Date(), c.Next.Value());
+}
+
+const TTurnCase kTurns[] = {
+    {"Midnight", {2003, 5, 14}, {2003, 5, 15}, "Thu"},
+    {"MonthEnd", {2003, 4, 30}, {2003, 5, 1}, "Thu"},
+    {"February28OfALeapYear", {2004, 2, 28}, {2004, 2, 29}, "Sun"},
+    {"February29", {2004, 2, 29}, {2004, 3, 1}, "Mon"},
+    {"February28OfAPlainYear", {2003, 2, 28}, {2003, 3, 1}, "Sat"},
+    {"February28OfALeapCentury", {2000, 2, 28}, {2000, 2, 29}, "Tue"},
+    {"NewYear", {2003, 12, 31}, {2004, 1, 1}, "Thu"},
+    {"TheLastDayThereIs", {9999, 12, 31}, {0, 0, 0}, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Turns, DateTurns, ::testing::ValuesIn(kTurns),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace
