@@ -5,6 +5,7 @@
 // components keep their intervals across the wrap; the clocks and date displays show the new
 // day and paint; and a month of running leaves no list, window or drawing object behind.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -19,7 +20,9 @@
 #include "buttons/ZYLSpinButton.h"
 #include "display/ZYLClock.h"
 #include "display/ZYLInformationLabel.h"
+#include "display/ZYLLabel.h"
 #include "display/ZYLScrollText.h"
+#include "edits/ZYLEdit.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/TypeInfo.h"
@@ -27,6 +30,7 @@
 #include "platform/controls/DateCtrls.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
+#include "platform/gdi/GdiInternal.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/testkit/DialogScript.h"
@@ -535,5 +539,210 @@ const TTurnCase kTurns[] = {
 
 INSTANTIATE_TEST_SUITE_P(Turns, DateTurns, ::testing::ValuesIn(kTurns),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// ---- A month of running ----
+
+constexpr uint64_t kHour = 3600 * 1000;
+constexpr uint64_t kDay = 24 * kHour;
+
+int CountWindow(win::HWND, win::LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return 1;
+}
+
+// What the program holds that could grow with the time it runs.
+// The drawing objects in use vary with what the last paint showed (a twinkling label's two
+// looks, say): they must not pass the most seen at the start.
+struct THeld {
+  int TopWindows = 0;
+  int FormWindows = 0;
+  size_t DrawingObjects = 0;
+  int PoolTimers = 0;
+  int AppComponents = 0;
+  int Forms = 0;
+  bool operator==(const THeld& o) const {
+    return TopWindows == o.TopWindows && FormWindows == o.FormWindows && PoolTimers == o.PoolTimers &&
+           AppComponents == o.AppComponents && Forms == o.Forms;
+  }
+};
+
+std::ostream& operator<<(std::ostream& os, const THeld& h) {
+  return os << "windows " << h.TopWindows << "+" << h.FormWindows << ", drawing objects "
+            << h.DrawingObjects << ", pool timers " << h.PoolTimers << ", application's components "
+            << h.AppComponents << ", forms " << h.Forms;
+}
+
+// Bytes of heap in use (not counted under the address sanitizer, which keeps its own heap).
+size_t HeapInUse() { return mallinfo2().uordblks; }
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kHeapCounted = false;
+#else
+constexpr bool kHeapCounted = true;
+#endif
+
+// The animated and timed components on a shown form: a clock with its second circle and a date
+// clock, the time and date label, text scrolling on each kind of timer, a twinkling label, a
+// blinking caret in an edit, the high-resolution timer by window timer, the framework's timer
+// and a light timer on the pool, and a stop watch.
+class LongRun : public packagetest::TPackageFixture<> {
+ protected:
+  void SetUp() override {
+    TPackageFixture::SetUp();
+    if (HasFatalFailure()) return;
+    rig_ = std::make_unique<TWrapRig>(session_);
+    // Ten days before the tick count wraps: the month runs across the wrap.
+    session_.StartClock(kWrap - 10 * kDay, Morning());
+    clock_ = rig_->Place(new zyl::TZYLClock(rig_->Form.get()), 8, 8, 100, 100);
+    clock_->SetClockOptions({zyl::coShowAnalog, zyl::coShowDigital, zyl::co24Hour,
+                             zyl::coShowSecCircle});
+    date_ = rig_->Place(new zyl::TZYLClock(rig_->Form.get()), 116, 8, 100, 100);
+    date_->SetClockOptions({zyl::coShowDigital, zyl::co24Hour});
+    date_->SetMode(zyl::cmDate);
+    label_ = rig_->Place(new zyl::TZYLInformationLabel(rig_->Form.get()), 8, 116, 200, 20);
+    label_->SetDateTimeFormat("yyyy-mm-dd hh:nn:ss");
+    label_->SetInfo(zyl::itCurrentDateTime);
+    int top = 140;
+    for (zyl::TZYLTimerMode mode : {zyl::tmNormal, zyl::tmGlobalTimer, zyl::tmHiTimer}) {
+      auto* text = rig_->Place(new zyl::TZYLScrollText(rig_->Form.get()), 8, top, 200, 20);
+      text->SetTimerMode(mode);
+      text->Lines()->SetText("A month of scrolling");
+      text->SetBool(zyl::TZYLScrollText::bpScroll, true);
+      texts_.push_back(text);
+      top += 24;
+    }
+    twinkle_ = rig_->Place(new zyl::TZYLLabel(rig_->Form.get()), 224, 8, 160, 40);
+    twinkle_->SetCaption("Twinkling");
+    twinkle_->SetTwinkle(true);
+    edit_ = rig_->Place(new zyl::TZYLEdit(rig_->Form.get()), 224, 56, 160, 24);
+    edit_->SetFocus();
+    hiTimer_ = new zyl::TZYLHiTimer(rig_->Form.get());
+    hiTimer_->SetUseThread(false);
+    hiTimer_->SetInterval(100);
+    hiTimer_->SetOnTimer(hiTicks_.Event());
+    hiTimer_->SetEnabled(true);
+    timer_ = new vcl::TTimer(rig_->Form.get());
+    timer_->SetInterval(1000);
+    timer_->SetOnTimer(ticks_.Event());
+    pooled_ = std::make_unique<zyl::TZYLTimer>(50, pooledTicks_.Event(), true, true);
+    watch_ = new zyl::TZYLStopWatch(rig_->Form.get());
+    watch_->Start();
+    start_ = session_.Clock().Now();
+    tk::AdvanceClock(1000);
+  }
+  void TearDown() override {
+    pooled_.reset();
+    rig_.reset();
+    TPackageFixture::TearDown();
+  }
+
+  THeld Held() const {
+    THeld h;
+    win::EnumWindows(&CountWindow, reinterpret_cast<win::LPARAM>(&h.TopWindows));
+    win::EnumChildWindows(rig_->Form->Handle(), &CountWindow,
+                          reinterpret_cast<win::LPARAM>(&h.FormWindows));
+    h.DrawingObjects = win::gdi::LiveObjectCount();
+    h.PoolTimers = zyl::ZYLTimerPool()->ItemCount();
+    h.AppComponents = vcl::Application->ComponentCount();
+    h.Forms = vcl::Screen->FormCount();
+    return h;
+  }
+
+  // Everything still runs and shows the time that passed since the start.
+  void ExpectRunning(uint64_t ms) {
+    const double now = start_ + static_cast<double>(ms) / kDay;
+    EXPECT_EQ(clock_->GetDigitalText(), vcl::FormatDateTime("hh:nn:ss", now));
+    EXPECT_EQ(date_->GetDigitalText(),
+              vcl::FormatDateTime("ddd", now) + " " + vcl::DateToStr(now));
+    EXPECT_NE(label_->GetLabelText().find(vcl::FormatDateTime("yyyy-mm-dd hh:nn:ss", now)),
+              std::string::npos)
+        << label_->GetLabelText();
+    for (zyl::TZYLScrollText* text : texts_) {
+      EXPECT_TRUE(text->Scroll());
+      EXPECT_GE(text->StepCounter(), 0);
+      EXPECT_LE(text->StepCounter(), text->Steps());
+    }
+    EXPECT_TRUE(twinkle_->Twinkle());
+    EXPECT_DOUBLE_EQ(watch_->Stop(), static_cast<double>(ms) / 1000.0);
+    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>(
+        [&] { tk::RenderWindow(rig_->Form->Handle(), false); }));
+  }
+
+  std::unique_ptr<TWrapRig> rig_;
+  zyl::TZYLClock* clock_ = nullptr;
+  zyl::TZYLClock* date_ = nullptr;
+  zyl::TZYLInformationLabel* label_ = nullptr;
+  std::vector<zyl::TZYLScrollText*> texts_;
+  zyl::TZYLLabel* twinkle_ = nullptr;
+  zyl::TZYLEdit* edit_ = nullptr;
+  zyl::TZYLHiTimer* hiTimer_ = nullptr;
+  vcl::TTimer* timer_ = nullptr;
+  std::unique_ptr<zyl::TZYLTimer> pooled_;
+  zyl::TZYLStopWatch* watch_ = nullptr;
+  TCount hiTicks_, ticks_, pooledTicks_;
+  double start_ = 0;
+};
+
+// A month in steps of an hour (each timer's missed periods come as one tick, as they do after
+// the program was held up): the displays show the time and date of each day, nothing stops,
+// and after the first day nothing the program holds grows.
+TEST_F(LongRun, AMonthInLargeStepsKeepsEverythingRunningAndGrowsNothing) {
+  uint64_t ran = 1000;
+  THeld firstDay;
+  size_t heap = 0, drawing = 0;
+  for (int day = 1; day <= 31; ++day) {
+    SCOPED_TRACE("day " + std::to_string(day));
+    for (int hour = 0; hour < 24; ++hour) {
+      session_.Clock().Advance(kHour);
+      ran += kHour;
+      tk::RunUntilIdle();
+    }
+    tk::AdvanceClock(1000);
+    ran += 1000;
+    ExpectRunning(ran);
+    if (day == 1) {
+      firstDay = Held();
+      heap = HeapInUse();
+    }
+    if (day <= 2) drawing = std::max(drawing, Held().DrawingObjects);
+    EXPECT_EQ(Held(), firstDay);
+    EXPECT_LE(Held().DrawingObjects, drawing);
+  }
+  if (kHeapCounted) EXPECT_LT(HeapInUse(), heap + 256 * 1024) << "the heap grew";
+  // Every timer ticked at least once an hour.
+  EXPECT_GE(hiTicks_.Calls, 31 * 24);
+  EXPECT_GE(ticks_.Calls, 31 * 24);
+  EXPECT_GE(pooledTicks_.Calls, 31 * 24);
+  EXPECT_GT(win::GetTickCount64(), kWrap + 20 * kDay);
+}
+
+// Many small steps, each timer stopping at each of its due times: each ticks once per interval
+// and nothing the program holds grows.
+TEST_F(LongRun, ManySmallStepsTickEveryIntervalAndGrowNothing) {
+  constexpr int kSteps = 20000;
+  constexpr uint64_t kStep = 45;
+  // The first minute fills what the components make once and keep.
+  size_t drawing = 0;
+  for (int second = 1; second < 60; ++second) {
+    tk::AdvanceClock(1000);
+    drawing = std::max(drawing, Held().DrawingObjects);
+  }
+  const THeld before = Held();
+  const size_t heap = HeapInUse();
+  const int hi = hiTicks_.Calls, framework = ticks_.Calls, pooled = pooledTicks_.Calls;
+  for (int i = 0; i < kSteps; ++i) {
+    tk::AdvanceClock(kStep);
+    if (i % 1000) continue;
+    EXPECT_EQ(Held(), before) << "step " << i;
+    EXPECT_LE(Held().DrawingObjects, drawing) << "step " << i;
+  }
+  const uint64_t ran = kSteps * kStep;  // 900 s, from a whole minute
+  ExpectRunning(60000 + ran);
+  EXPECT_EQ(hiTicks_.Calls - hi, static_cast<int>(ran / 100));
+  EXPECT_EQ(ticks_.Calls - framework, static_cast<int>(ran / 1000));
+  EXPECT_EQ(pooledTicks_.Calls - pooled, static_cast<int>(ran / 50));
+  EXPECT_EQ(Held(), before);
+  if (kHeapCounted) EXPECT_LT(HeapInUse(), heap + 256 * 1024) << "the heap grew";
+}
 
 }  // namespace
