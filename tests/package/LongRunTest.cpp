@@ -518,6 +518,12 @@ TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
   EXPECT_NE(d.Label->GetLabelText().find(c.Next.At("00:00:00")), std::string::npos)
       << d.Label->GetLabelText();
   EXPECT_EQ(d.Calendar->Today(), c.Next.Value());
+  // What the screen shows without anything touched is what the displays paint afresh.
+  tk::RunUntilIdle();
+  EXPECT_EQ(tk::CountDifferentPixels(tk::CaptureWindow(d.Rig.Form->Handle(), false),
+                                     tk::RenderWindow(d.Rig.Form->Handle(), false)),
+            0)
+      << "a display still shows the day before";
   tk::TCapture midnight;
   EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { midnight = d.Picture(); }));
   EXPECT_GT(tk::CountDifferentPixels(lastSecond, midnight), 0) << "the displays stood still";
