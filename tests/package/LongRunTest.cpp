@@ -18,12 +18,14 @@
 
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLSpinButton.h"
+#include "design/pZYLDateListEditorDlg.h"
 #include "display/ZYLClock.h"
 #include "display/ZYLInformationLabel.h"
 #include "display/ZYLLabel.h"
 #include "display/ZYLScrollText.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLDateTime.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
@@ -461,7 +463,8 @@ struct TTurnCase {
 };
 
 // The date displays of a form: a clock showing the time, a clock showing the date, an
-// information label showing date and time, and the framework's calendar.
+// information label showing date and time, and the framework's calendar (with, apart from the
+// form, a date list through its editor's lines).
 struct TDateDisplays {
   TWrapRig Rig;
   zyl::TZYLClock* Time;
@@ -498,6 +501,26 @@ TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
   EXPECT_NE(d.Label->GetLabelText().find(c.Last.At("23:59:59")), std::string::npos)
       << d.Label->GetLabelText();
   EXPECT_EQ(d.Calendar->Today(), c.Last.Value());
+  // A date list holding the day's last second (and the next day's first) keeps them through
+  // the lines its editor shows.
+  zyl::TZYLDateList list;
+  list.AddDate({c.Last.Value() + vcl::EncodeTime(23, 59, 59, 0), "last"});
+  if (c.Next.Year != 0) list.AddDate({c.Next.Value(), "next"});
+  const std::vector<std::string> lines = zyl::ZYLDateListToLines(&list);
+  ASSERT_EQ(lines.size(), static_cast<size_t>(list.Count()));
+  EXPECT_EQ(lines[0], vcl::DateToStr(c.Last.Value()) + ";" +
+                          vcl::TimeToStr(vcl::EncodeTime(23, 59, 59, 0)) + ";last");
+  zyl::TZYLDateList back;
+  EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>(
+      [&] { zyl::ZYLDateListFromLines(lines, &back); }));
+  ASSERT_EQ(back.Count(), list.Count());
+  for (int i = 0; i < list.Count(); ++i) {
+    zyl::TZYLDateRecord a, b;
+    list.GetDate(i, a);
+    back.GetDate(i, b);
+    EXPECT_NEAR(b.DateTime, a.DateTime, 0.5 / 86400e3) << lines[static_cast<size_t>(i)];
+    EXPECT_EQ(b.Description, a.Description);
+  }
   tk::TCapture lastSecond;
   EXPECT_NO_THROW(
       testsupport::ErrorOf<vcl::Exception>([&] { lastSecond = d.Picture(); }));
