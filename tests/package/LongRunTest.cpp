@@ -19,12 +19,14 @@
 #include "buttons/ZYLButton.h"
 #include "buttons/ZYLSpinButton.h"
 #include "design/pZYLDateListEditorDlg.h"
+#include "display/ZYLAniCtrl.h"
 #include "display/ZYLClock.h"
 #include "display/ZYLInformationLabel.h"
 #include "display/ZYLLabel.h"
 #include "display/ZYLScrollText.h"
 #include "edits/ZYLEdit.h"
 #include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLCont.h"
 #include "foundation/ZYLDateTime.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/TypeInfo.h"
@@ -32,6 +34,7 @@
 #include "platform/controls/DateCtrls.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/gdi/GdiInternal.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/StrUtils.h"
@@ -412,6 +415,48 @@ std::vector<TWrapCase> WrapCases() {
          EXPECT_DOUBLE_EQ(watch.Stop(), 2.5);
          tk::AdvanceClock(1500);
          EXPECT_DOUBLE_EQ(watch.Stop(), 4.0);
+       }},
+      {"AnimationControl",
+       [](TWrapRig& rig) {
+         auto* list = new zyl::TZYLImageList(rig.Form.get());
+         auto* item = list->GetArrayItem(list->Add());
+         item->SetInteger(zyl::TZYLImageListItem::iiWidth, 16);
+         item->SetInteger(zyl::TZYLImageListItem::iiHeight, 16);
+         for (vcl::TColor color : {vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clYellow}) {
+           vcl::TBitmap frame;
+           frame.SetSize(16, 16);
+           frame.Canvas()->Brush()->SetColor(color);
+           frame.Canvas()->FillRect(vcl::TRect{0, 0, 16, 16});
+           item->Add(&frame, nullptr);
+         }
+         auto* a = rig.Place(new zyl::TZYLAniCtrl(rig.Form.get()), 8, 8, 16, 16);
+         a->SetImageList(list);
+         TCount frames;
+         a->SetOnAnimate(frames.Event());
+         rig.BeforeTheWrap(1000);
+         a->Play();
+         ASSERT_TRUE(a->Animate());
+         const int shown = frames.Calls;
+         // One frame every 200 ms, round the four in a loop.
+         tk::AdvanceClock(2000);
+         EXPECT_EQ(frames.Calls - shown, 10);
+         EXPECT_EQ(a->GetCurrentFrame(), 10 % 4);
+       }},
+      {"CaretBlink",
+       [](TWrapRig& rig) {
+         auto* e = rig.Place(new zyl::TZYLEdit(rig.Form.get()), 8, 8, 120, 24);
+         rig.BeforeTheWrap(2000);
+         e->SetFocus();
+         tk::RunUntilIdle();
+         // The caret turns on or off once in every blink time, across the wrap as before it.
+         const uint64_t blink = win::GetCaretBlinkTime();
+         std::vector<tk::TCapture> looks{tk::CaptureWindow(e->Handle(), false)};
+         for (int i = 1; i <= 8; ++i) {
+           tk::AdvanceClock(blink);
+           looks.push_back(tk::CaptureWindow(e->Handle(), false));
+           EXPECT_GT(tk::CountDifferentPixels(looks[size_t(i) - 1], looks[size_t(i)]), 0) << i;
+           if (i >= 2) EXPECT_EQ(tk::CountDifferentPixels(looks[size_t(i) - 2], looks[size_t(i)]), 0) << i;
+         }
        }},
       {"ClockStopWatch",
        [](TWrapRig& rig) {
