@@ -516,6 +516,9 @@ struct TDateDisplays {
   zyl::TZYLClock* Date;
   zyl::TZYLInformationLabel* Label;
   vcl::TMonthCalendar* Calendar;
+  zyl::TZYLClock* Alarm;
+  zyl::TZYLClock* Countdown;
+  TCount Rang, Ended;
   explicit TDateDisplays(vcl::testkit::TControlsSession& session) : Rig(session) {
     Time = Rig.Place(new zyl::TZYLClock(Rig.Form.get()), 8, 8, 120, 120);
     Time->SetClockOptions({zyl::coShowAnalog, zyl::coShowDigital, zyl::co24Hour});
@@ -526,21 +529,48 @@ struct TDateDisplays {
     Label->SetDateTimeFormat("yyyy-mm-dd hh:nn:ss");
     Label->SetInfo(zyl::itCurrentDateTime);
     Calendar = Rig.Place(new vcl::TMonthCalendar(Rig.Form.get()), 8, 160, 220, 140);
+    Alarm = Rig.Place(new zyl::TZYLClock(Rig.Form.get()), 264, 8, 120, 60);
+    Alarm->SetClockOptions({zyl::coShowDigital, zyl::co24Hour, zyl::coEnableAlarm});
+    Alarm->SetOnAlarm(Rang.Event());
+    Countdown = Rig.Place(new zyl::TZYLClock(Rig.Form.get()), 264, 76, 120, 60);
+    Countdown->SetClockOptions({zyl::coShowDigital, zyl::co24Hour});
+    Countdown->SetOnCountdownEnd(Ended.Event());
+  }
+  // The alarm rings at `at`; the one-minute countdown starts now.
+  void Start(vcl::TDateTime at) {
+    Alarm->SetAlarmTime(at);
+    Alarm->SetMode(zyl::cmAlarm);
+    Countdown->StartCountdown();
   }
   tk::TCapture Picture() { return tk::RenderWindow(Rig.Form->Handle(), false); }
 };
+
+// The part of a form's client-area capture that a control on it covers.
+tk::TCapture PartOf(const tk::TCapture& form, vcl::TControl* c) {
+  tk::TCapture part;
+  const int left = std::max(c->Left(), 0), top = std::max(c->Top(), 0);
+  part.Width = std::max(std::min(c->Left() + c->Width(), form.Width) - left, 0);
+  part.Height = std::max(std::min(c->Top() + c->Height(), form.Height) - top, 0);
+  for (int y = 0; y < part.Height; ++y)
+    for (int x = 0; x < part.Width; ++x) part.Pixels.push_back(form.Pixel(left + x, top + y));
+  return part;
+}
 
 class DateTurns : public packagetest::TPackageFixture<::testing::TestWithParam<TTurnCase>> {};
 
 // Two seconds before the day's end (the tick count wrapping at the turn of the day as well):
 // after one second every display shows the last second of the day and paints; after the next
-// the new day's midnight, its date and its name, and paints again.
+// the new day's midnight, its date and its name, and paints again. An alarm set for the new
+// day's midnight rings then and not before; a minute's countdown runs on over the turn.
 TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
   const TTurnCase& c = GetParam();
   session_.StartClock(kWrap - 2000, c.Last.Value() + vcl::EncodeTime(23, 59, 58, 0));
   TDateDisplays d(session_);
+  // The alarm set for the next day's midnight, a minute's countdown running over the turn.
+  if (c.Next.Year != 0) d.Start(c.Next.Value());
   tk::AdvanceClock(1000);
   EXPECT_EQ(d.Time->GetDigitalText(), "23:59:59");
+  EXPECT_EQ(d.Rang.Calls, 0) << "rang a day early";
   EXPECT_EQ(d.Date->GetDigitalText(),
             vcl::FormatDateTime("ddd", c.Last.Value()) + " " + vcl::DateToStr(c.Last.Value()));
   EXPECT_NE(d.Label->GetLabelText().find(c.Last.At("23:59:59")), std::string::npos)
@@ -581,23 +611,34 @@ TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
   }
   tk::AdvanceClock(1000);
   EXPECT_EQ(d.Time->GetDigitalText(), "00:00:00");
+  EXPECT_EQ(d.Rang.Calls, 1);
+  EXPECT_EQ(d.Countdown->GetDigitalText(), "C 00:00:58");
   EXPECT_EQ(d.Date->GetDigitalText(),
             std::string(c.NextDayName) + " " + vcl::DateToStr(c.Next.Value()));
   EXPECT_NE(d.Label->GetLabelText().find(c.Next.At("00:00:00")), std::string::npos)
       << d.Label->GetLabelText();
   EXPECT_EQ(d.Calendar->Today(), c.Next.Value());
-  // What the screen shows without anything touched is what the displays paint afresh.
+  // What the screen shows without anything touched is what the displays paint afresh (the
+  // ringing alarm's display apart: it flashes with each paint).
   tk::RunUntilIdle();
-  EXPECT_EQ(tk::CountDifferentPixels(tk::CaptureWindow(d.Rig.Form->Handle(), false),
-                                     tk::RenderWindow(d.Rig.Form->Handle(), false)),
-            0)
-      << "a display still shows the day before";
+  const tk::TCapture onScreen = tk::CaptureWindow(d.Rig.Form->Handle(), false);
+  const tk::TCapture fresh = tk::RenderWindow(d.Rig.Form->Handle(), false);
+  for (vcl::TControl* shown :
+       std::initializer_list<vcl::TControl*>{d.Time, d.Date, d.Label, d.Calendar, d.Countdown}) {
+    EXPECT_EQ(tk::CountDifferentPixels(PartOf(onScreen, shown), PartOf(fresh, shown)), 0)
+        << shown->ClassName() << " still shows the day before";
+  }
   tk::TCapture midnight;
   EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { midnight = d.Picture(); }));
   EXPECT_GT(tk::CountDifferentPixels(lastSecond, midnight), 0) << "the displays stood still";
   // A date picker made on the new day holds it.
   auto* picker = d.Rig.Place(new vcl::TDateTimePicker(d.Rig.Form.get()), 240, 160, 140, 24);
   EXPECT_EQ(picker->Date(), c.Next.Value());
+  // The countdown ends a minute after its start, on the new day.
+  tk::AdvanceClock(57000);
+  EXPECT_EQ(d.Ended.Calls, 0);
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(d.Ended.Calls, 1);
 }
 
 const TTurnCase kTurns[] = {
