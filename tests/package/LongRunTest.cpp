@@ -123,6 +123,7 @@ struct TSeen {
   std::map<win::UINT, int> Messages;
   bool HintBeforeThePause = false;
   bool HintAfterThePause = false;
+  bool HintAfterTheHidePause = false;
   std::map<std::string, std::string> Values;
   tk::TCapture Picture;
 };
@@ -189,6 +190,9 @@ class WrapSweep : public packagetest::TPackageFixture<::testing::TestWithParam<i
     seen.HintBeforeThePause = ShownHint() != nullptr;
     tk::AdvanceClock(20);
     seen.HintAfterThePause = ShownHint() != nullptr;
+    // The hint shown 310 ms after the wrap hides after the hide pause.
+    tk::AdvanceClock(static_cast<uint64_t>(vcl::Application->HintHidePause()) + 10);
+    seen.HintAfterTheHidePause = ShownHint() != nullptr;
     tk::MouseMove(away.X, away.Y);
     tk::AdvanceClock(kApart);
     // The two clicks of a double click 50 ms either side of the wrap.
@@ -220,7 +224,8 @@ class WrapSweep : public packagetest::TPackageFixture<::testing::TestWithParam<i
   uint64_t round_ = 0;
 };
 
-// Each control class hears the same messages, shows its hint after the same pause, ends with
+// Each control class hears the same messages, shows its hint after the same pause (and hides it
+// after the hide pause), ends with
 // the same values and paints the same whether the tick count wraps inside the user's steps or
 // not: the wrap changes nothing a user could see.
 TEST_P(WrapSweep, EveryControlBehavesAlikeWithTheTickCountWrappingInsideEachStep) {
@@ -237,6 +242,7 @@ TEST_P(WrapSweep, EveryControlBehavesAlikeWithTheTickCountWrappingInsideEachStep
     EXPECT_EQ(plain.HintBeforeThePause, wrapped.HintBeforeThePause);
     EXPECT_FALSE(wrapped.HintBeforeThePause) << "the hint showed before its pause";
     EXPECT_EQ(plain.HintAfterThePause, wrapped.HintAfterThePause);
+    EXPECT_FALSE(wrapped.HintAfterTheHidePause) << "the hint outstayed its hide pause";
     EXPECT_EQ(plain.Values, wrapped.Values);
     EXPECT_EQ(tk::CountDifferentPixels(plain.Picture, wrapped.Picture), 0);
     ++swept;
