@@ -42,6 +42,7 @@
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLStopWatch.h"
+#include "system/ZYLTrayIcon.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
@@ -296,6 +297,22 @@ TEST_P(TimedAcrossTheWrap, KeepsItsTime) {
   GetParam().Run(rig);
 }
 
+// An image list whose first entry holds four 16 x 16 frames of plain colours.
+zyl::TZYLImageList* FourFrames(vcl::TComponent* owner) {
+  auto* list = new zyl::TZYLImageList(owner);
+  auto* item = list->GetArrayItem(list->Add());
+  item->SetInteger(zyl::TZYLImageListItem::iiWidth, 16);
+  item->SetInteger(zyl::TZYLImageListItem::iiHeight, 16);
+  for (vcl::TColor color : {vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clYellow}) {
+    vcl::TBitmap frame;
+    frame.SetSize(16, 16);
+    frame.Canvas()->Brush()->SetColor(color);
+    frame.Canvas()->FillRect(vcl::TRect{0, 0, 16, 16});
+    item->Add(&frame, nullptr);
+  }
+  return list;
+}
+
 // A timer that fires every `interval` ms fires `seconds` * 1000 / interval times in as many
 // seconds, the wrap at the third.
 void ExpectTicks(TWrapRig& rig, TCount& count, int interval, int seconds) {
@@ -424,17 +441,7 @@ std::vector<TWrapCase> WrapCases() {
        }},
       {"AnimationControl",
        [](TWrapRig& rig) {
-         auto* list = new zyl::TZYLImageList(rig.Form.get());
-         auto* item = list->GetArrayItem(list->Add());
-         item->SetInteger(zyl::TZYLImageListItem::iiWidth, 16);
-         item->SetInteger(zyl::TZYLImageListItem::iiHeight, 16);
-         for (vcl::TColor color : {vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clYellow}) {
-           vcl::TBitmap frame;
-           frame.SetSize(16, 16);
-           frame.Canvas()->Brush()->SetColor(color);
-           frame.Canvas()->FillRect(vcl::TRect{0, 0, 16, 16});
-           item->Add(&frame, nullptr);
-         }
+         zyl::TZYLImageList* list = FourFrames(rig.Form.get());
          auto* a = rig.Place(new zyl::TZYLAniCtrl(rig.Form.get()), 8, 8, 16, 16);
          a->SetImageList(list);
          TCount frames;
@@ -447,6 +454,17 @@ std::vector<TWrapCase> WrapCases() {
          tk::AdvanceClock(2000);
          EXPECT_EQ(frames.Calls - shown, 10);
          EXPECT_EQ(a->GetCurrentFrame(), 10 % 4);
+       }},
+      {"TrayIconAnimation",
+       [](TWrapRig& rig) {
+         auto* icon = new zyl::TZYLTrayIcon(rig.Form.get());
+         icon->SetImageList(FourFrames(rig.Form.get()));
+         icon->SetActive(true);
+         rig.BeforeTheWrap(1000);
+         icon->SetAnimated(true);
+         // The next of the four frames every 200 ms.
+         tk::AdvanceClock(1400);
+         EXPECT_EQ(icon->Frame(), 7 % 4);
        }},
       {"CaretBlink",
        [](TWrapRig& rig) {
@@ -704,8 +722,8 @@ constexpr bool kHeapCounted = true;
 
 // The animated and timed components on a shown form: a clock with its second circle and a date
 // clock, the time and date label, text scrolling on each kind of timer, a twinkling label, a
-// blinking caret in an edit, the high-resolution timer by window timer, the framework's timer
-// and a light timer on the pool, and a stop watch.
+// blinking caret in an edit, an animated tray icon, the high-resolution timer by window timer,
+// the framework's timer and a light timer on the pool, and a stop watch.
 class LongRun : public packagetest::TPackageFixture<> {
  protected:
   void SetUp() override {
@@ -746,6 +764,10 @@ class LongRun : public packagetest::TPackageFixture<> {
     timer_->SetInterval(1000);
     timer_->SetOnTimer(ticks_.Event());
     pooled_ = std::make_unique<zyl::TZYLTimer>(50, pooledTicks_.Event(), true, true);
+    tray_ = new zyl::TZYLTrayIcon(rig_->Form.get());
+    tray_->SetImageList(FourFrames(rig_->Form.get()));
+    tray_->SetActive(true);
+    tray_->SetAnimated(true);
     watch_ = new zyl::TZYLStopWatch(rig_->Form.get());
     watch_->Start();
     start_ = session_.Clock().Now();
@@ -784,6 +806,9 @@ class LongRun : public packagetest::TPackageFixture<> {
       EXPECT_LE(text->StepCounter(), text->Steps());
     }
     EXPECT_TRUE(twinkle_->Twinkle());
+    EXPECT_TRUE(tray_->Animated());
+    EXPECT_GE(tray_->Frame(), 0);
+    EXPECT_LT(tray_->Frame(), 4);
     EXPECT_DOUBLE_EQ(watch_->Stop(), static_cast<double>(ms) / 1000.0);
     EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>(
         [&] { tk::RenderWindow(rig_->Form->Handle(), false); }));
@@ -799,6 +824,7 @@ class LongRun : public packagetest::TPackageFixture<> {
   zyl::TZYLHiTimer* hiTimer_ = nullptr;
   vcl::TTimer* timer_ = nullptr;
   std::unique_ptr<zyl::TZYLTimer> pooled_;
+  zyl::TZYLTrayIcon* tray_ = nullptr;
   zyl::TZYLStopWatch* watch_ = nullptr;
   TCount hiTicks_, ticks_, pooledTicks_;
   double start_ = 0;
