@@ -542,6 +542,7 @@ struct TDateDisplays {
   vcl::TMonthCalendar* Calendar;
   zyl::TZYLClock* Alarm;
   zyl::TZYLClock* Countdown;
+  zyl::TZYLClock* TwelveHours;
   TCount Rang, Ended;
   explicit TDateDisplays(vcl::testkit::TControlsSession& session) : Rig(session) {
     Time = Rig.Place(new zyl::TZYLClock(Rig.Form.get()), 8, 8, 120, 120);
@@ -559,6 +560,8 @@ struct TDateDisplays {
     Countdown = Rig.Place(new zyl::TZYLClock(Rig.Form.get()), 264, 76, 120, 60);
     Countdown->SetClockOptions({zyl::coShowDigital, zyl::co24Hour});
     Countdown->SetOnCountdownEnd(Ended.Event());
+    TwelveHours = Rig.Place(new zyl::TZYLClock(Rig.Form.get()), 264, 144, 120, 60);
+    TwelveHours->SetClockOptions({zyl::coShowDigital});
   }
   // The alarm rings at `at`; the one-minute countdown starts now.
   void Start(vcl::TDateTime at) {
@@ -594,6 +597,7 @@ TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
   if (c.Next.Year != 0) d.Start(c.Next.Value());
   tk::AdvanceClock(1000);
   EXPECT_EQ(d.Time->GetDigitalText(), "23:59:59");
+  EXPECT_EQ(d.TwelveHours->GetDigitalText(), "11:59:59 p");
   EXPECT_EQ(d.Rang.Calls, 0) << "rang a day early";
   EXPECT_EQ(d.Date->GetDigitalText(),
             vcl::FormatDateTime("ddd", c.Last.Value()) + " " + vcl::DateToStr(c.Last.Value()));
@@ -635,6 +639,7 @@ TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
   }
   tk::AdvanceClock(1000);
   EXPECT_EQ(d.Time->GetDigitalText(), "00:00:00");
+  EXPECT_EQ(d.TwelveHours->GetDigitalText(), "12:00:00 a");
   EXPECT_EQ(d.Rang.Calls, 1);
   EXPECT_EQ(d.Countdown->GetDigitalText(), "C 00:00:58");
   EXPECT_EQ(d.Date->GetDigitalText(),
@@ -648,7 +653,8 @@ TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
   const tk::TCapture onScreen = tk::CaptureWindow(d.Rig.Form->Handle(), false);
   const tk::TCapture fresh = tk::RenderWindow(d.Rig.Form->Handle(), false);
   for (vcl::TControl* shown :
-       std::initializer_list<vcl::TControl*>{d.Time, d.Date, d.Label, d.Calendar, d.Countdown}) {
+       std::initializer_list<vcl::TControl*>{d.Time, d.Date, d.Label, d.Calendar, d.Countdown,
+                                             d.TwelveHours}) {
     EXPECT_EQ(tk::CountDifferentPixels(PartOf(onScreen, shown), PartOf(fresh, shown)), 0)
         << shown->ClassName() << " still shows the day before";
   }
