@@ -108,8 +108,8 @@ bool IsValue(vcl::TObject*, const vcl::TPropInfo* p) {
   return p->Kind() != vcl::tkClass && p->Kind() != vcl::tkMethod;
 }
 
-// The published values of a control and of the persistent objects it owns, by path.
-std::map<std::string, std::string> ValuesOf(vcl::TControl* c) {
+// The published values of a component and of the persistent objects it owns, by path.
+std::map<std::string, std::string> ValuesOf(vcl::TComponent* c) {
   std::vector<Path> paths;
   packagetest::PropertyPaths(c, {}, 0, &IsValue, paths);
   std::map<std::string, std::string> values;
@@ -150,7 +150,7 @@ class WrapSweep : public packagetest::TPackageFixture<::testing::TestWithParam<i
     TPackageFixture::SetUp();
     if (HasFatalFailure()) return;
     for (vcl::TClass cls : packagetest::ComponentClasses())
-      if (IsControlClass(cls)) classes_.push_back(cls);
+      (IsControlClass(cls) ? classes_ : others_).push_back(cls);
     tk::CloseMenusWhenIdle(true);
   }
   void TearDown() override {
@@ -221,7 +221,24 @@ class WrapSweep : public packagetest::TPackageFixture<::testing::TestWithParam<i
     return seen;
   }
 
+  // A component of a class that is no control (or a form of its own) on a shown form, its
+  // timers running across the wrap.
+  TSeen RunComponent(vcl::TClass cls, bool wrap) {
+    TSeen seen;
+    StartStep(wrap, 0);
+    TStage stage(cls);
+    vcl::TComponent* c = stage.Component();
+    if (c != stage.Form()) c->SetName("X");
+    stage.Paint();
+    StartStep(wrap, 5000);
+    tk::AdvanceClock(10000);
+    seen.Values = ValuesOf(c);
+    seen.Picture = tk::RenderWindow(stage.Form()->Handle(), false);
+    return seen;
+  }
+
   std::vector<vcl::TClass> classes_;
+  std::vector<vcl::TClass> others_;  // the components that are no controls, and the forms
   uint64_t round_ = 0;
 };
 
@@ -256,6 +273,26 @@ TEST_P(WrapSweep, EveryControlBehavesAlikeWithTheTickCountWrappingInsideEachStep
   RecordProperty("swept", swept);
   RecordProperty("hinted", hinted);
   RecordProperty("doubled", doubled);
+}
+
+// The other components (and the forms) end with the same values and paint the same whether
+// their timers ran across the wrap or not.
+TEST_P(WrapSweep, EveryOtherComponentRunsAlikeAcrossTheWrap) {
+  ASSERT_GT(others_.size(), 20u);
+  vcl::testkit::TDialogScript noAnswers;
+  int swept = 0;
+  for (size_t k = static_cast<size_t>(GetParam()); k < others_.size(); k += kShards) {
+    const vcl::TClass cls = others_[k];
+    SCOPED_TRACE(cls->ClassName());
+    TSeen plain, wrapped;
+    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { plain = RunComponent(cls, false); }));
+    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { wrapped = RunComponent(cls, true); }));
+    EXPECT_EQ(plain.Values, wrapped.Values);
+    EXPECT_EQ(tk::CountDifferentPixels(plain.Picture, wrapped.Picture), 0);
+    ++swept;
+  }
+  EXPECT_GT(swept, 0);
+  RecordProperty("swept", swept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, WrapSweep, ::testing::Range(0, kShards));
