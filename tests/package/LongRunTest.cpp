@@ -34,8 +34,8 @@
 #include "platform/controls/DateCtrls.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
-#include "platform/graphics/Bitmap.h"
 #include "platform/gdi/GdiInternal.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/testkit/DialogScript.h"
@@ -285,8 +285,10 @@ TEST_P(WrapSweep, EveryOtherComponentRunsAlikeAcrossTheWrap) {
     const vcl::TClass cls = others_[k];
     SCOPED_TRACE(cls->ClassName());
     TSeen plain, wrapped;
-    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { plain = RunComponent(cls, false); }));
-    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { wrapped = RunComponent(cls, true); }));
+    EXPECT_NO_THROW(
+        testsupport::ErrorOf<vcl::Exception>([&] { plain = RunComponent(cls, false); }));
+    EXPECT_NO_THROW(
+        testsupport::ErrorOf<vcl::Exception>([&] { wrapped = RunComponent(cls, true); }));
     EXPECT_EQ(plain.Values, wrapped.Values);
     EXPECT_EQ(tk::CountDifferentPixels(plain.Picture, wrapped.Picture), 0);
     ++swept;
@@ -327,7 +329,8 @@ struct TWrapCase {
   std::function<void(TWrapRig&)> Run;
 };
 
-class TimedAcrossTheWrap : public packagetest::TPackageFixture<::testing::TestWithParam<TWrapCase>> {};
+class TimedAcrossTheWrap
+    : public packagetest::TPackageFixture<::testing::TestWithParam<TWrapCase>> {};
 
 TEST_P(TimedAcrossTheWrap, KeepsItsTime) {
   TWrapRig rig(session_);
@@ -516,7 +519,8 @@ std::vector<TWrapCase> WrapCases() {
            tk::AdvanceClock(blink);
            looks.push_back(tk::CaptureWindow(e->Handle(), false));
            EXPECT_GT(tk::CountDifferentPixels(looks[size_t(i) - 1], looks[size_t(i)]), 0) << i;
-           if (i >= 2) EXPECT_EQ(tk::CountDifferentPixels(looks[size_t(i) - 2], looks[size_t(i)]), 0) << i;
+           if (i >= 2)
+             EXPECT_EQ(tk::CountDifferentPixels(looks[size_t(i) - 2], looks[size_t(i)]), 0) << i;
          }
        }},
       {"ClockStopWatch",
@@ -651,8 +655,8 @@ TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
   EXPECT_EQ(lines[0], vcl::DateToStr(c.Last.Value()) + ";" +
                           vcl::TimeToStr(vcl::EncodeTime(23, 59, 59, 0)) + ";last");
   zyl::TZYLDateList back;
-  EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>(
-      [&] { zyl::ZYLDateListFromLines(lines, &back); }));
+  EXPECT_NO_THROW(
+      testsupport::ErrorOf<vcl::Exception>([&] { zyl::ZYLDateListFromLines(lines, &back); }));
   ASSERT_EQ(back.Count(), list.Count());
   for (int i = 0; i < list.Count(); ++i) {
     zyl::TZYLDateRecord a, b;
@@ -662,8 +666,7 @@ TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
     EXPECT_EQ(b.Description, a.Description);
   }
   tk::TCapture lastSecond;
-  EXPECT_NO_THROW(
-      testsupport::ErrorOf<vcl::Exception>([&] { lastSecond = d.Picture(); }));
+  EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { lastSecond = d.Picture(); }));
   // The time goes on past the last day there is without an error; the displays paint.
   if (c.Next.Year == 0) {
     EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] {
@@ -689,9 +692,8 @@ TEST_P(DateTurns, EveryDateDisplayShowsTheNewDay) {
   tk::RunUntilIdle();
   const tk::TCapture onScreen = tk::CaptureWindow(d.Rig.Form->Handle(), false);
   const tk::TCapture fresh = tk::RenderWindow(d.Rig.Form->Handle(), false);
-  for (vcl::TControl* shown :
-       std::initializer_list<vcl::TControl*>{d.Time, d.Date, d.Label, d.Calendar, d.Countdown,
-                                             d.TwelveHours}) {
+  for (vcl::TControl* shown : std::initializer_list<vcl::TControl*>{
+           d.Time, d.Date, d.Label, d.Calendar, d.Countdown, d.TwelveHours}) {
     EXPECT_EQ(tk::CountDifferentPixels(PartOf(onScreen, shown), PartOf(fresh, shown)), 0)
         << shown->ClassName() << " still shows the day before";
   }
@@ -743,8 +745,8 @@ struct THeld {
   int AppComponents = 0;
   int Forms = 0;
   bool operator==(const THeld& o) const {
-    return TopWindows == o.TopWindows && FormWindows == o.FormWindows && PoolTimers == o.PoolTimers &&
-           AppComponents == o.AppComponents && Forms == o.Forms;
+    return TopWindows == o.TopWindows && FormWindows == o.FormWindows &&
+           PoolTimers == o.PoolTimers && AppComponents == o.AppComponents && Forms == o.Forms;
   }
 };
 
@@ -776,8 +778,8 @@ class LongRun : public packagetest::TPackageFixture<> {
     // Ten days before the tick count wraps: the month runs across the wrap.
     session_.StartClock(kWrap - 10 * kDay, Morning());
     clock_ = rig_->Place(new zyl::TZYLClock(rig_->Form.get()), 8, 8, 100, 100);
-    clock_->SetClockOptions({zyl::coShowAnalog, zyl::coShowDigital, zyl::co24Hour,
-                             zyl::coShowSecCircle});
+    clock_->SetClockOptions(
+        {zyl::coShowAnalog, zyl::coShowDigital, zyl::co24Hour, zyl::coShowSecCircle});
     date_ = rig_->Place(new zyl::TZYLClock(rig_->Form.get()), 116, 8, 100, 100);
     date_->SetClockOptions({zyl::coShowDigital, zyl::co24Hour});
     date_->SetMode(zyl::cmDate);
@@ -838,8 +840,7 @@ class LongRun : public packagetest::TPackageFixture<> {
   void ExpectRunning(uint64_t ms) {
     const double now = start_ + static_cast<double>(ms) / kDay;
     EXPECT_EQ(clock_->GetDigitalText(), vcl::FormatDateTime("hh:nn:ss", now));
-    EXPECT_EQ(date_->GetDigitalText(),
-              vcl::FormatDateTime("ddd", now) + " " + vcl::DateToStr(now));
+    EXPECT_EQ(date_->GetDigitalText(), vcl::FormatDateTime("ddd", now) + " " + vcl::DateToStr(now));
     EXPECT_NE(label_->GetLabelText().find(vcl::FormatDateTime("yyyy-mm-dd hh:nn:ss", now)),
               std::string::npos)
         << label_->GetLabelText();

@@ -392,8 +392,8 @@ TEST_F(TimerTest, TheTickCountWrapsToZeroAndTimersGoOnAcrossIt) {
   }
   EXPECT_EQ(GetTickCount(), 3000u);
   EXPECT_EQ(GetTickCount() - t0, 6000u);
-  EXPECT_EQ(ProcTimes(), (std::vector<DWORD>{0xFFFFFFFFu - 1999u, 0xFFFFFFFFu - 999u, 0u, 1000u,
-                                             2000u, 3000u}));
+  EXPECT_EQ(ProcTimes(),
+            (std::vector<DWORD>{0xFFFFFFFFu - 1999u, 0xFFFFFFFFu - 999u, 0u, 1000u, 2000u, 3000u}));
   EXPECT_NEAR(session_.Clock().Now(), 45000.25 + 6.0 / 86400.0, 1e-9);
 }
 
