@@ -512,6 +512,27 @@ std::vector<TWrapCase> WrapCases() {
          tk::AdvanceClock(1400);
          EXPECT_EQ(icon->Frame(), 7 % 4);
        }},
+      {"LabelTwinkle",
+       [](TWrapRig& rig) {
+         auto* l = rig.Place(new zyl::TZYLLabel(rig.Form.get()), 8, 8, 120, 24);
+         l->SetCaption("Twinkling");
+         l->SetTwinkleVisible(300);
+         l->SetTwinkleInVisible(200);
+         rig.BeforeTheWrap(400);
+         l->SetTwinkle(true);
+         auto look = [&] { return tk::RenderWindow(rig.Form->Handle(), false); };
+         // Shown for 300 ms, hidden for 200, shown again: the wrap falls in the hidden part.
+         const tk::TCapture shown = look();
+         tk::AdvanceClock(250);
+         EXPECT_EQ(tk::CountDifferentPixels(look(), shown), 0);
+         tk::AdvanceClock(100);
+         const tk::TCapture hidden = look();
+         EXPECT_GT(tk::CountDifferentPixels(hidden, shown), 0);
+         tk::AdvanceClock(100);
+         EXPECT_EQ(tk::CountDifferentPixels(look(), hidden), 0);
+         tk::AdvanceClock(100);
+         EXPECT_EQ(tk::CountDifferentPixels(look(), shown), 0);
+       }},
       {"CaretBlink",
        [](TWrapRig& rig) {
          auto* e = rig.Place(new zyl::TZYLEdit(rig.Form.get()), 8, 8, 120, 24);
