@@ -963,4 +963,39 @@ TEST_F(LongRun, ManySmallStepsTickEveryIntervalAndGrowNothing) {
   if (kHeapCounted) EXPECT_LT(HeapInUse(), heap + 256 * 1024) << "the heap grew";
 }
 
+// A hint shown and hidden again and again, by its hide pause and by the mouse leaving: each
+// time it shows after the pause, and the windows and drawing objects stay as many as after
+// the first time.
+TEST_F(LongRun, AHintShownAgainAndAgainGrowsNothing) {
+  twinkle_->SetHint("Again");
+  twinkle_->SetShowHint(true);
+  const vcl::TPoint at = twinkle_->ClientToScreen({10, 10});
+  const vcl::TPoint away = {1000, 740};
+  const uint64_t pause = static_cast<uint64_t>(vcl::Application->HintPause());
+  const uint64_t hidePause = static_cast<uint64_t>(vcl::Application->HintHidePause());
+  // What is held after a hint that hid by the mouse leaving [0] and by its hide pause [1].
+  THeld first[2];
+  size_t drawing = 0;
+  int shown = 0;
+  for (int i = 0; i < 300; ++i) {
+    tk::MouseMove(away.X, away.Y);
+    tk::AdvanceClock(kApart);
+    // Counted with the hint hidden.
+    const int hidBy = (i + 1) % 2;
+    if (i >= 1 && i <= 4) {
+      first[hidBy] = Held();
+      drawing = std::max(drawing, Held().DrawingObjects);
+    } else if (i % 100 <= 1 && i > 4) {
+      EXPECT_EQ(Held(), first[hidBy]) << i;
+      EXPECT_LE(Held().DrawingObjects, drawing) << i;
+    }
+    tk::MouseMove(at.X, at.Y);
+    tk::AdvanceClock(pause + 10);
+    if (ShownHint()) ++shown;
+    // Every other time the hint outstays its hide pause; else the mouse leaves.
+    if (i % 2) tk::AdvanceClock(hidePause + 10);
+  }
+  EXPECT_EQ(shown, 300);
+}
+
 }  // namespace
