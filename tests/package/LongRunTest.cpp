@@ -108,9 +108,10 @@ bool IsValue(vcl::TObject*, const vcl::TPropInfo* p) {
   return p->Kind() != vcl::tkClass && p->Kind() != vcl::tkMethod;
 }
 
-// What the program sets (the read-only values of the system information read the machine).
+// What the program sets and a form file keeps (the values the system information reads from
+// the machine are not stored).
 bool IsSetValue(vcl::TObject* obj, const vcl::TPropInfo* p) {
-  return IsValue(obj, p) && p->IsWritable();
+  return IsValue(obj, p) && p->IsWritable() && vcl::IsStoredProp(obj, p);
 }
 
 // The published values of a component and of the persistent objects it owns, by path.
