@@ -555,6 +555,8 @@ void TMonthCalendar::Paint() {
   }
 
   const TDateTime first = FirstShownDay(), today = Today();
+  paintedToday_ = today;
+  WatchToday();
   for (int row = 0; row < 6; ++row)
     for (int col = 0; col < 7; ++col) {
       const TDateTime value = first + row * 7 + col;
@@ -595,6 +597,33 @@ void TMonthCalendar::Paint() {
     c->Font()->SetStyle({fsBold});
     c->TextOut(x, r.Top + 1, std::string(SToday) + " " + DateToStr(today));
   }
+}
+
+namespace {
+
+constexpr win::UINT_PTR kTodayTimer = 1;
+constexpr double kMsPerDay = 86400000.0;
+// The longest wait between two looks at the clock's date.
+constexpr double kTodayCheckMs = 60000.0;
+
+}  // namespace
+
+void TMonthCalendar::WatchToday() {
+  if (!HandleAllocated()) return;
+  if (todaySet_ || (!showToday_ && !showTodayCircle_)) {
+    win::KillTimer(Handle(), kTodayTimer);
+    return;
+  }
+  const TDateTime now = vcl::Now();
+  const double toMidnight = (std::floor(now) + 1 - now) * kMsPerDay;
+  const double wait = std::clamp(std::ceil(toMidnight), 1.0, kTodayCheckMs);
+  win::SetTimer(Handle(), kTodayTimer, static_cast<win::UINT>(wait), nullptr);
+}
+
+void TMonthCalendar::WMTimer(TMessage& Message) {
+  if (Message.WParam != kTodayTimer) return;
+  if (Today() != paintedToday_) Invalidate();
+  WatchToday();
 }
 
 bool TMonthCalendar::ClickAt(int X, int Y, TShiftState Shift) {
@@ -849,7 +878,8 @@ ZYL_MESSAGE_MAP(TMonthCalendar) {
       .On(MCM_GETCOLOR, &C::MCMGetColor)
       .On(MCM_SETCOLOR, &C::MCMSetColor)
       .On(MCM_GETFIRSTDAYOFWEEK, &C::MCMGetFirstDayOfWeek)
-      .On(MCM_SETFIRSTDAYOFWEEK, &C::MCMSetFirstDayOfWeek);
+      .On(MCM_SETFIRSTDAYOFWEEK, &C::MCMSetFirstDayOfWeek)
+      .On(WM_TIMER, &C::WMTimer);
 }
 
 ZYL_CLASS_IMPL(TMonthCalendar) {

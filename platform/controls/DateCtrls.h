@@ -277,6 +277,11 @@ class TMonthCalendar : public TCustomControl {
   void MCMSetColor(TMessage& Message);
   void MCMGetFirstDayOfWeek(TMessage& Message);
   void MCMSetFirstDayOfWeek(TMessage& Message);
+  // A calendar left on the screen moves today's ring and line on when the day turns: each paint
+  // sets a timer for the next midnight (checked again at least once a minute, for a wall clock
+  // set by hand), which repaints when the day shown as today is no longer the clock's.
+  void WatchToday();
+  void WMTimer(TMessage& Message);
   // Moves the selection where the user asked (kept within the limits), tells the parent and
   // OnClick; `Picked` also sends MCN_SELECT.
   void UserSelect(TDateTime Value, bool Picked);
@@ -300,6 +305,7 @@ class TMonthCalendar : public TCustomControl {
   uint32_t BoldInfo(TDateTime Value);
 
   TDateTime date_ = 0, endDate_ = 0, today_ = 0;
+  TDateTime paintedToday_ = 0;  // the day the last paint showed as today
   // The day the user's range selection stretches from, and the other end while stretching.
   TDateTime anchor_ = 0, active_ = 0;
   // The page shows the month of Date, or while the mouse stretches a range the month it

@@ -71,6 +71,14 @@ TSession::~TSession() {
   }
 }
 
+void TSession::StartClock(uint64_t tick, double now) {
+  TVirtualClock& clock = Clock();
+  const uint64_t present = clock.Milliseconds();
+  if (tick < present) throw vcl::EInvalidOperation("the virtual clock never goes back");
+  clock.Advance(tick - present);
+  clock.SetNow(now);
+}
+
 int RunUntilIdle(int limit) {
   int n = 0;
   MSG m;

@@ -35,6 +35,12 @@ class TSession {
   TSession(const TSession&) = delete;
   TSession& operator=(const TSession&) = delete;
   TVirtualClock& Clock() { return clock_.Clock(); }
+  // Moves the session's clock on to the tick count `tick` and sets its wall clock to `now`
+  // (days since 1899-12-30), as a test does before it sets anything running: to start a few
+  // seconds before the 32-bit tick count wraps to 0, say. Nothing runs meanwhile (a timer
+  // already set is due at the next idle). The tick count never goes back: a tick before the
+  // present one throws vcl::EInvalidOperation.
+  void StartClock(uint64_t tick, double now);
 
  private:
   TVirtualClockScope clock_;

@@ -554,6 +554,35 @@ TEST_F(DateCtrlsTest, TheCalendarDrawsTitleSelectionTodayAndGreyNeighbours) {
       cap, TRect{10 + feb.Left, 10 + feb.Top, 10 + feb.Right, 10 + feb.Bottom}, Is(clWindowText))));
 }
 
+// The red ring around today on the screen, in the calendar's client coordinates.
+TRect TodayRing(TMonthCalendar* cal) {
+  const TRect grid{cal->DayCellRect(0, 0).Left, cal->DayCellRect(0, 0).Top,
+                   cal->DayCellRect(5, 6).Right, cal->DayCellRect(5, 6).Bottom};
+  const TCapture cap = CaptureWindow(cal->Handle(), false);
+  return InkBox(cap, grid, Is(clRed));
+}
+
+// A calendar left on the screen moves its ring and its today line on to the new day at
+// midnight, and to the day the wall clock was set to within a minute, without being touched.
+TEST_F(DateCtrlsTest, TheCalendarOnTheScreenFollowsTodayToTheNextDay) {
+  Session().Clock().SetNow(At(2024, 2, 10, 23, 59, 58));
+  auto* cal = Calendar(At(2024, 2, 21));
+  Idle();
+  EXPECT_EQ(TodayRing(cal), cal->DayCellRect(1, 6));  // Saturday 10
+  const TRect line = cal->TodayRect();
+  const TCapture before = CaptureWindow(cal->Handle(), false);
+  AdvanceClock(2000);
+  EXPECT_EQ(TodayRing(cal), cal->DayCellRect(2, 0));  // Sunday 11
+  const TCapture after = CaptureWindow(cal->Handle(), false);
+  int changed = 0;
+  for (int y = line.Top; y < line.Bottom; ++y)
+    for (int x = line.Left; x < line.Right; ++x) changed += before.Pixel(x, y) != after.Pixel(x, y);
+  EXPECT_GT(changed, 0) << "the today line still shows the day before";
+  Session().Clock().SetNow(At(2024, 2, 15, 12, 0));
+  AdvanceClock(60000);
+  EXPECT_EQ(TodayRing(cal), cal->DayCellRect(2, 4));  // Thursday 15
+}
+
 TEST_F(DateCtrlsTest, ThePickerHighlightsTheSelectedFieldAndDrawsItsButton) {
   auto* p = Picker(At(2024, 2, 10));
   Press(win::VK_RIGHT);

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "UserTestSupport.h"
+#include "platform/base/Exceptions.h"
 #include "tests/support/Cases.h"
 
 namespace usertest {
@@ -357,6 +358,51 @@ TEST_F(TimerTest, TimeComesFromTheClock) {
   int64_t c1;
   QueryPerformanceCounter(&c1);
   EXPECT_EQ(c1 - c0, 250000);
+}
+
+// The times a timer procedure was handed.
+std::vector<DWORD>& ProcTimes() {
+  static std::vector<DWORD> times;
+  return times;
+}
+
+void RecordTime(HWND, UINT, UINT_PTR, DWORD time) { ProcTimes().push_back(time); }
+
+// The session starts its clock three seconds before the 32-bit tick count wraps: the count
+// goes on from 0, 1-second timers set before the wrap fire every second across it (the one
+// with a procedure is handed the tick count of each), the difference of two tick counts goes
+// on with it, and the wall clock is the one asked for.
+TEST_F(TimerTest, TheTickCountWrapsToZeroAndTimersGoOnAcrossIt) {
+  constexpr uint64_t kWrap = uint64_t{1} << 32;
+  session_.StartClock(kWrap - 3000, 45000.25);
+  EXPECT_EQ(GetTickCount(), 0xFFFFFFFFu - 2999u);
+  EXPECT_EQ(GetTickCount64(), kWrap - 3000);
+  EXPECT_DOUBLE_EQ(session_.Clock().Now(), 45000.25);
+  HWND w = Top(WS_POPUP);
+  TMessageRecorder rec(w);
+  SetTimer(w, 3, 1000, nullptr);
+  ProcTimes().clear();
+  SetTimer(w, 4, 1000, &RecordTime);
+  const DWORD t0 = GetTickCount();
+  for (int second = 1; second <= 6; ++second) {
+    AdvanceClock(1000);
+    // The timer with a procedure is handed to it, not to the window.
+    EXPECT_EQ(rec.Count(WM_TIMER), second) << second;
+    EXPECT_EQ(ProcTimes().size(), static_cast<size_t>(second)) << second;
+  }
+  EXPECT_EQ(GetTickCount(), 3000u);
+  EXPECT_EQ(GetTickCount() - t0, 6000u);
+  EXPECT_EQ(ProcTimes(),
+            (std::vector<DWORD>{0xFFFFFFFFu - 1999u, 0xFFFFFFFFu - 999u, 0u, 1000u, 2000u, 3000u}));
+  EXPECT_NEAR(session_.Clock().Now(), 45000.25 + 6.0 / 86400.0, 1e-9);
+}
+
+TEST_F(TimerTest, TheSessionClockNeverGoesBack) {
+  session_.StartClock(5000, 40000.0);
+  EXPECT_THROW(session_.StartClock(4999, 40000.0), vcl::EInvalidOperation);
+  EXPECT_EQ(GetTickCount64(), 5000u);
+  session_.StartClock(5000, 50000.5);
+  EXPECT_DOUBLE_EQ(session_.Clock().Now(), 50000.5);
 }
 
 TEST_F(TimerTest, GetMessageSleepsThroughTheVirtualClockToTheNextTimer) {
