@@ -117,7 +117,9 @@ void TZYLDateListEditorDlg::RewriteSelected(const std::string* DatePart,
 // The new line goes to the end; the selection stays where it was.
 void TZYLDateListEditorDlg::AddBtnClick(TObject*) {
   const int keep = DList->GetInteger(TZYLListBox::iiItemIndex);
-  DList->GetItems()->Add(vcl::DateToStr(vcl::Date()) + ";" + vcl::TimeToStr(vcl::Time()) + ";-");
+  // One reading of the clock, so that the date and the time belong together at midnight too.
+  const vcl::TDateTime now = vcl::Now();
+  DList->GetItems()->Add(vcl::DateToStr(now) + ";" + vcl::TimeToStr(now) + ";-");
   DList->SetInteger(TZYLListBox::iiItemIndex, keep);
 }
 

@@ -142,7 +142,9 @@ void TAnimate::WMTimer(TMessage& Message) {
     ShowFrame(current_ + 1);
     return;
   }
-  ++played_;
+  // Runs are counted only against a set number of them: a clip repeated for ever never
+  // overflows the count.
+  if (count_ > 0) ++played_;
   if (count_ > 0 && played_ >= count_) {
     Stop();
     return;
