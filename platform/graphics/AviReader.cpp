@@ -45,8 +45,8 @@ struct TParser {
   int Streams = 0;                                // stream headers seen
   int Video = -1;                                 // number of the first video stream
   bool InVideo = false;                           // the last stream header was the video stream's
-  std::string Format;                             // the video stream's format chunk
-  std::vector<std::pair<size_t, size_t>> Frames;  // offset and size of each frame's bytes
+  std::string Format{};                           // the video stream's format chunk
+  std::vector<std::pair<size_t, size_t>> Frames{};  // offset and size of each frame's bytes
 
   void Walk(size_t pos, size_t end, int depth) {
     while (pos + 8 <= end) {

@@ -90,7 +90,9 @@ TEST_F(DsgnOptions, AKindOutsideTheListKeepsItsFolderUnderTheEmptySection) {
        {ZYLDsgnReadString("", "Path", "x"), "/elsewhere"},
        {ZYLRestoreListPath(icWave), "/waves"}});
   for (int kind = 0; kind < ZYLListKindCount; ++kind)
-    if (kind != icWave) EXPECT_EQ(ZYLRestoreListPath(static_cast<TZYLListItemClassType>(kind)), "");
+    if (kind != icWave) {
+      EXPECT_EQ(ZYLRestoreListPath(static_cast<TZYLListItemClassType>(kind)), "");
+    }
 }
 
 // How each kind of stored value reads as an integer (default 42) and as a Boolean (default

@@ -263,10 +263,7 @@ class EventsInCode
   void SetUp() override {
     TPackageFixture::SetUp();
     if (HasFatalFailure()) return;
-    for (vcl::TClass cls : registered_)
-      if (cls->FactoryKind() == vcl::fkComponent) classes_.push_back(cls);
-    std::sort(classes_.begin(), classes_.end(),
-              [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
+    classes_ = RegisteredComponents();
   }
   void TearDown() override {
     first_.Reset();

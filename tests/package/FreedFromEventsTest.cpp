@@ -141,10 +141,7 @@ class FreedFromEvents : public packagetest::TPackageFixture<::testing::TestWithP
   void SetUp() override {
     TPackageFixture::SetUp();
     if (HasFatalFailure()) return;
-    for (vcl::TClass cls : registered_)
-      if (cls->FactoryKind() == vcl::fkComponent) classes_.push_back(cls);
-    std::sort(classes_.begin(), classes_.end(),
-              [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
+    classes_ = RegisteredComponents();
   }
   static std::vector<const vcl::TPropInfo*> Events(vcl::TClass cls) {
     return packagetest::EventsOf(cls);
@@ -317,8 +314,7 @@ class OwnerFreedDuringDialog : public packagetest::TPackageFixture<> {
   void SetUp() override {
     TPackageFixture::SetUp();
     if (HasFatalFailure()) return;
-    for (vcl::TClass cls : registered_)
-      if (cls->FactoryKind() == vcl::fkComponent) classes_.push_back(cls);
+    classes_ = RegisteredComponents();
   }
   std::vector<vcl::TClass> classes_;
 };

@@ -444,10 +444,7 @@ class GlobalState : public packagetest::TPackageFixture<::testing::TestWithParam
  protected:
   void SetUp() override {
     packagetest::TPackageFixture<::testing::TestWithParam<int>>::SetUp();
-    for (vcl::TClass c : registered_)
-      if (c->FactoryKind() == vcl::fkComponent) classes_.push_back(c);
-    std::sort(classes_.begin(), classes_.end(),
-              [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
+    classes_ = RegisteredComponents();
     for (vcl::TClass c : classes_)
       for (const vcl::TPropInfo* p : vcl::GetPropList(c))
         if (p->Kind() == vcl::tkMethod) SweepHandlerFor(p->PropType->Signature);

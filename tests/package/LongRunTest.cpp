@@ -46,6 +46,7 @@
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/PixelCheck.h"
 #include "tests/support/WakeSignal.h"
 
 namespace {
@@ -547,8 +548,9 @@ std::vector<TWrapCase> WrapCases() {
            tk::AdvanceClock(blink);
            looks.push_back(tk::CaptureWindow(e->Handle(), false));
            EXPECT_GT(tk::CountDifferentPixels(looks[size_t(i) - 1], looks[size_t(i)]), 0) << i;
-           if (i >= 2)
+           if (i >= 2) {
              EXPECT_EQ(tk::CountDifferentPixels(looks[size_t(i) - 2], looks[size_t(i)]), 0) << i;
+           }
          }
        }},
       {"ClockStopWatch",
@@ -643,13 +645,7 @@ struct TDateDisplays {
 
 // The part of a form's client-area capture that a control on it covers.
 tk::TCapture PartOf(const tk::TCapture& form, vcl::TControl* c) {
-  tk::TCapture part;
-  const int left = std::max(c->Left(), 0), top = std::max(c->Top(), 0);
-  part.Width = std::max(std::min(c->Left() + c->Width(), form.Width) - left, 0);
-  part.Height = std::max(std::min(c->Top() + c->Height(), form.Height) - top, 0);
-  for (int y = 0; y < part.Height; ++y)
-    for (int x = 0; x < part.Width; ++x) part.Pixels.push_back(form.Pixel(left + x, top + y));
-  return part;
+  return tk::CapturePart(form, c->BoundsRect());
 }
 
 class DateTurns : public packagetest::TPackageFixture<::testing::TestWithParam<TTurnCase>> {};
@@ -927,7 +923,9 @@ TEST_F(LongRun, AMonthInLargeStepsKeepsEverythingRunningAndGrowsNothing) {
     EXPECT_EQ(Held(), firstDay);
     EXPECT_LE(Held().DrawingObjects, drawing);
   }
-  if (kHeapCounted) EXPECT_LT(HeapInUse(), heap + 256 * 1024) << "the heap grew";
+  if (kHeapCounted) {
+    EXPECT_LT(HeapInUse(), heap + 256 * 1024) << "the heap grew";
+  }
   // Every timer ticked at least once an hour.
   EXPECT_GE(hiTicks_.Calls, 31 * 24);
   EXPECT_GE(ticks_.Calls, 31 * 24);
@@ -961,7 +959,9 @@ TEST_F(LongRun, ManySmallStepsTickEveryIntervalAndGrowNothing) {
   EXPECT_EQ(ticks_.Calls - framework, static_cast<int>(ran / 1000));
   EXPECT_EQ(pooledTicks_.Calls - pooled, static_cast<int>(ran / 50));
   EXPECT_EQ(Held(), before);
-  if (kHeapCounted) EXPECT_LT(HeapInUse(), heap + 256 * 1024) << "the heap grew";
+  if (kHeapCounted) {
+    EXPECT_LT(HeapInUse(), heap + 256 * 1024) << "the heap grew";
+  }
 }
 
 // A hint shown and hidden again and again, by its hide pause and by the mouse leaving: each

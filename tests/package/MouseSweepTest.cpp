@@ -41,6 +41,7 @@
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FreeProbe.h"
+#include "tests/support/PixelCheck.h"
 
 namespace {
 
@@ -414,14 +415,7 @@ const std::set<std::string>& SameLookDisabled() {
 // What the form shows of the control, painted afresh.
 tk::TCapture Picture(TStage& stage, vcl::TControl* c) {
   stage.Paint();
-  const tk::TCapture form = tk::RenderWindow(stage.Form()->Handle(), false);
-  tk::TCapture part;
-  const int left = std::max(c->Left(), 0), top = std::max(c->Top(), 0);
-  part.Width = std::max(std::min(c->Left() + c->Width(), form.Width) - left, 0);
-  part.Height = std::max(std::min(c->Top() + c->Height(), form.Height) - top, 0);
-  for (int y = 0; y < part.Height; ++y)
-    for (int x = 0; x < part.Width; ++x) part.Pixels.push_back(form.Pixel(left + x, top + y));
-  return part;
+  return tk::CapturePart(tk::RenderWindow(stage.Form()->Handle(), false), c->BoundsRect());
 }
 
 // Whether the control shows on a plain form: a page shows in its page control only, and a

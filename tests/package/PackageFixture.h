@@ -32,6 +32,15 @@ class TPackageFixture : public Base {
   void TearDown() override {
     if (module_) vcl::UnloadPackage(module_);
   }
+  // The component classes the package registered, by name.
+  std::vector<vcl::TClass> RegisteredComponents() const {
+    std::vector<vcl::TClass> classes;
+    for (vcl::TClass c : registered_)
+      if (c->FactoryKind() == vcl::fkComponent) classes.push_back(c);
+    std::sort(classes.begin(), classes.end(),
+              [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
+    return classes;
+  }
 
   vcl::testkit::TControlsSession session_;
   // What a loaded application settings component copies into the application goes back.

@@ -54,6 +54,16 @@ TCapture MakeCapture(int width, int height, const std::function<COLORREF(int x, 
   return c;
 }
 
+TCapture CapturePart(const TCapture& whole, RECT area) {
+  TCapture part;
+  const int left = std::max(area.Left, 0), top = std::max(area.Top, 0);
+  part.Width = std::max(std::min(area.Right, whole.Width) - left, 0);
+  part.Height = std::max(std::min(area.Bottom, whole.Height) - top, 0);
+  for (int y = 0; y < part.Height; ++y)
+    for (int x = 0; x < part.Width; ++x) part.Pixels.push_back(whole.Pixel(left + x, top + y));
+  return part;
+}
+
 ::testing::AssertionResult SamePixels(const TCapture& actual, const TCapture& expected,
                                       const std::string& name, int tolerance) {
   if (actual.Width != expected.Width || actual.Height != expected.Height) {

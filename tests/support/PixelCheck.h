@@ -18,6 +18,9 @@ namespace win::testkit {
 // A capture of the given size whose pixels (COLORREF) come from `color`.
 TCapture MakeCapture(int width, int height, const std::function<COLORREF(int x, int y)>& color);
 
+// The part of `whole` inside `area`, cut to the capture (empty where nothing of it is inside).
+TCapture CapturePart(const TCapture& whole, RECT area);
+
 // Succeeds when both captures have the same size and no pixel differs by more than `tolerance`
 // in any channel.
 ::testing::AssertionResult SamePixels(const TCapture& actual, const TCapture& expected,

@@ -302,7 +302,9 @@ TEST_F(AnchorsTest, TiesAmongAlignedControlsFollowTheirOrderAmongTheParentsContr
   EXPECT_EQ(tops(), (std::vector<int>{0, 30, 20, 10}));
   // The plain controls never moved.
   for (int i = 0; i < host->ControlCount(); ++i)
-    if (host->Controls(i)->Align() == alNone) EXPECT_EQ(host->Controls(i)->Top(), 150);
+    if (host->Controls(i)->Align() == alNone) {
+      EXPECT_EQ(host->Controls(i)->Top(), 150);
+    }
 }
 
 // A control that stops being aligned gives its room back to the aligned ones; placing or

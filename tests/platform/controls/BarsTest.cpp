@@ -78,7 +78,9 @@ TEST_P(ManyPanelsTest, EveryPanelLiesWhereTheWidthsBeforeItPutIt) {
       EXPECT_EQ(cap.Color(want.Right - 1, top + want.Bottom - 1), Rgb(clBtnHighlight))
           << "panel " << i;
     }
-    if (right < kBarWidth) EXPECT_EQ(cap.Color(right, top + 10), Rgb(clBtnFace)) << "gap " << i;
+    if (right < kBarWidth) {
+      EXPECT_EQ(cap.Color(right, top + 10), Rgb(clBtnFace)) << "gap " << i;
+    }
     left = right + 2;
   }
 }

@@ -157,7 +157,7 @@ class TMessageSpy : public TObject {
 struct TObj {
   std::string Head;
   std::vector<std::string> Props;
-  std::vector<TObj> Children;
+  std::vector<TObj> Children{};
 };
 
 // The text form of an object tree, as the form reader takes it.

@@ -211,9 +211,13 @@ TEST_P(FileNameCaseTest, TypedNamesAreCheckedAsTheOptionsSay) {
   if (*c.Warning) script.Press(c.Answer);
   if (!*c.Result) script.Press("Cancel");
   EXPECT_EQ(d->Execute(), *c.Result != 0);
-  if (*c.Result) EXPECT_EQ(d->FileName(), dir_.File(c.Result));
+  if (*c.Result) {
+    EXPECT_EQ(d->FileName(), dir_.File(c.Result));
+  }
   ASSERT_EQ(script.Shown().size(), *c.Warning ? 2u : 1u);
-  if (*c.Warning) EXPECT_NE(script.Shown()[1].Text.find(c.Warning), std::string::npos);
+  if (*c.Warning) {
+    EXPECT_NE(script.Shown()[1].Text.find(c.Warning), std::string::npos);
+  }
   EXPECT_EQ(script.Pending(), 0u);
 }
 

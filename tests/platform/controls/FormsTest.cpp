@@ -430,7 +430,9 @@ TEST_P(HintControlFreed, TheHintGoesWithItAndLaterMovesShowNothing) {
   Idle();
   // The hint of the freed control is gone with it, and its window with the hint.
   EXPECT_FALSE(Application->HintWindow() && Application->HintWindow()->HandleAllocated());
-  if (shown) EXPECT_FALSE(win::IsWindow(shown));
+  if (shown) {
+    EXPECT_FALSE(win::IsWindow(shown));
+  }
   // The pause runs out with the mouse still resting: no hint of the freed control shows.
   win::testkit::AdvanceClock(Application->HintPause());
   EXPECT_FALSE(Application->HintWindow() && Application->HintWindow()->HandleAllocated());

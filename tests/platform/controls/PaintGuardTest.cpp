@@ -54,8 +54,8 @@ class TThrowingHandler : public TObject {
 struct TDCState {
   HGDIOBJ Pen, Brush, Font, Bitmap;
   int Level;
-  TPoint Org;
-  TRect Clip;
+  TPoint Org{};
+  TRect Clip{};
   bool operator==(const TDCState&) const = default;
 };
 

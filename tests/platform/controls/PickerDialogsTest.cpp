@@ -35,7 +35,9 @@ TEST_P(HlsTest, ConvertsBothWays) {
   dialogs::ColorToHls(color, h, l, s);
   EXPECT_EQ(l, c.L);
   EXPECT_EQ(s, c.S);
-  if (c.S) EXPECT_EQ(h, c.H);
+  if (c.S) {
+    EXPECT_EQ(h, c.H);
+  }
   EXPECT_EQ(dialogs::HlsToColor(c.H, c.L, c.S), color);
 }
 

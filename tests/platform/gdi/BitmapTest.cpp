@@ -207,7 +207,9 @@ TEST(Bitmaps, HugeOrInvalidSizesAreRefused) {
     if (k.Spoil) k.Spoil(info);
     void* bits = reinterpret_cast<void*>(1);
     EXPECT_EQ(CreateDIBSection(nullptr, info.get(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr) << k.W << " " << k.Bpp;
-    if (k.W == 100000) EXPECT_EQ(bits, nullptr);
+    if (k.W == 100000) {
+      EXPECT_EQ(bits, nullptr);
+    }
   }
   EXPECT_EQ(CreateBitmap(1 << 20, 1 << 20, 1, 32, nullptr), nullptr);
   EXPECT_EQ(CreateCompatibleBitmap(nullptr, 70000, 70000), nullptr);

@@ -197,7 +197,9 @@ TEST(Polygons, FillNeverLeaksOutsideTheOutline) {
         for (int x = 0; x < 31; ++x)
           if (line.At(x, y) == kBlack) lo = std::min(lo, x), hi = std::max(hi, x);
         for (int x = 0; x < 31; ++x)
-          if (fill.At(x, y) == kRed) EXPECT_TRUE(x >= lo && x <= hi) << x << "," << y;
+          if (fill.At(x, y) == kRed) {
+            EXPECT_TRUE(x >= lo && x <= hi) << x << "," << y;
+          }
       }
     }
 }
@@ -305,8 +307,12 @@ TEST(Curves, ShapesAreSymmetricAndStayInTheirBox) {
     for (int y = 0; y < 19; ++y)
       for (int x = 0; x < 25; ++x) {
         const COLORREF p = c.At(x, y);
-        if (cx - x >= 0 && cx - x < 25) ASSERT_EQ(p, c.At(cx - x, y)) << x << "," << y;
-        if (cy - y >= 0 && cy - y < 19) ASSERT_EQ(p, c.At(x, cy - y)) << x << "," << y;
+        if (cx - x >= 0 && cx - x < 25) {
+          ASSERT_EQ(p, c.At(cx - x, y)) << x << "," << y;
+        }
+        if (cy - y >= 0 && cy - y < 19) {
+          ASSERT_EQ(p, c.At(x, cy - y)) << x << "," << y;
+        }
         if (p == kWhite) continue;
         got = {std::min(got.Left, x), std::min(got.Top, y), std::max(got.Right, x + 1), std::max(got.Bottom, y + 1)};
       }

@@ -92,8 +92,12 @@ TEST_F(MenuFixture, OwnerIsToldOfTheLoopAndGetsTheCommand) {
   std::vector<testkit::TMessageRecorder::Entry> selects;
   for (const auto& e : rec.Entries()) {
     if (e.Msg == WM_MENUSELECT) selects.push_back(e);
-    if (e.Msg == WM_INITMENUPOPUP) EXPECT_EQ(e.WParam, reinterpret_cast<WPARAM>(menu));
-    if (e.Msg == WM_COMMAND) EXPECT_EQ(e.WParam, kOpen);
+    if (e.Msg == WM_INITMENUPOPUP) {
+      EXPECT_EQ(e.WParam, reinterpret_cast<WPARAM>(menu));
+    }
+    if (e.Msg == WM_COMMAND) {
+      EXPECT_EQ(e.WParam, kOpen);
+    }
   }
   ASSERT_EQ(selects.size(), 2u);
   EXPECT_EQ(LOWORD(selects[0].WParam), kOpen);
@@ -163,7 +167,9 @@ TEST_F(MenuFixture, MenusOpenBesideTheirItemAndFlipAtTheScreenEdge) {
     else EXPECT_LT(child.Right, parent.Left + 8);
     // Items stack without gaps; the menu's own top-left corner is at the point asked for.
     EXPECT_EQ(seen[0].Items[1].Rect.Top, seen[0].Items[0].Rect.Bottom);
-    if (w.OpensRight) EXPECT_EQ(frame.Left, w.X);
+    if (w.OpensRight) {
+      EXPECT_EQ(frame.Left, w.X);
+    }
     EXPECT_EQ(frame.Top, 100);
   }
 }
