@@ -745,12 +745,13 @@ TEST_P(ZeroDayFormTest, ComesBackFromAFormFile) {
   EXPECT_EQ(GetFloatProp(back, c.Prop), 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Props, ZeroDayFormTest,
-    ::testing::Values(TZeroDayCase{"PickerDate", "TDateTimePicker", "Date"},
-                      TZeroDayCase{"PickerTime", "TDateTimePicker", "Time"},
-                      TZeroDayCase{"CalendarDate", "TMonthCalendar", "Date"}),
-    [](const ::testing::TestParamInfo<TZeroDayCase>& i) { return std::string(i.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Props, ZeroDayFormTest,
+                         ::testing::Values(TZeroDayCase{"PickerDate", "TDateTimePicker", "Date"},
+                                           TZeroDayCase{"PickerTime", "TDateTimePicker", "Time"},
+                                           TZeroDayCase{"CalendarDate", "TMonthCalendar", "Date"}),
+                         [](const ::testing::TestParamInfo<TZeroDayCase>& i) {
+                           return std::string(i.param.Name);
+                         });
 
 struct TRangeForm {
   const char* Name;
