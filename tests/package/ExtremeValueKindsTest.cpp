@@ -21,6 +21,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/classes/Component.h"
@@ -115,7 +116,7 @@ class ExtremeValueKinds : public packagetest::TPackageFixture<::testing::TestWit
 // Sets a value on the stage: refused with the framework's error and the property as it was
 // (`same` compares the values before and after), or taken; then the form paints.
 template <class T>
-void SetOnStage(TStage& stage, vcl::TObject* target, const std::function<T()>& get,
+void SetOnStage(TStage& stage, const std::function<T()>& get,
                 const std::function<void()>& set, const std::function<bool(T, T)>& same,
                 const std::function<void(T)>& taken) {
   const T before = get();
@@ -126,20 +127,18 @@ void SetOnStage(TStage& stage, vcl::TObject* target, const std::function<T()>& g
   } else {
     taken(get());
   }
-  (void)target;
   EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>([&] { stage.Paint(); }));
 }
 
-// Writes a component holding the value `set` gives to a form file and reads it back: the value
-// read (`read` on the property of the new component) equals the one written, and the form shows
-// and takes input. Writing may refuse a value with the framework's error.
-// `held`, when given, tells whether the property holds the value it was given (a property
-// showing what the system has now takes none).
+// Writes a component holding the value `set` gives to a form file and reads it back, as written
+// and through its text form: the value read (`read` on the property of the new component) equals
+// the one written, and the form shows and takes input. Writing may refuse a value with the
+// framework's error. `held`, when given, tells whether the property holds the value it was
+// given (a property showing what the system has now holds none).
 template <class T>
 void RoundTrip(const TCase& c, const packagetest::TSetValue& set,
                const std::function<T(vcl::TObject*, const vcl::TPropInfo*)>& read,
-               const std::function<bool(T, T)>& same,
-               const std::function<bool(T)>& held = {}) {
+               const std::function<bool(T, T)>& same, const std::function<bool(T)>& held = {}) {
   T written{};
   std::string bytes;
   const std::string unwritten = testsupport::ErrorOf<vcl::Exception>([&] {
@@ -149,22 +148,31 @@ void RoundTrip(const TCase& c, const packagetest::TSetValue& set,
     });
   });
   if (unwritten != kNoError || bytes.empty()) return;
-  std::unique_ptr<vcl::TCustomForm> form = packagetest::NewRoot(c.Class);
-  ASSERT_EQ(testsupport::ErrorOf<vcl::Exception>(
-                [&] { vcl::ReadComponentFromBytes(bytes, form.get()); }),
+  std::string text;
+  ASSERT_EQ(testsupport::ErrorOf<vcl::Exception>([&] {
+              text = vcl::ObjectTextToBinaryString(vcl::ObjectBinaryToTextString(bytes));
+            }),
             kNoError)
-      << "a value written reads back";
-  vcl::TComponent* component = packagetest::ReadComponent(c.Class, form.get());
-  ASSERT_NE(component, nullptr);
-  vcl::TObject* target = Walk(component, c.Where);
-  ASSERT_NE(target, nullptr);
-  const T got = read(target, vcl::FindPropInfo(target, c.Where.back()));
-  if (!held || held(written))
-    EXPECT_TRUE(same(written, got)) << "written " << ::testing::PrintToString(written) << ", read "
-                                  << ::testing::PrintToString(got);
-  if (!packagetest::ShowAndTakeInput(form.get(), component)) return;
-  EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>(
-      [&] { packagetest::PaintShown(form.get()); }));
+      << "a form file written goes to text and back";
+  for (const std::string& file : {bytes, text}) {
+    SCOPED_TRACE(&file == &bytes ? "as written" : "through text");
+    std::unique_ptr<vcl::TCustomForm> form = packagetest::NewRoot(c.Class);
+    ASSERT_EQ(testsupport::ErrorOf<vcl::Exception>(
+                  [&] { vcl::ReadComponentFromBytes(file, form.get()); }),
+              kNoError)
+        << "a value written reads back";
+    vcl::TComponent* component = packagetest::ReadComponent(c.Class, form.get());
+    ASSERT_NE(component, nullptr);
+    vcl::TObject* target = Walk(component, c.Where);
+    ASSERT_NE(target, nullptr);
+    const T got = read(target, vcl::FindPropInfo(target, c.Where.back()));
+    if (!held || held(written))
+      EXPECT_TRUE(same(written, got)) << "written " << ::testing::PrintToString(written)
+                                      << ", read " << ::testing::PrintToString(got);
+    if (!packagetest::ShowAndTakeInput(form.get(), component)) continue;
+    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>(
+        [&] { packagetest::PaintShown(form.get()); }));
+  }
 }
 
 double ReadFloat(vcl::TObject* target, const vcl::TPropInfo* p) {
@@ -187,7 +195,7 @@ TEST_P(ExtremeValueKinds, EveryFloatPropertyAtItsEdgesPaintsAndComesBackFromAFor
       SCOPED_TRACE(v);
       const auto set = [v](vcl::TObject* t, const vcl::TPropInfo* q) { vcl::SetFloatProp(t, q, v); };
       SetOnStage<double>(
-          stage, target, [&] { return vcl::GetFloatProp(target, p); }, [&] { set(target, p); },
+          stage, [&] { return vcl::GetFloatProp(target, p); }, [&] { set(target, p); },
           SameFloat, [](double) {});
       RoundTrip<double>(c, set, ReadFloat, SameFloat);
       ++values;
@@ -243,7 +251,7 @@ void OrdinalsInCode(const TCase& c, const std::function<std::vector<int64_t>(con
   for (int64_t v : beyond(p->PropType)) {
     SCOPED_TRACE(v);
     SetOnStage<int64_t>(
-        stage, target, [&] { return vcl::GetOrdProp(target, p); },
+        stage, [&] { return vcl::GetOrdProp(target, p); },
         [&] { vcl::SetOrdProp(target, p, v); }, std::equal_to<int64_t>(),
         [&](int64_t now) { EXPECT_TRUE(within(p->PropType, now)) << "holds " << now; });
     ++values;
@@ -282,9 +290,12 @@ std::string FormWithLine(const TCase& c, const std::string& value) {
   return vcl::ObjectTextToBinaryString(text);
 }
 
-// A form file giving an enumeration or set an identifier its type lacks is refused with the
-// reader's error; the form then shows and the component takes input.
-void UnknownIdentifierInAForm(const TCase& c, const std::string& value) {
+// A form file giving a property a value of the wrong kind (an identifier its type lacks, a
+// text for a number) is refused with the reader's error; one giving a value the type may hold
+// is read or refused with it. The form then shows and the component takes input.
+enum TBadValue { bvRefused, bvReadOrRefused };
+
+void BadValueInAForm(const TCase& c, const std::string& value, TBadValue kind) {
   SCOPED_TRACE(c.Class->ClassName() + "." + packagetest::Text(c.Where) + " = " + value);
   std::string bytes;
   ASSERT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { bytes = FormWithLine(c, value); }), kNoError);
@@ -292,7 +303,9 @@ void UnknownIdentifierInAForm(const TCase& c, const std::string& value) {
   std::unique_ptr<vcl::TCustomForm> form = packagetest::NewRoot(c.Class);
   const std::string error = testsupport::ErrorOf<vcl::EReadError>(
       [&] { vcl::ReadComponentFromBytes(bytes, form.get()); });
-  EXPECT_NE(error, kNoError) << "an identifier the type lacks is read";
+  if (kind == bvRefused) {
+    EXPECT_NE(error, kNoError) << "a value of the wrong kind is read";
+  }
   EXPECT_FALSE(error.empty());
   vcl::TComponent* component = packagetest::ReadComponent(c.Class, form.get());
   if (!component || !packagetest::ShowAndTakeInput(form.get(), component)) return;
@@ -300,11 +313,28 @@ void UnknownIdentifierInAForm(const TCase& c, const std::string& value) {
       [&] { packagetest::PaintShown(form.get()); }));
 }
 
+TEST_P(ExtremeValueKinds, EveryFloatReadWithAValueOfAnotherKindIsRefused) {
+  vcl::testkit::TDialogScript noAnswers;
+  const std::pair<const char*, TBadValue> lines[] = {
+      {kUnknownIdent, bvRefused},     {"'45351'", bvRefused},       {"[zzNoSuchValue]", bvRefused},
+      {"1e400", bvReadOrRefused},     {"-1e400", bvReadOrRefused},  {"1e-400", bvReadOrRefused},
+      {"2958466.0", bvReadOrRefused}, {"-693595.0", bvReadOrRefused},
+  };
+  int values = 0;
+  for (const TCase& c : Cases(vcl::tkFloat)) {
+    for (const auto& [value, kind] : lines) {
+      BadValueInAForm(c, value, kind);
+      ++values;
+    }
+  }
+  RecordProperty("values", values);
+}
+
 TEST_P(ExtremeValueKinds, EveryEnumerationReadWithAnIdentifierItsTypeLacksIsRefused) {
   vcl::testkit::TDialogScript noAnswers;
   int values = 0;
   for (const TCase& c : Cases(vcl::tkEnumeration)) {
-    UnknownIdentifierInAForm(c, kUnknownIdent);
+    BadValueInAForm(c, kUnknownIdent, bvRefused);
     ++values;
   }
   RecordProperty("values", values);
@@ -314,7 +344,7 @@ TEST_P(ExtremeValueKinds, EverySetReadWithAnIdentifierItsElementsLackIsRefused) 
   vcl::testkit::TDialogScript noAnswers;
   int values = 0;
   for (const TCase& c : Cases(vcl::tkSet)) {
-    UnknownIdentifierInAForm(c, std::string("[") + kUnknownIdent + "]");
+    BadValueInAForm(c, std::string("[") + kUnknownIdent + "]", bvRefused);
     ++values;
   }
   RecordProperty("values", values);
