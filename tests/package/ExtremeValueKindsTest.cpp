@@ -50,8 +50,8 @@ using Limits = std::numeric_limits<double>;
 
 // The values no floating-point property may crash on.
 const std::vector<double> kFloatEdges = {
-    Limits::quiet_NaN(), Limits::infinity(), -Limits::infinity(), Limits::max(), -Limits::max(),
-    Limits::min(),       -Limits::min(),     Limits::denorm_min(), -0.0,         1e300,
+    Limits::quiet_NaN(), Limits::infinity(), -Limits::infinity(),  Limits::max(), -Limits::max(),
+    Limits::min(),       -Limits::min(),     Limits::denorm_min(), -0.0,          1e300,
 };
 
 // A date-time counts days since 1899-12-30: day 0, before year 1 (-693594 is 0001-01-01), the
@@ -116,9 +116,8 @@ class ExtremeValueKinds : public packagetest::TPackageFixture<::testing::TestWit
 // Sets a value on the stage: refused with the framework's error and the property as it was
 // (`same` compares the values before and after), or taken; then the form paints.
 template <class T>
-void SetOnStage(TStage& stage, const std::function<T()>& get,
-                const std::function<void()>& set, const std::function<bool(T, T)>& same,
-                const std::function<void(T)>& taken) {
+void SetOnStage(TStage& stage, const std::function<T()>& get, const std::function<void()>& set,
+                const std::function<bool(T, T)>& same, const std::function<void(T)>& taken) {
   const T before = get();
   const std::string refused = testsupport::ErrorOf<vcl::Exception>(set);
   if (refused != kNoError) {
@@ -170,8 +169,8 @@ void RoundTrip(const TCase& c, const packagetest::TSetValue& set,
       EXPECT_TRUE(same(written, got)) << "written " << ::testing::PrintToString(written)
                                       << ", read " << ::testing::PrintToString(got);
     if (!packagetest::ShowAndTakeInput(form.get(), component)) continue;
-    EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>(
-        [&] { packagetest::PaintShown(form.get()); }));
+    EXPECT_NO_THROW(
+        testsupport::ErrorOf<vcl::EOutOfResources>([&] { packagetest::PaintShown(form.get()); }));
   }
 }
 
@@ -193,10 +192,12 @@ TEST_P(ExtremeValueKinds, EveryFloatPropertyAtItsEdgesPaintsAndComesBackFromAFor
     const vcl::TPropInfo* p = vcl::FindPropInfo(target, c.Where.back());
     for (double v : FloatValues()) {
       SCOPED_TRACE(v);
-      const auto set = [v](vcl::TObject* t, const vcl::TPropInfo* q) { vcl::SetFloatProp(t, q, v); };
+      const auto set = [v](vcl::TObject* t, const vcl::TPropInfo* q) {
+        vcl::SetFloatProp(t, q, v);
+      };
       SetOnStage<double>(
-          stage, [&] { return vcl::GetFloatProp(target, p); }, [&] { set(target, p); },
-          SameFloat, [](double) {});
+          stage, [&] { return vcl::GetFloatProp(target, p); }, [&] { set(target, p); }, SameFloat,
+          [](double) {});
       RoundTrip<double>(c, set, ReadFloat, SameFloat);
       ++values;
     }
@@ -209,7 +210,8 @@ TEST_P(ExtremeValueKinds, Every64BitPropertyAtItsLimitsComesBackFromAForm) {
   int values = 0;
   for (const TCase& c : Cases(vcl::tkInt64)) {
     SCOPED_TRACE(c.Class->ClassName() + "." + packagetest::Text(c.Where));
-    for (int64_t v : {INT64_MIN, INT64_MIN + 1, int64_t{-1}, int64_t{1}, INT64_MAX - 1, INT64_MAX}) {
+    for (int64_t v :
+         {INT64_MIN, INT64_MIN + 1, int64_t{-1}, int64_t{1}, INT64_MAX - 1, INT64_MAX}) {
       SCOPED_TRACE(v);
       RoundTrip<int64_t>(
           c, [v](vcl::TObject* t, const vcl::TPropInfo* q) { vcl::SetInt64Prop(t, q, v); }, ReadOrd,
@@ -241,8 +243,10 @@ uint64_t ElementBits(const vcl::TTypeInfo* type) {
 }
 
 // Ordinals an enumeration or set property is given in code; a value taken stays within the type.
-void OrdinalsInCode(const TCase& c, const std::function<std::vector<int64_t>(const vcl::TTypeInfo*)>& beyond,
-                    const std::function<bool(const vcl::TTypeInfo*, int64_t)>& within, int& values) {
+void OrdinalsInCode(const TCase& c,
+                    const std::function<std::vector<int64_t>(const vcl::TTypeInfo*)>& beyond,
+                    const std::function<bool(const vcl::TTypeInfo*, int64_t)>& within,
+                    int& values) {
   SCOPED_TRACE(c.Class->ClassName() + "." + packagetest::Text(c.Where));
   TStage stage(c.Class);
   vcl::TObject* target = Walk(stage.Component(), c.Where);
@@ -251,8 +255,8 @@ void OrdinalsInCode(const TCase& c, const std::function<std::vector<int64_t>(con
   for (int64_t v : beyond(p->PropType)) {
     SCOPED_TRACE(v);
     SetOnStage<int64_t>(
-        stage, [&] { return vcl::GetOrdProp(target, p); },
-        [&] { vcl::SetOrdProp(target, p, v); }, std::equal_to<int64_t>(),
+        stage, [&] { return vcl::GetOrdProp(target, p); }, [&] { vcl::SetOrdProp(target, p, v); },
+        std::equal_to<int64_t>(),
         [&](int64_t now) { EXPECT_TRUE(within(p->PropType, now)) << "holds " << now; });
     ++values;
   }
@@ -261,18 +265,22 @@ void OrdinalsInCode(const TCase& c, const std::function<std::vector<int64_t>(con
 TEST_P(ExtremeValueKinds, EveryEnumerationGivenAnOrdinalBeyondItsTypeKeepsOneWithin) {
   int values = 0;
   for (const TCase& c : Cases(vcl::tkEnumeration))
-    OrdinalsInCode(c, OrdinalsBeyond,
-                   [](const vcl::TTypeInfo* t, int64_t v) { return v >= t->MinValue && v <= t->MaxValue; },
-                   values);
+    OrdinalsInCode(
+        c, OrdinalsBeyond,
+        [](const vcl::TTypeInfo* t, int64_t v) { return v >= t->MinValue && v <= t->MaxValue; },
+        values);
   RecordProperty("values", values);
 }
 
 TEST_P(ExtremeValueKinds, EverySetGivenBitsBeyondItsElementsKeepsItsOwn) {
   int values = 0;
   for (const TCase& c : Cases(vcl::tkSet))
-    OrdinalsInCode(c, BitsBeyond,
-                   [](const vcl::TTypeInfo* t, int64_t v) { return (static_cast<uint64_t>(v) & ~ElementBits(t)) == 0; },
-                   values);
+    OrdinalsInCode(
+        c, BitsBeyond,
+        [](const vcl::TTypeInfo* t, int64_t v) {
+          return (static_cast<uint64_t>(v) & ~ElementBits(t)) == 0;
+        },
+        values);
   RecordProperty("values", values);
 }
 
@@ -298,7 +306,8 @@ enum TBadValue { bvRefused, bvReadOrRefused };
 void BadValueInAForm(const TCase& c, const std::string& value, TBadValue kind) {
   SCOPED_TRACE(c.Class->ClassName() + "." + packagetest::Text(c.Where) + " = " + value);
   std::string bytes;
-  ASSERT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { bytes = FormWithLine(c, value); }), kNoError);
+  ASSERT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { bytes = FormWithLine(c, value); }),
+            kNoError);
   if (bytes.empty()) return;
   std::unique_ptr<vcl::TCustomForm> form = packagetest::NewRoot(c.Class);
   const std::string error = testsupport::ErrorOf<vcl::EReadError>(
@@ -309,15 +318,16 @@ void BadValueInAForm(const TCase& c, const std::string& value, TBadValue kind) {
   EXPECT_FALSE(error.empty());
   vcl::TComponent* component = packagetest::ReadComponent(c.Class, form.get());
   if (!component || !packagetest::ShowAndTakeInput(form.get(), component)) return;
-  EXPECT_NO_THROW(testsupport::ErrorOf<vcl::EOutOfResources>(
-      [&] { packagetest::PaintShown(form.get()); }));
+  EXPECT_NO_THROW(
+      testsupport::ErrorOf<vcl::EOutOfResources>([&] { packagetest::PaintShown(form.get()); }));
 }
 
 TEST_P(ExtremeValueKinds, EveryFloatReadWithAValueOfAnotherKindIsRefused) {
   vcl::testkit::TDialogScript noAnswers;
   const std::pair<const char*, TBadValue> lines[] = {
-      {kUnknownIdent, bvRefused},     {"'45351'", bvRefused},       {"[zzNoSuchValue]", bvRefused},
-      {"1e400", bvReadOrRefused},     {"-1e400", bvReadOrRefused},  {"1e-400", bvReadOrRefused},
+      {kUnknownIdent, bvRefused},     {"'45351'", bvRefused},
+      {"[zzNoSuchValue]", bvRefused}, {"1e400", bvReadOrRefused},
+      {"-1e400", bvReadOrRefused},    {"1e-400", bvReadOrRefused},
       {"2958466.0", bvReadOrRefused}, {"-693595.0", bvReadOrRefused},
   };
   int values = 0;

@@ -32,8 +32,8 @@ TEST(Rounding, RoundHalvesToEvenTruncTowardZeroMulDivHalvesAwayFromZero) {
 // the range round to themselves.
 TEST(Rounding, ValuesBeyondInt64GiveTheInvalidInteger) {
   constexpr int64_t invalid = INT64_MIN;
-  const double beyond[] = {0x1p63,  9.25e18,  -9.25e18, -0x1p64, 1e300,
-                           -1e300,  HUGE_VAL, -HUGE_VAL, NAN};
+  const double beyond[] = {0x1p63, 9.25e18,  -9.25e18,  -0x1p64, 1e300,
+                           -1e300, HUGE_VAL, -HUGE_VAL, NAN};
   for (double x : beyond) {
     EXPECT_EQ(vcl::Round(x), invalid) << x;
     EXPECT_EQ(vcl::Trunc(x), invalid) << x;
