@@ -153,11 +153,11 @@ void RoundTrip(const TCase& c, const packagetest::TSetValue& set,
             }),
             kNoError)
       << "a form file written goes to text and back";
-  for (const std::string& file : {bytes, text}) {
-    SCOPED_TRACE(&file == &bytes ? "as written" : "through text");
+  for (const std::string* file : {&bytes, &text}) {
+    SCOPED_TRACE(file == &bytes ? "as written" : "through text");
     std::unique_ptr<vcl::TCustomForm> form = packagetest::NewRoot(c.Class);
     ASSERT_EQ(testsupport::ErrorOf<vcl::Exception>(
-                  [&] { vcl::ReadComponentFromBytes(file, form.get()); }),
+                  [&] { vcl::ReadComponentFromBytes(*file, form.get()); }),
               kNoError)
         << "a value written reads back";
     vcl::TComponent* component = packagetest::ReadComponent(c.Class, form.get());
