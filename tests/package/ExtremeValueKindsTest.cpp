@@ -165,9 +165,10 @@ void RoundTrip(const TCase& c, const packagetest::TSetValue& set,
     vcl::TObject* target = Walk(component, c.Where);
     ASSERT_NE(target, nullptr);
     const T got = read(target, vcl::FindPropInfo(target, c.Where.back()));
-    if (!held || held(written))
+    if (!held || held(written)) {
       EXPECT_TRUE(same(written, got)) << "written " << ::testing::PrintToString(written)
                                       << ", read " << ::testing::PrintToString(got);
+    }
     if (!packagetest::ShowAndTakeInput(form.get(), component)) continue;
     EXPECT_NO_THROW(
         testsupport::ErrorOf<vcl::EOutOfResources>([&] { packagetest::PaintShown(form.get()); }));
