@@ -5,17 +5,22 @@
 
 namespace vcl {
 
+namespace {
+// Whether a whole number fits int64: from -2^63 up to, not including, 2^63 (NaN does not).
+bool FitsInt64(double whole) { return whole >= -0x1p63 && whole < 0x1p63; }
+}  // namespace
+
 int64_t Round(double x) {
   double r = std::nearbyint(x);  // the default rounding mode rounds halves to even
   const double f = std::floor(x);
   if (x - f == 0.5) r = (std::fmod(f, 2.0) == 0.0) ? f : f + 1.0;
-  if (!(r > -9.3e18 && r < 9.3e18)) return std::numeric_limits<int64_t>::min();
+  if (!FitsInt64(r)) return std::numeric_limits<int64_t>::min();
   return static_cast<int64_t>(r);
 }
 
 int64_t Trunc(double x) {
   const double r = std::trunc(x);
-  if (!(r > -9.3e18 && r < 9.3e18)) return std::numeric_limits<int64_t>::min();
+  if (!FitsInt64(r)) return std::numeric_limits<int64_t>::min();
   return static_cast<int64_t>(r);
 }
 

@@ -5,7 +5,8 @@
 
 namespace vcl {
 
-// Nearest integer, halves to the even neighbour (Round(2.5) = 2, Round(3.5) = 4).
+// Nearest integer, halves to the even neighbour (Round(2.5) = 2, Round(3.5) = 4). A value beyond
+// int64 (NaN, the infinities) gives int64's minimum, as Trunc does.
 int64_t Round(double x);
 // Toward zero.
 int64_t Trunc(double x);

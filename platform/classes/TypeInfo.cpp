@@ -34,6 +34,20 @@ void CheckKind(const TPropInfo* prop, std::initializer_list<TTypeKind> kinds) {
   RaiseInvalidType(prop);
 }
 
+// An enumeration takes only the ordinals it names, a set only the bits of its elements: the
+// classes index their tables and switch on what they hold.
+void CheckInType(const TPropInfo* prop, int64_t value) {
+  const TTypeInfo* type = prop->PropType;
+  bool inType = true;
+  if (type->Kind == tkEnumeration) {
+    inType = value >= type->MinValue && value <= type->MaxValue;
+  } else if (type->Kind == tkSet && type->CompType) {
+    const int64_t elements = type->CompType->MaxValue + 1;
+    inType = elements >= 64 || (static_cast<uint64_t>(value) >> elements) == 0;
+  }
+  if (!inType) throw EPropertyError(SInvalidPropertyValue);
+}
+
 // A property of another class would be called on the wrong object.
 void CheckOwner(TObject* obj, const TPropInfo* prop) {
   if (prop->OwnerClass && !obj->InheritsFrom(prop->OwnerClass))
@@ -180,6 +194,7 @@ int64_t GetOrdProp(TObject* obj, const TPropInfo* prop) {
 
 void SetOrdProp(TObject* obj, const TPropInfo* prop, int64_t value) {
   CheckKind(prop, kOrdinal);
+  CheckInType(prop, value);
   WriteField(obj, prop, &TPropValue::Ord, value);
 }
 

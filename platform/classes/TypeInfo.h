@@ -381,9 +381,9 @@ class TClassBuilder {
 };
 
 // ---------------------------------------------------------------------------------------------
-// Property access. Lookup by name is case-insensitive. Errors raise EPropertyError:
-// "Property %s does not exist", "Invalid property type: %s" (wrong kind for the call),
-// "Property %s is read-only", "Invalid property value" (unknown enum or set name).
+// Property access, by name case-insensitive. Errors raise EPropertyError: "Property %s does not
+// exist", "Invalid property type: %s" (wrong kind for the call), "Property %s is read-only",
+// "Invalid property value" (unknown enum or set name, an ordinal or set bits beyond the type).
 
 const TPropInfo* GetPropInfo(TClass cls, const std::string& name);
 const TPropInfo* GetPropInfo(const TObject* obj, const std::string& name);

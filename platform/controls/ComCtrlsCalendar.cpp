@@ -895,7 +895,9 @@ ZYL_CLASS_IMPL(TMonthCalendar) {
       // Read before the days, which it decides how to take.
       .Prop("MultiSelect", &C::MultiSelect, &C::SetMultiSelect)
       .Default(false)
+      // The calendar starts on today: day 0 is written too.
       .Prop("Date", &C::Date, &C::SetDate)
+      .EmptyStored()
       .Publish({"DragCursor", "DragKind", "DragMode", "Enabled"})
       .Prop("EndDate", &C::EndDate, &C::SetEndDate)
       .Stored(&C::IsEndDateStored)

@@ -891,9 +891,12 @@ ZYL_CLASS_IMPL(TDateTimePicker) {
       .Prop("CalAlignment", &C::CalAlignment, &C::SetCalAlignment)
       .Prop("CalColors", &C::CalColors, &C::SetCalColors)
       .Publish("Constraints")
+      // The picker starts at the moment it is made: day 0 and midnight are written too.
       .Prop("Date", &C::Date, &C::SetDate)
+      .EmptyStored()
       .Prop("Format", &C::Format, &C::SetFormat)
       .Prop("Time", &C::Time, &C::SetTime)
+      .EmptyStored()
       .Prop("ShowCheckbox", &C::ShowCheckbox, &C::SetShowCheckbox)
       .Default(false)
       .Prop("Checked", &C::Checked, &C::SetChecked)

@@ -6,6 +6,7 @@ add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PublishedPropsTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PropertyStage.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValuesTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/ExtremeValueKindsTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/HostileTextTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/KeyboardSweepTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/MouseSweepTest.cpp

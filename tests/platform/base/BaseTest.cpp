@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <type_traits>
@@ -23,6 +25,23 @@ TEST(Rounding, RoundHalvesToEvenTruncTowardZeroMulDivHalvesAwayFromZero) {
   EXPECT_EQ(MulDiv(10, 1, 3), 3);
   EXPECT_EQ(MulDiv(1 << 30, 8, 16), 1 << 29);  // the product needs 64 bits
   EXPECT_EQ(MulDiv(5, 5, 0), -1);
+}
+
+// A value beyond int64's range (from 2^63 up, below -2^63, the infinities and NaN) gives the
+// platform's invalid integer, int64's minimum, as its processor does; the largest doubles within
+// the range round to themselves.
+TEST(Rounding, ValuesBeyondInt64GiveTheInvalidInteger) {
+  constexpr int64_t invalid = INT64_MIN;
+  const double beyond[] = {0x1p63, 9.25e18,  -9.25e18,  -0x1p64, 1e300,
+                           -1e300, HUGE_VAL, -HUGE_VAL, NAN};
+  for (double x : beyond) {
+    EXPECT_EQ(vcl::Round(x), invalid) << x;
+    EXPECT_EQ(vcl::Trunc(x), invalid) << x;
+  }
+  EXPECT_EQ(vcl::Round(0x1p63 - 1024), INT64_MAX - 1023);
+  EXPECT_EQ(vcl::Trunc(0x1p63 - 1024), INT64_MAX - 1023);
+  EXPECT_EQ(vcl::Round(-0x1p63), INT64_MIN);
+  EXPECT_EQ(vcl::Trunc(-0x1p63), INT64_MIN);
 }
 
 TEST(Rects, PlatformHelpers) {

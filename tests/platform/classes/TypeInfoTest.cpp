@@ -304,6 +304,47 @@ TEST(TypeInfo, GetAndSetEveryKind) {
   EXPECT_THROW(GetMethodProp(&g, "Width"), EPropertyError);
 }
 
+// An enumeration takes only the ordinals it names and a set only the bits of its elements: any
+// other is refused with the property error, and the property keeps its value.
+struct TOrdinalBeyond {
+  const char* Prop;
+  int64_t Value;
+};
+class OrdinalBeyondTheType : public ::testing::TestWithParam<TOrdinalBeyond> {};
+
+TEST_P(OrdinalBeyondTheType, IsRefusedAndChangesNothing) {
+  TBigGadget g;
+  const int64_t before = GetOrdProp(&g, GetParam().Prop);
+  try {
+    SetOrdProp(&g, GetParam().Prop, GetParam().Value);
+    ADD_FAILURE() << "taken";
+  } catch (const EPropertyError& e) {
+    EXPECT_EQ(e.Message(), "Invalid property value");
+  }
+  EXPECT_EQ(GetOrdProp(&g, GetParam().Prop), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, OrdinalBeyondTheType,
+    ::testing::Values(TOrdinalBeyond{"Shade", 3}, TOrdinalBeyond{"Shade", 255},
+                      TOrdinalBeyond{"Shade", 256}, TOrdinalBeyond{"Shade", -1},
+                      TOrdinalBeyond{"Shade", INT64_MAX}, TOrdinalBeyond{"Shade", INT64_MIN},
+                      TOrdinalBeyond{"Locked", 2}, TOrdinalBeyond{"Locked", -1},
+                      TOrdinalBeyond{"Edges", 1 << 4}, TOrdinalBeyond{"Edges", 0x1F},
+                      TOrdinalBeyond{"Edges", -1}, TOrdinalBeyond{"Edges", INT64_MIN}));
+
+TEST(TypeInfo, OrdinalsAtTheEdgesOfTheTypeAreTaken) {
+  TBigGadget g;
+  SetOrdProp(&g, "Shade", shLight);
+  EXPECT_EQ(g.Shade(), shLight);
+  SetOrdProp(&g, "Shade", shDark);
+  EXPECT_EQ(g.Shade(), shDark);
+  SetOrdProp(&g, "Edges", 0xF);
+  EXPECT_EQ(g.Edges(), (TEdges{edLeft, edTop, edRight, edBottom}));
+  SetOrdProp(&g, "Edges", 0);
+  EXPECT_TRUE(g.Edges().empty());
+}
+
 TEST(TypeInfo, MethodPropertiesAndPublishedMethods) {
   TBigGadget g, handler;
   const TMethodCode* code = handler.MethodAddress("ping");

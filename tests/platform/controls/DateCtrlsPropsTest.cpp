@@ -722,6 +722,41 @@ TEST_F(CalendarPropsTest, TheDatesFormKeepsEveryControlsValues) {
   EXPECT_EQ(plain->FirstDayOfWeek(), dowLocaleDefault);
 }
 
+// A date or time property at zero (the calendar's first day, 1899-12-30, and midnight) on a
+// control that starts with today's date and the time now.
+struct TZeroDayCase {
+  const char* Name;
+  const char* Class;
+  const char* Prop;
+};
+class ZeroDayFormTest : public CalendarPropsTest,
+                        public ::testing::WithParamInterface<TZeroDayCase> {};
+
+TEST_P(ZeroDayFormTest, ComesBackFromAFormFile) {
+  const TZeroDayCase& c = GetParam();
+  NewForm(320, 260);
+  auto* control = static_cast<TControl*>(FindClass(c.Class)->Create(form_.get()));
+  control->SetName("C");
+  control->SetParent(form_.get());
+  ASSERT_NE(GetFloatProp(control, c.Prop), 0.0);
+  SetFloatProp(control, c.Prop, 0.0);
+  ASSERT_EQ(GetFloatProp(control, c.Prop), 0.0);
+  const std::string bytes = WriteComponentToBytes(form_.get());
+  auto read = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(bytes, read.get());
+  TComponent* back = read->FindComponent("C");
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(GetFloatProp(back, c.Prop), 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Props, ZeroDayFormTest,
+                         ::testing::Values(TZeroDayCase{"PickerDate", "TDateTimePicker", "Date"},
+                                           TZeroDayCase{"PickerTime", "TDateTimePicker", "Time"},
+                                           TZeroDayCase{"CalendarDate", "TMonthCalendar", "Date"}),
+                         [](const ::testing::TestParamInfo<TZeroDayCase>& i) {
+                           return std::string(i.param.Name);
+                         });
+
 struct TRangeForm {
   const char* Name;
   std::vector<std::string> Props;
