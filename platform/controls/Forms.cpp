@@ -521,9 +521,9 @@ void TCustomForm::FocusControl(TWinControl* Control) {
 void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
   if (Removing && Control->ContainsControl(focusedControl_)) focusedControl_ = Control->Parent();
   // A control the focus is on its way to goes: the move stops without touching it.
-  for (TFocusing* f = focusing_; Removing && f; f = f->Outer) {
-    if (!f->Control || !Control->ContainsControl(f->Control)) continue;
-    f->Control = nullptr;
+  for (TWinControl*& moving : focusing_) {
+    if (!Removing || !moving || !Control->ContainsControl(moving)) continue;
+    moving = nullptr;
     ++g_focusCount;
   }
   if (Control->ContainsControl(activeControl_)) {
@@ -543,16 +543,16 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   if (Screen) Screen->UpdateActive(this, Control);
   if (Control->ControlState().contains(csFocusing)) return false;
   Control->controlState_ += csFocusing;
-  TFocusing focusing{Control, focusing_};
-  focusing_ = &focusing;
+  focusing_.push_back(Control);
+  // The move stands in the form's list of moves under way for its whole course.
   struct TClear {
     TCustomForm* form;
-    TFocusing& f;
+    size_t at;
     ~TClear() {
-      form->focusing_ = f.Outer;
-      if (f.Control) f.Control->controlState_ -= csFocusing;
+      if (TWinControl* moving = form->focusing_[at]) moving->controlState_ -= csFocusing;
+      form->focusing_.resize(at);
     }
-  } clear{this, focusing};
+  } clear{this, focusing_.size() - 1};
   if (Screen && Screen->FocusedForm() != this) {
     if (TCustomForm* old = Screen->FocusedForm()) {
       Screen->SetFocusedForm(nullptr);

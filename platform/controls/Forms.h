@@ -450,13 +450,9 @@ class TCustomForm : public TScrollingWinControl {
   IDesignerHook* designer_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
-  // The controls SetFocusedControl is moving the focus to, innermost call first; a control
+  // The controls SetFocusedControl is moving the focus to, outermost call first; a control
   // freed meanwhile is cleared here.
-  struct TFocusing {
-    TWinControl* Control;
-    TFocusing* Outer;
-  };
-  TFocusing* focusing_ = nullptr;
+  std::vector<TWinControl*> focusing_;
   // The holds on the form's release, and whether a release came while one was held.
   std::vector<TReleaseHold*> holds_;
   bool releaseHeld_ = false;
