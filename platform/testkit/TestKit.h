@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -170,12 +171,15 @@ struct TLiveResources {
   size_t GlobalBlocks = 0;  // GlobalAlloc's
   size_t RegistryKeys = 0;  // open registry handles
   size_t ObjectInstances = 0;  // window procedures of vcl::MakeObjectInstance
+  size_t BoundWndProcs = 0;    // window procedures of AllocateWndProc
   size_t WindowHooks = 0;      // hooks of the application window (HookMainWindow)
   friend bool operator==(const TLiveResources&, const TLiveResources&) = default;
 };
 TLiveResources LiveResources();
 // The kinds whose counts differ, as "Fonts 12 -> 14, Timers 1 -> 0"; "" when none does.
 std::string ResourceChanges(const TLiveResources& before, const TLiveResources& after);
+// The counts that are not 0, as "Fonts 12, Windows 3" (what a failing comparison prints).
+std::ostream& operator<<(std::ostream& out, const TLiveResources& counts);
 
 // Records the messages a window receives, by subclassing it (one recorder per window).
 class TMessageRecorder {

@@ -1,6 +1,7 @@
 // The test kit's counts of what the program holds in the window system's and the framework's
 // tables.
 #include <mutex>
+#include <ostream>
 #include <string>
 
 #include "platform/controls/Forms.h"
@@ -10,6 +11,7 @@
 #include "platform/sys/ShellApi.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/UserInternal.h"
+#include "platform/user/WndProcThunk.h"
 
 namespace win::testkit {
 
@@ -42,6 +44,7 @@ constexpr TKind kKinds[] = {
     {"GlobalBlocks", &TLiveResources::GlobalBlocks},
     {"RegistryKeys", &TLiveResources::RegistryKeys},
     {"ObjectInstances", &TLiveResources::ObjectInstances},
+    {"BoundWndProcs", &TLiveResources::BoundWndProcs},
     {"WindowHooks", &TLiveResources::WindowHooks},
 };
 static_assert(sizeof(kKinds) / sizeof(kKinds[0]) == sizeof(TLiveResources) / sizeof(size_t),
@@ -85,6 +88,7 @@ TLiveResources LiveResources() {
   r.GlobalBlocks = user::LiveGlobalBlockCount();
   r.RegistryKeys = regstore::OpenHandleCount();
   r.ObjectInstances = static_cast<size_t>(vcl::ObjectInstanceCount());
+  r.BoundWndProcs = UsedWndProcCount();
   r.WindowHooks = vcl::Application ? static_cast<size_t>(vcl::Application->WindowHookCount()) : 0;
   return r;
 }
@@ -98,6 +102,16 @@ std::string ResourceChanges(const TLiveResources& before, const TLiveResources& 
     text += std::string(kind.Name) + " " + std::to_string(was) + " -> " + std::to_string(is);
   }
   return text;
+}
+
+std::ostream& operator<<(std::ostream& out, const TLiveResources& counts) {
+  const char* separator = "";
+  for (const TKind& kind : kKinds) {
+    if (counts.*kind.Count == 0) continue;
+    out << separator << kind.Name << " " << counts.*kind.Count;
+    separator = ", ";
+  }
+  return out;
 }
 
 }  // namespace win::testkit

@@ -12,7 +12,8 @@ add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/InsertNotificationTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ComponentPlacesTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ComponentAssignTest.cpp
-  ${CMAKE_SOURCE_DIR}/tests/package/FreedFromEventsTest.cpp)
+  ${CMAKE_SOURCE_DIR}/tests/package/FreedFromEventsTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/ResourcesTest.cpp)
 target_link_libraries(test_package PRIVATE zyl70se_B5 zyl70se_B5_design platform_headless
   platform_designide zyl_testsupport GTest::gtest_main)
 add_dependencies(test_package zyl70se_B5_design)

@@ -13,6 +13,7 @@
 #include "platform/sys/WinReg.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
+#include "platform/user/WndProcThunk.h"
 
 namespace {
 
@@ -126,6 +127,12 @@ std::vector<TKindCase> Kinds(TReceiver* receiver) {
        [receiver](HWND) {
          const WNDPROC proc = vcl::MakeObjectInstance(vcl::TWndMethod(receiver, &TReceiver::Receive));
          return Deleting(proc, [](WNDPROC p) { vcl::FreeObjectInstance(p); });
+       }},
+      {"BoundWndProcs", &R::BoundWndProcs,
+       [](HWND) {
+         const WNDPROC proc = AllocateWndProc(
+             [](void*, HWND, UINT, WPARAM, LPARAM) -> LRESULT { return 0; }, nullptr);
+         return Deleting(proc, [](WNDPROC p) { FreeWndProc(p); });
        }},
       {"WindowHooks", &R::WindowHooks,
        [receiver](HWND) {
