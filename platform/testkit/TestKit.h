@@ -167,9 +167,9 @@ struct TLiveResources {
   size_t HotKeys = 0;
   size_t WindowDCs = 0;  // lent by GetDC, GetWindowDC, BeginPaint and not given back
   size_t TrayIcons = 0;
-  size_t Atoms = 0;         // global string atoms
-  size_t GlobalBlocks = 0;  // GlobalAlloc's
-  size_t RegistryKeys = 0;  // open registry handles
+  size_t Atoms = 0;            // global string atoms
+  size_t GlobalBlocks = 0;     // GlobalAlloc's
+  size_t RegistryKeys = 0;     // open registry handles
   size_t ObjectInstances = 0;  // window procedures of vcl::MakeObjectInstance
   size_t BoundWndProcs = 0;    // window procedures of AllocateWndProc
   size_t WindowHooks = 0;      // hooks of the application window (HookMainWindow)

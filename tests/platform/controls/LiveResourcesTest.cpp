@@ -125,7 +125,8 @@ std::vector<TKindCase> Kinds(TReceiver* receiver) {
        }},
       {"ObjectInstances", &R::ObjectInstances,
        [receiver](HWND) {
-         const WNDPROC proc = vcl::MakeObjectInstance(vcl::TWndMethod(receiver, &TReceiver::Receive));
+         const WNDPROC proc =
+             vcl::MakeObjectInstance(vcl::TWndMethod(receiver, &TReceiver::Receive));
          return Deleting(proc, [](WNDPROC p) { vcl::FreeObjectInstance(p); });
        }},
       {"BoundWndProcs", &R::BoundWndProcs,
@@ -159,9 +160,9 @@ TEST(LiveResources, EachKindCountsWhatIsTakenAndGivenBack) {
     const TLiveResources taken = LiveResources();
     EXPECT_EQ(taken.*kind.Count, before.*kind.Count + 1);
     // The change is reported under the kind's name.
-    EXPECT_NE(ResourceChanges(before, taken).find(std::string(kind.Name) + " " +
-                                                  std::to_string(before.*kind.Count) + " -> " +
-                                                  std::to_string(before.*kind.Count + 1)),
+    EXPECT_NE(ResourceChanges(before, taken)
+                  .find(std::string(kind.Name) + " " + std::to_string(before.*kind.Count) + " -> " +
+                        std::to_string(before.*kind.Count + 1)),
               std::string::npos)
         << ResourceChanges(before, taken);
     giveBack();
