@@ -160,6 +160,7 @@ struct TLiveResources {
   size_t Icons = 0;
   size_t GdiObjects = 0;  // every kind, those above and any other
   size_t Windows = 0;     // the desktop not counted
+  size_t WindowClasses = 0;  // registered by the program (the system's not counted)
   size_t Timers = 0;      // SetTimer's
   size_t Carets = 0;      // 0 or 1
   size_t Properties = 0;  // SetPropA's, over every window

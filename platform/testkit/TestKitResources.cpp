@@ -33,6 +33,7 @@ constexpr TKind kKinds[] = {
     {"Icons", &TLiveResources::Icons},
     {"GdiObjects", &TLiveResources::GdiObjects},
     {"Windows", &TLiveResources::Windows},
+    {"WindowClasses", &TLiveResources::WindowClasses},
     {"Timers", &TLiveResources::Timers},
     {"Carets", &TLiveResources::Carets},
     {"Properties", &TLiveResources::Properties},
@@ -58,6 +59,8 @@ void CountWindows(TLiveResources& r) {
     ++r.Windows;
     r.Properties += w->Props.size();
   }
+  for (const auto& cls : s.Classes)
+    if (!cls->System) ++r.WindowClasses;
   for (const auto& [thread, q] : s.Queues) {
     std::lock_guard queueLock(q->Mutex);
     for (const user::Timer& t : q->Timers)

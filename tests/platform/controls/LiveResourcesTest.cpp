@@ -75,6 +75,14 @@ std::vector<TKindCase> Kinds(TReceiver* receiver) {
                                             nullptr, nullptr);
          return Deleting(child, [](HWND w) { DestroyWindow(w); });
        }},
+      {"WindowClasses", &R::WindowClasses,
+       [](HWND) {
+         WNDCLASSA wc;
+         wc.lpfnWndProc = DefWindowProcA;
+         wc.lpszClassName = "LiveResourcesProbe";
+         EXPECT_NE(RegisterClassA(&wc), ATOM{0});
+         return [] { UnregisterClassA("LiveResourcesProbe", nullptr); };
+       }},
       {"Timers", &R::Timers,
        [](HWND host) {
          EXPECT_NE(SetTimer(host, 7, 100, nullptr), 0u);
