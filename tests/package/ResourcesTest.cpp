@@ -1,18 +1,20 @@
-// A program runs for weeks: what a component takes from the window system (windows, GDI objects,
-// timers, the caret, hot keys, tray icons, window properties, menus, registry handles, window
-// procedures made from methods, hooks of the application window) is given back when it is freed,
-// and repeating what a user and a program do to it does not make it hold more. Over every
-// registered component class (the framework's and the library's package's), on a shown form:
+// A program runs for weeks: what a component takes from the window system (windows and window
+// classes, GDI objects, timers, the caret, hot keys, tray icons, window properties, menus,
+// registry handles, window procedures made from methods, hooks of the application window, the
+// rest win::testkit::LiveResources counts) is given back when it is freed, and repeating what a
+// user and a program do to it does not make it hold more. Over every registered component class
+// (the framework's and the library's package's), on a shown form, with the switches that set it
+// working (animating, scrolling, hooking) turned on:
 //  - a component made, shown, painted, given a user's input and freed leaves the counts where
-//    they were (the form it stood on stays); so does one whose switches that set it working
-//    (animating, scrolling, hooking) were turned on;
+//    they were (the form it stood on stays);
 //  - painted 20 times, its window made anew, its font and colour changed, hidden and shown 10
 //    times each, it holds after the 20th round what it held after the 2nd;
 //  - a dialog component executed and cancelled 10 times, and a control that drops a list or a
 //    calendar down opened and closed 10 times, hold after the 10th time what they held after
 //    the 2nd.
-// Each class first goes through the same steps once, so that what the program makes once and
-// keeps (the application's window, the hint window, shared pictures) is there before counting.
+// The first counts are taken once the steps have run before (a first life of the class, the
+// first rounds), so that what the program makes once and keeps (the application's window, the
+// hint window, shared pictures) is there before counting.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -297,7 +299,7 @@ TEST_P(Resources, DialogsExecutedAndDropDownsOpenedAgainDoNotGrow) {
     for (int time = 2; drops && time <= kOpenings; ++time) {
       if (time == kSettledOpening + 1) settled = tk::LiveResources();
       drops = DropDownAndClose(c);
-      EXPECT_TRUE(drops) << "dropped down the first time only";
+      EXPECT_TRUE(drops) << "no longer drops down";
     }
     if (drops) {
       EXPECT_TRUE(SameCounts(settled, tk::LiveResources())) << "dropped down and closed";
