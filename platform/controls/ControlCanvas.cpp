@@ -36,7 +36,8 @@ void TControlCanvas::FreeHandle() {
   if (dc_) {
     HDC dc = dc_;
     dc_ = nullptr;
-    if (Handle() == dc) SetHandle(nullptr);
+    // Asking for Handle() of a canvas without one would take a new DC.
+    if (HandleAllocated() && Handle() == dc) SetHandle(nullptr);
     if (IsWindow(window_)) ReleaseDC(window_, dc);
     window_ = nullptr;
     std::erase(Holding(), this);

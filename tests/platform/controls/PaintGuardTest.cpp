@@ -232,6 +232,21 @@ TEST_F(CanvasOutsidePaintTest, TheWindowDCsOfAMessageGoBackAtItsEnd) {
   dcsAsBefore();
 }
 
+// A canvas whose own DC was set aside (its handle set to none) gives that DC back and takes no
+// new one in doing so.
+TEST_F(CanvasOutsidePaintTest, ACanvasGivesBackADCItNoLongerDrawsOn) {
+  NewForm();
+  auto* host = Place<TDrawingNow>(form_.get(), 0, 0, 150, 100);
+  Show();
+  const size_t lent = win::testkit::LiveResources().WindowDCs;
+  ASSERT_NE(host->Canvas()->Handle(), nullptr);
+  EXPECT_EQ(win::testkit::LiveResources().WindowDCs, lent + 1);
+  host->Canvas()->SetHandle(nullptr);
+  FreeDeviceContexts();
+  EXPECT_FALSE(host->Canvas()->HandleAllocated());
+  EXPECT_EQ(win::testkit::LiveResources().WindowDCs, lent);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Paths, PaintGuardTest,
     ::testing::Values(TPaintCase{"GraphicChildOfPanel", TCulprit::Graphic, TVia::HostPaintMessage},
