@@ -1,5 +1,8 @@
 #include "platform/controls/ControlCanvas.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/base/Numbers.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
@@ -8,6 +11,16 @@ namespace vcl {
 
 using namespace win;
 using namespace controls_internal;
+
+namespace {
+
+// The canvases holding a DC they took themselves, in the order they took it.
+std::vector<TControlCanvas*>& Holding() {
+  static std::vector<TControlCanvas*> canvases;
+  return canvases;
+}
+
+}  // namespace
 
 TControlCanvas::TControlCanvas() = default;
 
@@ -23,9 +36,11 @@ void TControlCanvas::FreeHandle() {
   if (dc_) {
     HDC dc = dc_;
     dc_ = nullptr;
-    if (Handle() == dc) SetHandle(nullptr);
+    // Asking for Handle() of a canvas without one would take a new DC.
+    if (HandleAllocated() && Handle() == dc) SetHandle(nullptr);
     if (IsWindow(window_)) ReleaseDC(window_, dc);
     window_ = nullptr;
+    std::erase(Holding(), this);
   }
 }
 
@@ -49,7 +64,14 @@ void TControlCanvas::CreateHandle() {
   }
   dc_ = dc;
   window_ = wnd;
+  Holding().push_back(this);
   SetHandle(dc);
+}
+
+void FreeDeviceContexts() {
+  const std::vector<TControlCanvas*> holding = Holding();
+  for (TControlCanvas* canvas : holding)
+    if (canvas->LockCount() == 0) canvas->FreeHandle();
 }
 
 ZYL_CLASS_IMPL(TControlCanvas) {}

@@ -27,4 +27,9 @@ class TControlCanvas : public TCanvas {
   win::HWND window_ = nullptr;
 };
 
+// Gives back the window DCs that control canvases took outside a paint (in CreateHandle),
+// except those of canvases locked now. The application's loop calls it when it has delivered a
+// message, so that a control drawing on a timer or in an event holds no DC between messages.
+void FreeDeviceContexts();
+
 }  // namespace vcl

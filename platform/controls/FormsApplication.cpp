@@ -275,6 +275,7 @@ bool TApplication::ProcessMessage(MSG& Msg) {
 }
 
 void TApplication::DeliverMessage(MSG& Msg) {
+  TFinally freeDCs([] { FreeDeviceContexts(); });
   bool handled = false;
   if (OnMessage) OnMessage(Msg, handled);
   if (hintWindow_ && hintWindow_->Visible() && hintWindow_->IsHintMsg(Msg)) CancelHint();

@@ -71,4 +71,12 @@ void FreeObjectInstance(win::WNDPROC ObjectInstance) {
   }
 }
 
+int ObjectInstanceCount() {
+  std::lock_guard<std::mutex> guard(InstanceLock());
+  int n = 0;
+  for (const TInstance& instance : Instances())
+    if (instance.Used) ++n;
+  return n;
+}
+
 }  // namespace vcl

@@ -16,5 +16,7 @@ constexpr int MaxObjectInstances = 1024;
 win::WNDPROC MakeObjectInstance(TWndMethod Method);
 // Nothing for a procedure that MakeObjectInstance did not hand out (or null).
 void FreeObjectInstance(win::WNDPROC ObjectInstance);
+// The number of window procedures handed out and not given back.
+int ObjectInstanceCount();
 
 }  // namespace vcl

@@ -305,8 +305,10 @@ IconObj* LookupIcon(HICON h);
 std::shared_ptr<GdiObject> SharedObject(HGDIOBJ h);
 // Enters an object into the table and answers its new handle.
 HGDIOBJ AddObject(std::shared_ptr<GdiObject> obj);
-// Number of live (non-stock) objects, for leak tests.
+// Number of live (non-stock) objects, for leak tests; of one kind (OBJ_PEN, OBJ_DC,
+// kIconObjectType ...) with `type`.
 size_t LiveObjectCount();
+size_t LiveObjectCount(DWORD type);
 
 // ---------------------------------------------------------------------------------------------
 // DCs bound to surfaces owned by the window manager

@@ -71,6 +71,15 @@ size_t LiveObjectCount() {
   return n;
 }
 
+size_t LiveObjectCount(DWORD type) {
+  Table& t = TheTable();
+  std::lock_guard<std::mutex> g(t.Lock);
+  size_t n = 0;
+  for (const auto& [h, o] : t.Objects)
+    if (!o->Stock && o->Type == type) ++n;
+  return n;
+}
+
 namespace {
 // The object behind `h` when it has one of `types`, else null.
 template <class T, class... Types>

@@ -762,6 +762,11 @@ bool CloseHandle(HKEY key) {
   return Handles().erase(reinterpret_cast<uintptr_t>(key)) > 0;
 }
 
+size_t OpenHandleCount() {
+  std::lock_guard<std::mutex> lock(Mutex());
+  return Handles().size();
+}
+
 bool Resolve(HKEY key, HKEY& root, std::string& path, DWORD& access) {
   std::lock_guard<std::mutex> guard(Mutex());
   if (IsPredefinedKey(key)) {

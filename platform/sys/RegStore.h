@@ -60,6 +60,8 @@ bool IsPredefinedKey(HKEY key);
 HKEY OpenHandle(HKEY base, const std::string& path, DWORD access);
 bool CloseHandle(HKEY key);
 bool Resolve(HKEY key, HKEY& root, std::string& path, DWORD& access);
+// The handles open now (the test kit counts them).
+size_t OpenHandleCount();
 // Joins a key path and a relative subkey path (empty segments dropped).
 std::string JoinPath(const std::string& path, const std::string& sub);
 

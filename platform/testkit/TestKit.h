@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -147,6 +148,45 @@ void DropFiles(HWND hwnd, int clientX, int clientY, const std::vector<std::strin
 
 // Beeps recorded by MessageBeep.
 std::vector<UINT> Beeps();
+
+// What the program holds in the tables of the window system and the framework, counted by kind.
+// These stay reachable, so no leak checker sees them: a test counts them before and after work
+// that must give them back (a component freed, an action repeated). Stock objects, the system's
+// classes and the window system's own timers are not counted; clipboard formats and window
+// messages, once registered, stay for the program's life and are not counted either.
+struct TLiveResources {
+  // GDI objects by kind; DCs include memory DCs, icons include cursors.
+  size_t Pens = 0;
+  size_t Brushes = 0;
+  size_t Fonts = 0;
+  size_t Bitmaps = 0;
+  size_t Regions = 0;
+  size_t Palettes = 0;
+  size_t DCs = 0;
+  size_t Icons = 0;
+  size_t GdiObjects = 0;     // every kind, those above and any other
+  size_t Windows = 0;        // the desktop not counted
+  size_t WindowClasses = 0;  // registered by the program (the system's not counted)
+  size_t Timers = 0;         // SetTimer's
+  size_t Carets = 0;         // 0 or 1
+  size_t Properties = 0;     // SetPropA's, over every window
+  size_t Menus = 0;          // system menus and menu bars included
+  size_t HotKeys = 0;
+  size_t WindowDCs = 0;  // lent by GetDC, GetWindowDC, BeginPaint and not given back
+  size_t TrayIcons = 0;
+  size_t Atoms = 0;            // global string atoms
+  size_t GlobalBlocks = 0;     // GlobalAlloc's
+  size_t RegistryKeys = 0;     // open registry handles
+  size_t ObjectInstances = 0;  // window procedures of vcl::MakeObjectInstance
+  size_t BoundWndProcs = 0;    // window procedures of AllocateWndProc
+  size_t WindowHooks = 0;      // hooks of the application window (HookMainWindow)
+  friend bool operator==(const TLiveResources&, const TLiveResources&) = default;
+};
+TLiveResources LiveResources();
+// The kinds whose counts differ, as "Fonts 12 -> 14, Timers 1 -> 0"; "" when none does.
+std::string ResourceChanges(const TLiveResources& before, const TLiveResources& after);
+// The counts that are not 0, as "Fonts 12, Windows 3" (what a failing comparison prints).
+std::ostream& operator<<(std::ostream& out, const TLiveResources& counts);
 
 // Records the messages a window receives, by subclassing it (one recorder per window).
 class TMessageRecorder {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/user/UserInternal.h"
 #include "platform/user/WinUser.h"
 
 namespace win {
@@ -125,5 +126,17 @@ UINT GlobalGetAtomNameA(ATOM atom, LPSTR buffer, int size) {
   buffer[n] = '\0';
   return static_cast<UINT>(n);
 }
+
+namespace user {
+
+size_t LiveAtomCount() {
+  std::lock_guard<std::mutex> g(AtomLock());
+  size_t n = 0;
+  for (const AtomEntry& e : AtomTable())
+    if (e.Refs) ++n;
+  return n;
+}
+
+}  // namespace user
 
 }  // namespace win

@@ -108,6 +108,12 @@ HGLOBAL GlobalFree(HGLOBAL mem) {
   return nullptr;
 }
 
+size_t user::LiveGlobalBlockCount() {
+  auto& t = Globals();
+  std::lock_guard lock(t.Mutex);
+  return t.Blocks.size();
+}
+
 // ---- Clipboard ----
 
 namespace {

@@ -432,6 +432,12 @@ void DestroyWindowMenus(HWND h) {
   }
 }
 
+size_t LiveMenuCount() {
+  MenuTable& t = T();
+  std::lock_guard lock(t.Mutex);
+  return t.Menus.size();
+}
+
 void ResetMenus() {
   ResetMenuTracking();
   MenuTable& t = T();

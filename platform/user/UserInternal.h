@@ -383,6 +383,11 @@ void RemoveWindowHotKeys(HWND h);
 // Menus: destroys the menus that belong to a window; forgets every menu (fresh start).
 void DestroyWindowMenus(HWND h);
 void ResetMenus();
+// What the tables outside the window structures hold, for the test kit's counts: menus (a
+// window's system menu and menu bar among them), string atoms and global memory blocks.
+size_t LiveMenuCount();
+size_t LiveAtomCount();
+size_t LiveGlobalBlockCount();
 // One item of a menu as the tracker reads it.
 struct MenuItemInfo {
   UINT Flags = 0;

@@ -79,4 +79,6 @@ size_t FreeWndProcCount() {
   return g_free.size();
 }
 
+size_t UsedWndProcCount() { return kSlots - FreeWndProcCount(); }
+
 }  // namespace win

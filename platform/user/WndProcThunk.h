@@ -17,7 +17,8 @@ WNDPROC AllocateWndProc(BoundWndProc fn, void* context);
 // Returns a procedure to the pool (unknown procedures are ignored). It must not be installed
 // in a window any more.
 void FreeWndProc(WNDPROC proc);
-// Procedures still available.
+// Procedures still available, and handed out (not returned yet).
 size_t FreeWndProcCount();
+size_t UsedWndProcCount();
 
 }  // namespace win

@@ -20,6 +20,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/testkit/TestKit.h"
 #include "tests/display/FillTestHost.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/StreamCopy.h"
@@ -209,6 +210,20 @@ TEST_F(ClockTest, CountdownEndsOnTheTimerAndRaisesTheAlarm) {
   EXPECT_TRUE(c->Digital()->Flashing());
   win::testkit::AdvanceClock(1000);  // the ringing alarm goes on: one OnAlarm per tick
   EXPECT_EQ(ev.Alarms, 2);
+}
+
+// Each tick paints the clock at once on its parent's window; the window's DC it takes for that
+// goes back when the tick is done, not at the next paint, so a clock ticking for weeks holds
+// none between ticks.
+TEST_F(ClockTest, ATickGivesBackTheWindowDCItPaintedOn) {
+  Place(120, 120);
+  const win::testkit::TLiveResources before = win::testkit::LiveResources();
+  for (int tick = 1; tick <= 3; ++tick) {
+    SCOPED_TRACE(tick);
+    win::testkit::AdvanceClock(1000);
+    const win::testkit::TLiveResources after = win::testkit::LiveResources();
+    EXPECT_EQ(after, before) << win::testkit::ResourceChanges(before, after);
+  }
 }
 
 TEST_F(ClockTest, AlarmFlashesForRepeatAlarmTicksThenReturnsToNormal) {

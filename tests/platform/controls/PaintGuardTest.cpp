@@ -179,6 +179,74 @@ TEST_P(PaintGuardTest, AThrowingPaintLeavesDCCanvasAndObjectsAsFound) {
   }
 }
 
+// Draws on its own canvas, and on the canvas of a graphic child, when it hears kDrawNow: a
+// paint outside WM_PAINT, as a control does on a timer.
+constexpr UINT kDrawNow = WM_USER + 71;
+class TDrawingNow : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  TGraphicControl* Child = nullptr;
+
+ protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg != kDrawNow) return TCustomControl::WndProc(Message);
+    Canvas()->Rectangle(0, 0, 10, 10);
+    TCanvas* child = Child->Canvas();
+    child->Rectangle(0, 0, 5, 5);
+    // A canvas a caller holds locked keeps its context through the message.
+    if (Message.WParam) child->Lock();
+  }
+};
+
+class CanvasOutsidePaintTest : public OneFormTest<200, 150> {};
+
+// The window DCs the control canvases took while a message ran go back at its end, unless the
+// canvas is locked: a control drawing on a timer holds none between ticks.
+TEST_F(CanvasOutsidePaintTest, TheWindowDCsOfAMessageGoBackAtItsEnd) {
+  g_armed = false;
+  NewForm();
+  auto* host = Place<TDrawingNow>(form_.get(), 0, 0, 150, 100);
+  auto* child = Place<TThrowing<TGraphicControl>>(host, 10, 10, 40, 30);
+  host->Child = child;
+  Show();
+  const win::testkit::TLiveResources before = win::testkit::LiveResources();
+  auto dcsAsBefore = [&] {
+    const win::testkit::TLiveResources now = win::testkit::LiveResources();
+    EXPECT_EQ(now.WindowDCs, before.WindowDCs);
+    EXPECT_EQ(now.DCs, before.DCs);
+  };
+  PostMessageA(host->Handle(), kDrawNow, 0, 0);
+  win::testkit::RunUntilIdle();
+  EXPECT_FALSE(host->Canvas()->HandleAllocated());
+  EXPECT_FALSE(child->Canvas()->HandleAllocated());
+  dcsAsBefore();
+  // Locked: the child's canvas keeps its context until it is unlocked and the next message ends.
+  PostMessageA(host->Handle(), kDrawNow, 1, 0);
+  win::testkit::RunUntilIdle();
+  EXPECT_FALSE(host->Canvas()->HandleAllocated());
+  EXPECT_TRUE(child->Canvas()->HandleAllocated());
+  child->Canvas()->Unlock();
+  PostMessageA(host->Handle(), WM_NULL, 0, 0);
+  win::testkit::RunUntilIdle();
+  EXPECT_FALSE(child->Canvas()->HandleAllocated());
+  dcsAsBefore();
+}
+
+// A canvas whose own DC was set aside (its handle set to none) gives that DC back and takes no
+// new one in doing so.
+TEST_F(CanvasOutsidePaintTest, ACanvasGivesBackADCItNoLongerDrawsOn) {
+  NewForm();
+  auto* host = Place<TDrawingNow>(form_.get(), 0, 0, 150, 100);
+  Show();
+  const size_t lent = win::testkit::LiveResources().WindowDCs;
+  ASSERT_NE(host->Canvas()->Handle(), nullptr);
+  EXPECT_EQ(win::testkit::LiveResources().WindowDCs, lent + 1);
+  host->Canvas()->SetHandle(nullptr);
+  FreeDeviceContexts();
+  EXPECT_FALSE(host->Canvas()->HandleAllocated());
+  EXPECT_EQ(win::testkit::LiveResources().WindowDCs, lent);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Paths, PaintGuardTest,
     ::testing::Values(TPaintCase{"GraphicChildOfPanel", TCulprit::Graphic, TVia::HostPaintMessage},
