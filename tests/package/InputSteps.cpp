@@ -266,4 +266,15 @@ const TStep& StepNamed(const std::string& name) {
   throw std::out_of_range("no step named " + name);
 }
 
+int ShownWindows() {
+  int n = 0;
+  win::EnumWindows(
+      [](win::HWND h, win::LPARAM l) -> win::BOOL {
+        if (win::IsWindowVisible(h)) ++*reinterpret_cast<int*>(l);
+        return 1;
+      },
+      reinterpret_cast<win::LPARAM>(&n));
+  return n;
+}
+
 }  // namespace packagetest

@@ -137,4 +137,7 @@ class THandlers {
 // The published events of the class.
 std::vector<const vcl::TPropInfo*> EventsOf(vcl::TClass cls);
 
+// The shown top-level windows: a list or a calendar dropped down is one more.
+int ShownWindows();
+
 }  // namespace packagetest

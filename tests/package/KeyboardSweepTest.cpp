@@ -28,6 +28,7 @@
 #include "platform/controls/TabCtrls.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 
@@ -202,18 +203,6 @@ std::string Changed(const std::map<std::string, std::string>& was,
   for (const auto& [name, value] : was)
     if (now.count(name) && now.at(name) != value) names += (names.empty() ? "" : ", ") + name;
   return names;
-}
-
-// The shown top-level windows (a dropped-down list is one).
-int ShownWindows() {
-  int n = 0;
-  win::EnumWindows(
-      [](win::HWND h, win::LPARAM l) -> win::BOOL {
-        if (win::IsWindowVisible(h)) ++*reinterpret_cast<int*>(l);
-        return 1;
-      },
-      reinterpret_cast<win::LPARAM>(&n));
-  return n;
 }
 
 // Two pictures of a window differ (in size or in a pixel).
@@ -492,14 +481,14 @@ class KeyboardSweep : public packagetest::TPackageFixture<::testing::TestWithPar
     for (const TKey& key : {TKey{"Escape", win::VK_ESCAPE}, TKey{"Enter", win::VK_RETURN}}) {
       x->SetFocus();
       kit::RunUntilIdle();
-      const int shown = ShownWindows();
+      const int shown = packagetest::ShownWindows();
       Press({"F4", win::VK_F4});
-      if (ShownWindows() == shown) return;  // nothing to drop down
+      if (packagetest::ShownWindows() == shown) return;  // nothing to drop down
       const std::map<TControl*, int> before = clicks.Counts();
       Press(key);
       const std::vector<TControl*> clicked = clicks.ClickedSince(before);
       const std::string where = std::string(key.Name) + " on the dropped-down list";
-      if (ShownWindows() != shown) Note(where + " leaves it open");
+      if (packagetest::ShownWindows() != shown) Note(where + " leaves it open");
       if (!clicked.empty()) Note(where + " clicks " + NameOf(clicked[0]));
       if (Focused(&stage.Form) != x)
         Note(where + " moves the focus to " + NameOf(Focused(&stage.Form)));

@@ -16,6 +16,16 @@
 
 namespace packagetest {
 
+// The component classes among `from`, by name.
+inline std::vector<vcl::TClass> ComponentsByName(const std::vector<vcl::TClass>& from) {
+  std::vector<vcl::TClass> classes;
+  for (vcl::TClass c : from)
+    if (c->FactoryKind() == vcl::fkComponent) classes.push_back(c);
+  std::sort(classes.begin(), classes.end(),
+            [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
+  return classes;
+}
+
 template <class Base = ::testing::Test>
 class TPackageFixture : public Base {
  protected:
@@ -33,14 +43,7 @@ class TPackageFixture : public Base {
     if (module_) vcl::UnloadPackage(module_);
   }
   // The component classes the package registered, by name.
-  std::vector<vcl::TClass> RegisteredComponents() const {
-    std::vector<vcl::TClass> classes;
-    for (vcl::TClass c : registered_)
-      if (c->FactoryKind() == vcl::fkComponent) classes.push_back(c);
-    std::sort(classes.begin(), classes.end(),
-              [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
-    return classes;
-  }
+  std::vector<vcl::TClass> RegisteredComponents() const { return ComponentsByName(registered_); }
 
   vcl::testkit::TControlsSession session_;
   // What a loaded application settings component copies into the application goes back.

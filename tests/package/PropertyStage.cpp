@@ -11,6 +11,7 @@
 #include "platform/controls/Dialogs.h"
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLBaseDialog.h"
+#include "tests/package/PackageFixture.h"
 #include "tests/support/ErrorOf.h"
 
 namespace packagetest {
@@ -74,14 +75,7 @@ std::vector<Path> PropertyPathsOf(vcl::TClass cls, const TPropFilter& take, bool
   return paths;
 }
 
-std::vector<vcl::TClass> ComponentClasses() {
-  std::vector<vcl::TClass> classes;
-  for (vcl::TClass c : vcl::RegisteredClasses())
-    if (c->FactoryKind() == vcl::fkComponent) classes.push_back(c);
-  std::sort(classes.begin(), classes.end(),
-            [](vcl::TClass a, vcl::TClass b) { return a->ClassName() < b->ClassName(); });
-  return classes;
-}
+std::vector<vcl::TClass> ComponentClasses() { return ComponentsByName(vcl::RegisteredClasses()); }
 
 TStage::TStage(vcl::TClass cls) {
   if (IsForm(cls)) {

@@ -30,6 +30,7 @@
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLBaseDialog.h"
+#include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
@@ -132,18 +133,6 @@ void Round(vcl::TCustomForm* form, vcl::TComponent* c, int round, TRemade& remad
   Step([&] { packagetest::PaintShown(form); });
 }
 
-// Shown top-level windows: a list or a calendar dropped down is one more.
-int ShownWindows() {
-  int n = 0;
-  win::EnumWindows(
-      [](win::HWND h, win::LPARAM l) -> win::BOOL {
-        if (win::IsWindowVisible(h)) ++*reinterpret_cast<int*>(l);
-        return 1;
-      },
-      reinterpret_cast<win::LPARAM>(&n));
-  return n;
-}
-
 bool IsDialog(vcl::TComponent* c) {
   return dynamic_cast<vcl::TCommonDialog*>(c) || dynamic_cast<zyl::TZYLBaseDialog*>(c);
 }
@@ -167,9 +156,9 @@ bool DropDownAndClose(vcl::TComponent* c) {
   auto* w = dynamic_cast<vcl::TWinControl*>(c);
   if (!w || !w->CanFocus()) return false;
   Step([&] { w->SetFocus(); });
-  const int shown = ShownWindows();
+  const int shown = packagetest::ShownWindows();
   Step([] { tk::KeyPress(win::VK_F4); });
-  const bool dropped = ShownWindows() > shown;
+  const bool dropped = packagetest::ShownWindows() > shown;
   Step([] { tk::KeyPress(win::VK_ESCAPE); });
   return dropped;
 }
