@@ -209,7 +209,7 @@ BOOL SHGetPathFromIDListA(LPCITEMIDLIST pidl, LPSTR path) {
     native = SpecialPath(CSIDL_DESKTOPDIRECTORY);
   } else {
     for (size_t i = 1; i < items.size(); ++i) native += "/" + items[i];
-    if (native.empty()) native = "/";
+    if (native.empty()) native.push_back('/');  // the root
   }
   const std::string name = vcl::FromNativeFileName(native);
   if (name.size() >= static_cast<size_t>(MAX_PATH)) return FALSE;
