@@ -305,10 +305,10 @@ IconObj* LookupIcon(HICON h);
 std::shared_ptr<GdiObject> SharedObject(HGDIOBJ h);
 // Enters an object into the table and answers its new handle.
 HGDIOBJ AddObject(std::shared_ptr<GdiObject> obj);
-// Number of live (non-stock) objects, for leak tests; of one kind (OBJ_PEN, OBJ_DC,
+// Number of live (non-stock) objects, for leak tests: of every kind, or of one (OBJ_PEN, OBJ_DC,
 // kIconObjectType ...) with `type`.
-size_t LiveObjectCount();
-size_t LiveObjectCount(DWORD type);
+inline constexpr DWORD kAnyObjectType = 0;
+size_t LiveObjectCount(DWORD type = kAnyObjectType);
 
 // ---------------------------------------------------------------------------------------------
 // DCs bound to surfaces owned by the window manager

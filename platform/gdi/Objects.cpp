@@ -62,21 +62,12 @@ void RemoveObject(HGDIOBJ h) {
   t.Objects.erase(reinterpret_cast<uintptr_t>(h));
 }
 
-size_t LiveObjectCount() {
-  Table& t = TheTable();
-  std::lock_guard<std::mutex> g(t.Lock);
-  size_t n = 0;
-  for (const auto& [h, o] : t.Objects)
-    if (!o->Stock) ++n;
-  return n;
-}
-
 size_t LiveObjectCount(DWORD type) {
   Table& t = TheTable();
   std::lock_guard<std::mutex> g(t.Lock);
   size_t n = 0;
   for (const auto& [h, o] : t.Objects)
-    if (!o->Stock && o->Type == type) ++n;
+    if (!o->Stock && (type == kAnyObjectType || o->Type == type)) ++n;
   return n;
 }
 
