@@ -51,6 +51,7 @@
 #include "system/ZYLShapeHintWindow.h"
 #include "system/ZYLStopWatch.h"
 #include "system/ZYLTrayIcon.h"
+#include "tests/package/EventsHost.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
@@ -335,45 +336,23 @@ const TKept* KeptOf(vcl::TClass cls) {
 // ---------------------------------------------------------------------------------------------
 // The sweep
 
-// The root of the sweep's forms: it publishes a handler, doing nothing, for every event
-// signature of the package's classes, so that every event of a component goes into its form
-// file set, and a component that hands its handlers on to the application, the screen or the
-// library's application object does so in the sweep.
-class TSweepHost : public vcl::TForm {
-  ZYL_CLASS(TSweepHost, vcl::TForm)
-  using TForm::TForm;
-};
-ZYL_CLASS_IMPL(TSweepHost) {}
-
-void SweepHandler() {}
-
-bool IsSweepHost(const vcl::TObject* object) { return dynamic_cast<const TSweepHost*>(object); }
-
-// The host's handler of a signature, published on first use; every one is made before the
-// first lookup of a method by name builds the class's caches.
-const vcl::TMethodCode* SweepHandlerFor(const void* signature) {
-  static std::map<const void*, const vcl::TMethodCode*> handlers;
-  auto it = handlers.find(signature);
-  if (it != handlers.end()) return it->second;
-  const size_t index = handlers.size();
-  const vcl::TMethodCode* code = vcl::InternMethodCode(
-      &index, sizeof(index), signature, typeid(TSweepHost), &IsSweepHost, &SweepHandler);
-  const_cast<vcl::TClassInfo*>(TSweepHost::StaticClass())
-      ->AddMethod("Sweep" + std::to_string(index), code);
-  return handlers.emplace(signature, code).first->second;
-}
+// The root of the sweep's forms is the events host: every event of a component goes into its
+// form file set, and a component that hands its handlers on to the application, the screen or
+// the library's application object does so in the sweep.
+using packagetest::TEventsHost;
 
 // Every published event of the component set to the host's handler.
-void SetEvents(vcl::TComponent* c, TSweepHost* host) {
+void SetEvents(vcl::TComponent* c, TEventsHost* host) {
   for (const vcl::TPropInfo* p : vcl::GetPropList(c))
     if (p->Kind() == vcl::tkMethod && p->IsWritable())
-      vcl::SetMethodProp(c, p, vcl::TMethod{SweepHandlerFor(p->PropType->Signature), host});
+      vcl::SetMethodProp(c, p,
+                         vcl::TMethod{packagetest::HostHandlerFor(p->PropType->Signature), host});
 }
 
 // A new root for the class's form file: the class itself for a form class, the host else.
 std::unique_ptr<vcl::TCustomForm> SweepRoot(vcl::TClass cls) {
   if (packagetest::IsForm(cls)) return packagetest::NewRoot(cls);
-  return std::make_unique<TSweepHost>(nullptr);
+  return std::make_unique<TEventsHost>(nullptr);
 }
 
 bool IsImageListClass(vcl::TClass c) {
@@ -404,7 +383,7 @@ void LinkGlobalLists(vcl::TComponent* c) {
 std::string FormFile(vcl::TClass cls, const TKept* kept) {
   std::unique_ptr<vcl::TCustomForm> made = SweepRoot(cls);
   vcl::TComponent* c = made.get();
-  if (auto* host = dynamic_cast<TSweepHost*>(made.get())) {
+  if (auto* host = dynamic_cast<TEventsHost*>(made.get())) {
     c = cls->Create(made.get());
     c->SetName("X");
     if (auto* control = dynamic_cast<vcl::TControl*>(c)) {
@@ -447,7 +426,7 @@ class GlobalState : public packagetest::TPackageFixture<::testing::TestWithParam
     classes_ = RegisteredComponents();
     for (vcl::TClass c : classes_)
       for (const vcl::TPropInfo* p : vcl::GetPropList(c))
-        if (p->Kind() == vcl::tkMethod) SweepHandlerFor(p->PropType->Signature);
+        if (p->Kind() == vcl::tkMethod) packagetest::HostHandlerFor(p->PropType->Signature);
     // What the first form of a session brings up once (the application's window, the screen's
     // font list) is there before the first look.
     vcl::TForm warm(nullptr);

@@ -21,6 +21,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
+#include "tests/package/EventsHost.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PublishedList.h"
@@ -56,34 +57,10 @@ TEST_F(PackageClasses, PublishTheirListsWithDefaultsAndStoredRules) {
 // ---------------------------------------------------------------------------------------------
 // Round trip
 
-// The root of the round-trip forms: it publishes one handler for every event signature the
-// package's classes publish ("On0", "On1", ...), made when the test starts, so that a class
-// added later with an event of a new kind is covered too. The handlers are streamed by name;
-// one may also run, doing nothing, where a component tells of its own work while it is read
-// (the multi-column list box reads its stored data when loaded and tells OnIniReadData).
-class TEventsHost : public vcl::TForm {
-  ZYL_CLASS(TEventsHost, vcl::TForm)
-  using TForm::TForm;
-};
-ZYL_CLASS_IMPL(TEventsHost) {}
-
-void HandlerCalled() {}
-
-bool IsHost(const vcl::TObject* object) { return dynamic_cast<const TEventsHost*>(object); }
-
-// The host's handler of an event signature, added to the host's published methods on first
-// use of the signature (before any method lookup builds the class's caches).
-const vcl::TMethodCode* HandlerFor(const void* signature) {
-  static std::map<const void*, const vcl::TMethodCode*> handlers;
-  auto it = handlers.find(signature);
-  if (it != handlers.end()) return it->second;
-  const size_t index = handlers.size();
-  const vcl::TMethodCode* code = vcl::InternMethodCode(
-      &index, sizeof(index), signature, typeid(TEventsHost), &IsHost, &HandlerCalled);
-  const_cast<vcl::TClassInfo*>(TEventsHost::StaticClass())
-      ->AddMethod("On" + std::to_string(index), code);
-  return handlers.emplace(signature, code).first->second;
-}
+// The round-trip forms stand on the events host, whose handlers for every event signature the
+// package's classes publish are made when the test starts, so that a class added later with an
+// event of a new kind is covered too.
+using packagetest::TEventsHost;
 
 // A value other than the current one, set through the property; false when none sticks.
 bool ChangeOrdinal(vcl::TObject* obj, const vcl::TPropInfo* p) {
@@ -148,7 +125,8 @@ std::string Change(vcl::TComponent* form, vcl::TObject* obj, const vcl::TPropInf
       return "";
     }
     case vcl::tkMethod: {
-      vcl::SetMethodProp(obj, p, vcl::TMethod{HandlerFor(p->PropType->Signature), form});
+      vcl::SetMethodProp(obj, p,
+                         vcl::TMethod{packagetest::HostHandlerFor(p->PropType->Signature), form});
       return form->MethodName(vcl::GetMethodProp(obj, p).Code);
     }
     default: return "";
@@ -228,7 +206,7 @@ TEST_F(PackageClasses, EveryPublishedValueSurvivesAFormStream) {
   // Every handler the host publishes exists before the first lookup of a method by name.
   for (vcl::TClass cls : registered_)
     for (const vcl::TPropInfo* p : vcl::GetPropList(cls))
-      if (p->Kind() == vcl::tkMethod) HandlerFor(p->PropType->Signature);
+      if (p->Kind() == vcl::tkMethod) packagetest::HostHandlerFor(p->PropType->Signature);
   int checked = 0, events = 0;
   std::set<std::string> references;  // "Class.Property" of the component references checked
   for (vcl::TClass cls : registered_) {

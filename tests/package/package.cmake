@@ -16,6 +16,7 @@ add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/FreedFromEventsTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/ScreenEdgesTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/InputSteps.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/EventsHost.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/EventsInCodeTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/GlobalStateTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/LongRunTest.cpp
