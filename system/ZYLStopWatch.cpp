@@ -32,10 +32,14 @@ TZYLStopWatch::TZYLStopWatch(vcl::TComponent* AOwner) : inherited(AOwner) {}
 TZYLStopWatch::~TZYLStopWatch() {
   if (FHourGlass && vcl::Screen && vcl::Screen->Cursor() == vcl::crHourGlass)
     vcl::Screen->SetCursor(vcl::crDefault);
+  if (FControlDisabled && FControl) FControl->SetEnabled(true);
   SetControl(nullptr);
 }
 
-void TZYLStopWatch::SetControl(vcl::TControl* Value) { ZYLSetReference(this, FControl, Value); }
+void TZYLStopWatch::SetControl(vcl::TControl* Value) {
+  if (Value != FControl) FControlDisabled = false;  // the flag speaks of the control it disabled
+  ZYLSetReference(this, FControl, Value);
+}
 
 void TZYLStopWatch::Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) {
   inherited::Notification(AComponent, Operation);
@@ -79,6 +83,7 @@ void TZYLStopWatch::Start() {
   if (FControl) {
     WriteControlCaption(FCaption);
     FControl->SetEnabled(false);
+    FControlDisabled = true;
   }
   // The tick count is taken too, for a Stop whose counter read fails.
   FStartTick = win::GetTickCount();
@@ -106,6 +111,7 @@ double TZYLStopWatch::Stop() {
     WriteControlCaption(GetDisplayCaption());
     FControl->SetEnabled(true);
   }
+  FControlDisabled = false;
   return FElapsedTime;
 }
 

@@ -70,6 +70,8 @@ class TZYLStopWatch : public TZYLCustomComponent {
   bool FWaitCursor = false;
   // Set while the screen shows the hourglass this watch put up.
   bool FHourGlass = false;
+  // Set while the control is disabled by this watch's run.
+  bool FControlDisabled = false;
   vcl::TControl* FControl = nullptr;
   double FElapsedTime = 0;
   std::string FSuffix;

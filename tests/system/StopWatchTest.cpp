@@ -176,6 +176,34 @@ TEST_F(StopWatchTest, FreedWhileRunningItTakesItsHourglassBack) {
   }
 }
 
+// The control is disabled for the run: a watch freed while it runs enables it again, as a
+// Stop would; a stopped watch, or one whose control was enabled by someone since, changes
+// nothing.
+TEST_F(StopWatchTest, FreedWhileRunningItEnablesItsControlAgain) {
+  struct TCase {
+    const char* Name;
+    bool Stopped;       // Stop ran before the watch was freed
+    bool DisableAfter;  // the control was disabled by its owner after the stop
+    bool Expected;      // Enabled once the watch is gone
+  };
+  for (const TCase& c : std::initializer_list<TCase>{
+           {"running", false, false, true},
+           {"stopped, then disabled by its owner", true, true, false}}) {
+    SCOPED_TRACE(c.Name);
+    vcl::TButton button(nullptr);
+    {
+      TZYLStopWatch w(nullptr);
+      w.SetControl(&button);
+      w.Start();
+      ASSERT_FALSE(button.Enabled());
+      if (c.Stopped) w.Stop();
+      if (c.DisableAfter) button.SetEnabled(false);
+    }
+    EXPECT_EQ(button.Enabled(), c.Expected);
+    EXPECT_EQ(button.Caption(), c.Stopped ? "Time: 0.00" : "Time: ");
+  }
+}
+
 TEST_F(StopWatchTest, ControlsWithoutATextCaptionAreOnlyDisabledAndEnabled) {
   TZYLStopWatch w(nullptr);
   TPlainControl plain(nullptr);
