@@ -369,6 +369,11 @@ int TZYLBaseEdit::RowHeight(const std::string& S) {
 
 void TZYLBaseEdit::CursorPosChanged() {
   SetCaret();
+  if (FCaretPos == FToldCaretPos && FSelStart == FToldSelStart && FSelLength == FToldSelLength)
+    return;
+  FToldCaretPos = FCaretPos;
+  FToldSelStart = FSelStart;
+  FToldSelLength = FSelLength;
   if (FOnCursorPosChanged) FOnCursorPosChanged(this);
 }
 
