@@ -192,6 +192,10 @@ void TZYLBaseEdit::SetText(const std::string& Value) {
   FText = FMaxLength > 0 && static_cast<int>(Value.size()) > FMaxLength
               ? Value.substr(0, static_cast<size_t>(FMaxLength))
               : Value;
+  // The old selection has no place in the new text, even when the text is set from a handler
+  // in the middle of a typed change, whose caret move leaves the selection alone.
+  FSelStart = 1;
+  FSelLength = 0;
   SetInteger(iiCaretPos, 1);
   SetInteger(iiSelLength, 0);
   SetNewText();
