@@ -400,17 +400,21 @@ class TSelectAllHandler : public vcl::TObject {
 struct TCaretMove {
   const char* Name;
   std::function<void(TZYLEdit*)> Move;
+  const char* Expected = "abcd|5|1+4";
 };
 
-// The caret moved by a click, a key and code: OnCursorPosChanged tells of the move, and a
-// handler that selects the whole text in it is told once more of that selection, and not again
-// when selecting what is already selected; the whole text stays selected.
+// The caret moved by a click, a key, code and a change of the text: OnCursorPosChanged tells of
+// the move once the selection has followed it, and a handler that selects the whole text in it
+// is told once more of that selection, and not again when selecting what is already selected;
+// the whole text stays selected.
 TEST_F(EditTypingTest, AHandlerSelectingAllOnACaretMoveIsNotToldOfItsOwnSelectionAgain) {
   const TCaretMove moves[] = {
       {"clicked", [](TZYLEdit* e) { tk::Click(THost::At(e, 20, 8).X, THost::At(e, 20, 8).Y); }},
       {"Home pressed", [](TZYLEdit*) { tk::KeyPress(win::VK_HOME); }},
       {"the caret set in code", [](TZYLEdit* e) { e->SetCaretPos(2); }},
       {"a part selected in code", [](TZYLEdit* e) { e->Select(2, 1); }},
+      {"a character typed", [](TZYLEdit*) { tk::TypeText("x"); }, "abcdx|6|1+5"},
+      {"Backspace pressed", [](TZYLEdit*) { tk::KeyPress(win::VK_BACK); }, "abc|4|1+3"},
   };
   for (const TCaretMove& move : moves) {
     SCOPED_TRACE(move.Name);
@@ -424,7 +428,7 @@ TEST_F(EditTypingTest, AHandlerSelectingAllOnACaretMoveIsNotToldOfItsOwnSelectio
     THost::Idle();
     EXPECT_LE(handler.Deepest, 2);
     EXPECT_EQ(handler.Calls, 2);
-    EXPECT_EQ(State(edit_), "abcd|5|1+4");
+    EXPECT_EQ(State(edit_), move.Expected);
   }
   edit_->SetOnCursorPosChanged(vcl::TNotifyEvent());
 }
