@@ -1,6 +1,7 @@
 #include "edits/ZYLBaseEdit.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "display/ZYLBoundLabel.h"
 #include "foundation/ZYL3DCaption.h"
@@ -9,6 +10,7 @@
 #include "foundation/ZYLBuffer.h"
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLTimer.h"
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
@@ -266,11 +268,19 @@ void TZYLBaseEdit::SetInteger(int Index, int Value) {
 void TZYLBaseEdit::Select(int Start, int Length, int Caret) {
   Start = std::clamp(Start, 1, GetLength() + 1);
   Length = std::clamp(Length, 0, GetLength() + 1 - Start);
+  const int caret = Caret > 0 ? std::clamp(Caret, 1, GetLength() + 1) : Start + Length;
+  // A handler of the drawing below (a margin row painter) that selects what is selected draws
+  // nothing more: the drawing would call it again without end.
+  if (FSelectDrawing && caret == FCaretPos && Start == FSelStart && Length == FSelLength) return;
   FPrevCaretPos = FCaretPos;
-  FCaretPos = Caret > 0 ? std::clamp(Caret, 1, GetLength() + 1) : Start + Length;
+  FCaretPos = caret;
   FSelStart = Start;
   FSelLength = Length;
-  DrawText(-1);
+  {
+    const bool drawing = std::exchange(FSelectDrawing, true);
+    vcl::TFinally restore([&] { FSelectDrawing = drawing; });
+    DrawText(-1);
+  }
   CursorPosChanged();
 }
 

@@ -355,6 +355,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   int FVertInset = 1;
   bool FSelectAllFromEnd = false;
   bool FTyping = false;              // a typed character is being inserted
+  bool FSelectDrawing = false;       // Select draws the new selection
   bool FLastChangeInserted = false;  // the last text change inserted something
   // True while Undo or Redo applies a step.
   bool Replaying() const { return FUndoing || FRedoing; }

@@ -3,6 +3,7 @@
 // text out from scratch), the lines of the text and the multi-line edit messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -684,6 +685,57 @@ TEST_F(MemoTest, AHandlerSettingTheTextInTheMiddleOfAChangeLeavesTheCaretInIt) {
   memo_->SetOnCurrentRowChanged(vcl::TNotifyEvent());
   memo_->SetOnRowCountChanged(vcl::TNotifyEvent());
   memo_->SetOnChange(vcl::TNotifyEvent());
+}
+
+// A margin row painter that selects the whole text of its memo, counting how deep it is entered
+// inside itself.
+class TSelectingPainter : public vcl::TObject {
+ public:
+  void Paint(vcl::TObject* Sender, vcl::TCanvas*, vcl::TRect, int, int) {
+    if (Depth >= 4) {  // an endless recursion: stop it, the test fails on Deepest
+      Deepest = Depth + 1;
+      return;
+    }
+    ++Depth;
+    Deepest = std::max(Deepest, Depth);
+    auto* m = static_cast<TZYLCustomMemo*>(Sender);
+    m->Select(1, m->GetLength());
+    --Depth;
+  }
+  int Depth = 0, Deepest = 0;
+};
+
+// The memo draws its rows, and the margin painter selects the whole text, which draws the rows
+// again once; selecting what is already selected draws nothing more.
+TEST_F(MemoTest, AMarginPainterSelectingTheWholeTextIsNotCalledInsideItselfWithoutEnd) {
+  struct TDraw {
+    const char* Name;
+    std::function<void(TZYLCustomMemo*)> Draw;
+  };
+  const TDraw draws[] = {
+      {"a character typed", [](TZYLCustomMemo*) { tk::TypeText("x"); }},
+      {"repainted", [](TZYLCustomMemo* m) { m->Repaint(); }},
+      {"double-clicked", [](TZYLCustomMemo* m) {
+         const win::POINT p = AtChar(m, 2);
+         tk::DoubleClick(p.X, p.Y);
+       }},
+  };
+  for (const TDraw& d : draws) {
+    SCOPED_TRACE(d.Name);
+    TSelectingPainter painter;
+    memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint());
+    memo_->SetText("ab cd\r\nef");
+    memo_->Select(3, 0);
+    THost::Idle();
+    memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint(&painter, &TSelectingPainter::Paint));
+    d.Draw(memo_);
+    THost::Idle();
+    EXPECT_GE(painter.Deepest, 1);
+    EXPECT_LE(painter.Deepest, 2);
+    EXPECT_EQ(memo_->SelStart(), 1);
+    EXPECT_EQ(memo_->SelLength(), memo_->GetLength());
+  }
+  memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint());
 }
 
 }  // namespace
