@@ -56,15 +56,21 @@ constexpr int kWidth = 134, kHeight = 72;
 // The font size the handler's new font has.
 constexpr int kFontSize = 13;
 
-// The events the sweep binds: the change-like ones, and those that tell of a paint.
+
+// The events told while the component paints: of a paint, an item drawn or measured, a tick
+// or a line's settings.
+bool IsPaint(const std::string& event) {
+  for (const char* word : {"Paint", "Draw", "Measure", "GetLineSettings"})
+    if (event.find(word) != std::string::npos) return true;
+  return false;
+}
+
+// The events the sweep binds: the change-like ones, and those told while the component paints.
 bool IsChangeLike(const std::string& event) {
   static const std::set<std::string> named = {"OnChange", "OnClick", "OnSelect",
                                               "OnResize", "OnScroll", "OnEnter"};
-  return named.count(event) || event.find("Change") != std::string::npos ||
-         event.find("Paint") != std::string::npos;
+  return named.count(event) || event.find("Change") != std::string::npos || IsPaint(event);
 }
-
-bool IsPaint(const std::string& event) { return event.find("Paint") != std::string::npos; }
 
 // The value a user's input changes on the component, read and written as text.
 struct TValue {
@@ -182,8 +188,9 @@ struct TTarget {
 // afterwards ("" when it holds).
 struct TAction {
   const char* Name;
-  // Whether the action repaints however often it is taken: a handler of a paint event that
-  // takes it asks for paints without end, by its nature.
+  // Whether the action repaints however often it is taken (items assigned are new items even
+  // when they equal the old): a handler of a paint event that takes it asks for paints without
+  // end, by its nature.
   bool Repaints;
   std::function<bool(TTarget&)> Prepare;
   std::function<void(TTarget&)> Act;
@@ -236,7 +243,7 @@ const std::vector<TAction>& Actions() {
                          "0");
        }},
       {"the items replaced by another list",
-       false,
+       true,
        [](TTarget& t) { return ItemsOf(t.Component) != nullptr; },
        [](TTarget& t) {
          auto other = std::make_unique<vcl::TStringList>();
