@@ -23,6 +23,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "edits/ZYLBaseEdit.h"
@@ -513,7 +514,8 @@ const TKnown* KnownCase(vcl::TClass cls, const std::string& event, const std::st
   return nullptr;
 }
 
-class ReentrantHandlers : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+class ReentrantHandlers
+    : public packagetest::TPackageFixture<::testing::TestWithParam<std::tuple<int, TMade>>> {
  protected:
   void SetUp() override {
     TPackageFixture::SetUp();
@@ -524,7 +526,7 @@ class ReentrantHandlers : public packagetest::TPackageFixture<::testing::TestWit
   // they are listed for go into `shown`.
   bool RunCase(vcl::TClass cls, const vcl::TPropInfo* event, const TAction& action,
                std::set<std::string>& shown) {
-    TInputStage s(cls, TMade::FromFormFile);
+    TInputStage s(cls, std::get<1>(GetParam()));
     TTarget t;
     t.Stage = &s;
     t.Component = s.Component();
@@ -585,7 +587,7 @@ TEST_P(ReentrantHandlers, AHandlerChangingItsSenderLeavesItConsistentAndListenin
   int raised = 0;
   std::set<std::string> shown;
   std::vector<vcl::TClass> shard;
-  for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
+  for (size_t k = static_cast<size_t>(std::get<0>(GetParam())); k < classes_.size(); k += kShards) {
     const vcl::TClass cls = classes_[k];
     shard.push_back(cls);
     for (const vcl::TPropInfo* event : packagetest::EventsOf(cls)) {
@@ -608,7 +610,15 @@ TEST_P(ReentrantHandlers, AHandlerChangingItsSenderLeavesItConsistentAndListenin
   RecordProperty("cases raised", raised);
 }
 
-INSTANTIATE_TEST_SUITE_P(Shards, ReentrantHandlers, ::testing::Range(0, kShards));
+INSTANTIATE_TEST_SUITE_P(Shards, ReentrantHandlers,
+                         ::testing::Combine(::testing::Range(0, kShards),
+                                            ::testing::Values(TMade::FromFormFile, TMade::InCode)),
+                         [](const auto& info) {
+                           return std::string(std::get<1>(info.param) == TMade::InCode
+                                                  ? "MadeInCode"
+                                                  : "ReadFromAFormFile") +
+                                  "_" + std::to_string(std::get<0>(info.param));
+                         });
 
 // The table of known cases names classes the package registers, change-like events they
 // publish and actions of the sweep, each case once and with its reason.
