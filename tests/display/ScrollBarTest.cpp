@@ -368,7 +368,8 @@ TEST_F(ScrollBarTest, APositionTheHandlerSetsOnTheBarStands) {
       {"the increase arrow clicked", 0, [this] { Click(190, 8); }},
       {"the track clicked", 0, [this] { Click(150, 8); }},
       {"the decrease arrow clicked", 50, [this] { Click(8, 8); }},
-      {"Page Down pressed", 0, [this] {
+      {"Page Down pressed", 0,
+       [this] {
          bar_->SetFocus();
          tk::KeyPress(win::VK_NEXT);
        }},

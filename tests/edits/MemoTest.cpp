@@ -715,7 +715,8 @@ TEST_F(MemoTest, AMarginPainterSelectingTheWholeTextIsNotCalledInsideItselfWitho
   const TDraw draws[] = {
       {"a character typed", [](TZYLCustomMemo*) { tk::TypeText("x"); }},
       {"repainted", [](TZYLCustomMemo* m) { m->Repaint(); }},
-      {"double-clicked", [](TZYLCustomMemo* m) {
+      {"double-clicked",
+       [](TZYLCustomMemo* m) {
          const win::POINT p = AtChar(m, 2);
          tk::DoubleClick(p.X, p.Y);
        }},

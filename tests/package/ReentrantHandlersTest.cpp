@@ -57,7 +57,6 @@ constexpr int kWidth = 134, kHeight = 72;
 // The font size the handler's new font has.
 constexpr int kFontSize = 13;
 
-
 // The events told while the component paints: of a paint, an item drawn or measured, a tick
 // or a line's settings.
 bool IsPaint(const std::string& event) {
@@ -68,7 +67,7 @@ bool IsPaint(const std::string& event) {
 
 // The events the sweep binds: the change-like ones, and those told while the component paints.
 bool IsChangeLike(const std::string& event) {
-  static const std::set<std::string> named = {"OnChange", "OnClick", "OnSelect",
+  static const std::set<std::string> named = {"OnChange", "OnClick",  "OnSelect",
                                               "OnResize", "OnScroll", "OnEnter"};
   return named.count(event) || event.find("Change") != std::string::npos || IsPaint(event);
 }
@@ -152,17 +151,15 @@ std::optional<TValue> PublishedValue(vcl::TComponent* c) {
 std::optional<TValue> ValueOf(vcl::TComponent* c) {
   if (std::optional<TValue> v = PublishedValue(c)) return v;
   if (auto* list = dynamic_cast<vcl::TCustomListBox*>(c))
-    return TValue{"ItemIndex", [list] { return std::to_string(list->ItemIndex()); },
-                  [list](const std::string& x) { list->SetItemIndex(std::stoi(x)); },
-                  [](const std::string& now) {
-                    return std::vector<std::string>{now == "0" ? "2" : "0"};
-                  }};
+    return TValue{
+        "ItemIndex", [list] { return std::to_string(list->ItemIndex()); },
+        [list](const std::string& x) { list->SetItemIndex(std::stoi(x)); },
+        [](const std::string& now) { return std::vector<std::string>{now == "0" ? "2" : "0"}; }};
   if (auto* combo = dynamic_cast<vcl::TCustomComboBox*>(c))
-    return TValue{"ItemIndex", [combo] { return std::to_string(combo->ItemIndex()); },
-                  [combo](const std::string& x) { combo->SetItemIndex(std::stoi(x)); },
-                  [](const std::string& now) {
-                    return std::vector<std::string>{now == "0" ? "2" : "0"};
-                  }};
+    return TValue{
+        "ItemIndex", [combo] { return std::to_string(combo->ItemIndex()); },
+        [combo](const std::string& x) { combo->SetItemIndex(std::stoi(x)); },
+        [](const std::string& now) { return std::vector<std::string>{now == "0" ? "2" : "0"}; }};
   if (auto* edit = dynamic_cast<zyl::TZYLBaseEdit*>(c))
     return TValue{"Text", [edit] { return edit->Text(); },
                   [edit](const std::string& x) { edit->SetText(x); },
@@ -204,16 +201,13 @@ std::string Mismatch(const std::string& what, const std::string& got, const std:
 
 const std::vector<TAction>& Actions() {
   static const std::vector<TAction> actions = {
-      {"the value set again to itself",
-       false,
-       [](TTarget& t) { return t.Value.has_value(); },
+      {"the value set again to itself", false, [](TTarget& t) { return t.Value.has_value(); },
        [](TTarget& t) {
          t.LastSet = t.Value->Get();
          t.Value->Set(t.LastSet);
        },
        [](TTarget& t) { return Mismatch(t.Value->Name, t.Value->Get(), t.LastSet); }},
-      {"the value set to another valid one",
-       false,
+      {"the value set to another valid one", false,
        [](TTarget& t) {
          if (!t.Value) return false;
          const std::string now = t.Value->Get();
@@ -235,16 +229,12 @@ const std::vector<TAction>& Actions() {
        },
        [](TTarget& t) { t.Value->Set(t.Wanted); },
        [](TTarget& t) { return Mismatch(t.Value->Name, t.Value->Get(), t.Expected); }},
-      {"the items cleared",
-       false,
-       [](TTarget& t) { return ItemsOf(t.Component) != nullptr; },
+      {"the items cleared", false, [](TTarget& t) { return ItemsOf(t.Component) != nullptr; },
        [](TTarget& t) { ItemsOf(t.Component)->Clear(); },
        [](TTarget& t) {
-         return Mismatch("the count of items", std::to_string(ItemsOf(t.Component)->Count()),
-                         "0");
+         return Mismatch("the count of items", std::to_string(ItemsOf(t.Component)->Count()), "0");
        }},
-      {"the items replaced by another list",
-       true,
+      {"the items replaced by another list", true,
        [](TTarget& t) { return ItemsOf(t.Component) != nullptr; },
        [](TTarget& t) {
          auto other = std::make_unique<vcl::TStringList>();
@@ -253,11 +243,9 @@ const std::vector<TAction>& Actions() {
          ItemsOf(t.Component)->Assign(other.get());
        },
        [](TTarget& t) {
-         return Mismatch("the count of items", std::to_string(ItemsOf(t.Component)->Count()),
-                         "2");
+         return Mismatch("the count of items", std::to_string(ItemsOf(t.Component)->Count()), "2");
        }},
-      {"the control resized",
-       false,
+      {"the control resized", false,
        [](TTarget& t) {
          vcl::TControl* c = t.Control;
          if (!c) return false;
@@ -271,15 +259,16 @@ const std::vector<TAction>& Actions() {
          win::testkit::RunUntilIdle();
          return true;
        },
-       [](TTarget& t) { t.Control->SetBounds(t.Control->Left(), t.Control->Top(), kWidth, kHeight); },
        [](TTarget& t) {
-         return Mismatch("the size",
-                         std::to_string(t.Control->Width()) + "x" +
-                             std::to_string(t.Control->Height()),
-                         std::to_string(t.Width) + "x" + std::to_string(t.Height));
+         t.Control->SetBounds(t.Control->Left(), t.Control->Top(), kWidth, kHeight);
+       },
+       [](TTarget& t) {
+         return Mismatch(
+             "the size",
+             std::to_string(t.Control->Width()) + "x" + std::to_string(t.Control->Height()),
+             std::to_string(t.Width) + "x" + std::to_string(t.Height));
        }},
-      {"the window re-created",
-       true,
+      {"the window re-created", true,
        [](TTarget& t) { return dynamic_cast<vcl::TWinControl*>(t.Control) != nullptr; },
        [](TTarget& t) { static_cast<vcl::TWinControl*>(t.Control)->RecreateWnd(); },
        [](TTarget& t) {
@@ -288,33 +277,26 @@ const std::vector<TAction>& Actions() {
          return Mismatch("the window shown", std::to_string(win::IsWindowVisible(w->Handle()) != 0),
                          std::to_string(w->Showing()));
        }},
-      {"switched off and on",
-       true,
-       [](TTarget& t) { return t.Control != nullptr; },
+      {"switched off and on", true, [](TTarget& t) { return t.Control != nullptr; },
        [](TTarget& t) {
          t.Control->SetEnabled(false);
          t.Control->SetEnabled(true);
        },
        [](TTarget& t) { return Mismatch("Enabled", std::to_string(t.Control->Enabled()), "1"); }},
-      {"hidden and shown",
-       true,
-       [](TTarget& t) { return t.Control != nullptr; },
+      {"hidden and shown", true, [](TTarget& t) { return t.Control != nullptr; },
        [](TTarget& t) {
          t.Control->Hide();
          t.Control->Show();
        },
        [](TTarget& t) { return Mismatch("Visible", std::to_string(t.Control->Visible()), "1"); }},
-      {"repainted",
-       true,
-       [](TTarget& t) { return t.Control != nullptr; },
+      {"repainted", true, [](TTarget& t) { return t.Control != nullptr; },
        [](TTarget& t) {
          t.Control->Invalidate();
          t.Control->Refresh();
          t.Control->Repaint();
        },
        [](TTarget&) { return std::string(); }},
-      {"the colour changed",
-       false,
+      {"the colour changed", false,
        [](TTarget& t) {
          const vcl::TPropInfo* p = vcl::GetPropInfo(t.Component, "Color");
          return t.Control && p && p->IsWritable();
@@ -324,8 +306,7 @@ const std::vector<TAction>& Actions() {
          return Mismatch("Color", std::to_string(vcl::GetOrdProp(t.Component, "Color")),
                          std::to_string(vcl::clYellow));
        }},
-      {"the font replaced by a new one",
-       true,
+      {"the font replaced by a new one", true,
        [](TTarget& t) {
          const vcl::TPropInfo* p = vcl::GetPropInfo(t.Component, "Font");
          return p && p->Kind() == vcl::tkClass && p->IsWritable() &&
@@ -339,11 +320,9 @@ const std::vector<TAction>& Actions() {
        },
        [](TTarget& t) {
          auto* font = static_cast<vcl::TFont*>(vcl::GetObjectProp(t.Component, "Font"));
-         return Mismatch("the font size", std::to_string(font->Size()),
-                         std::to_string(kFontSize));
+         return Mismatch("the font size", std::to_string(font->Size()), std::to_string(kFontSize));
        }},
-      {"the whole text selected",
-       false,
+      {"the whole text selected", false,
        [](TTarget& t) { return dynamic_cast<zyl::TZYLBaseEdit*>(t.Component) != nullptr; },
        [](TTarget& t) {
          auto* edit = static_cast<zyl::TZYLBaseEdit*>(t.Component);
@@ -362,7 +341,8 @@ const std::vector<TAction>& Actions() {
 // items, the caret and the selection within the text ("" when it holds).
 std::string Consistent(vcl::TComponent* c) {
   if (vcl::TStrings* items = ItemsOf(c))
-    if (std::optional<int> index = ItemIndexOf(c); index && (*index < -1 || *index >= items->Count()))
+    if (std::optional<int> index = ItemIndexOf(c);
+        index && (*index < -1 || *index >= items->Count()))
       return "item index " + std::to_string(*index) + " of " + std::to_string(items->Count()) +
              " items";
   if (auto* edit = dynamic_cast<zyl::TZYLBaseEdit*>(c)) {
@@ -370,8 +350,7 @@ std::string Consistent(vcl::TComponent* c) {
     if (edit->CaretPos() < 1 || edit->CaretPos() > end)
       return "caret at " + std::to_string(edit->CaretPos()) + " in a text of " +
              std::to_string(end - 1);
-    if (edit->SelStart() < 1 || edit->SelLength() < 0 ||
-        edit->SelStart() + edit->SelLength() > end)
+    if (edit->SelStart() < 1 || edit->SelLength() < 0 || edit->SelStart() + edit->SelLength() > end)
       return "selection " + std::to_string(edit->SelStart()) + "+" +
              std::to_string(edit->SelLength()) + " in a text of " + std::to_string(end - 1);
   }
@@ -486,13 +465,22 @@ const std::vector<TKnown>& KnownCases() {
        kCaretAfterTheChange},
       {kTakeLetters, "OnTextChangedAt", "the whole text selected", TShows::OtherState,
        kCaretAfterTheChange},
-      {{"TZYLLabeledMemo", "TZYLMemo"}, "OnRowCountChanged", "the whole text selected", TShows::OtherState,
+      {{"TZYLLabeledMemo", "TZYLMemo"},
+       "OnRowCountChanged",
+       "the whole text selected",
+       TShows::OtherState,
        "the row count is told while the change is laid out, before the caret moves behind the "
        "inserted text, which collapses a selection made while it is told"},
       {{"TZYLScrollText"}, "OnScroll", "hidden and shown", TShows::EndlessByNature, kToldFromPaint},
-      {{"TZYLScrollText"}, "OnScroll", "switched off and on", TShows::EndlessByNature,
+      {{"TZYLScrollText"},
+       "OnScroll",
+       "switched off and on",
+       TShows::EndlessByNature,
        kToldFromPaint},
-      {{"TZYLStatusBar"}, "OnResize", "the control resized", TShows::OtherState,
+      {{"TZYLStatusBar"},
+       "OnResize",
+       "the control resized",
+       TShows::OtherState,
        "aligned to the bottom of its form: the size set while the form aligns it stands until "
        "the form aligns it again (an alignment asked for during an alignment is not made again, "
        "which would fight a handler that sizes it on every call without end)"},
@@ -535,8 +523,8 @@ class ReentrantHandlers
     t.Value = ValueOf(t.Component);
     if (!action.Prepare(t)) return false;
     TCalls calls;
-    const vcl::TMethod* m = handlers_.For(
-        event->PropType->Signature, [&](vcl::TObject*) { Handle(calls, t, action); });
+    const vcl::TMethod* m =
+        handlers_.For(event->PropType->Signature, [&](vcl::TObject*) { Handle(calls, t, action); });
     if (!m) {
       ADD_FAILURE() << "no handler for the signature of " << event->Name;
       return false;
@@ -641,9 +629,9 @@ TEST_F(ReentrantHandlersTable, NamesRegisteredClassesTheirEventsAndTheActions) {
       EXPECT_TRUE(seen.insert(KeyOf(name, k)).second) << "listed twice";
     }
     EXPECT_TRUE(IsChangeLike(k.Event)) << "an event the sweep does not bind";
-    EXPECT_TRUE(std::any_of(Actions().begin(), Actions().end(), [&](const TAction& a) {
-      return std::string(a.Name) == k.Action;
-    })) << k.Action << ": no such action";
+    EXPECT_TRUE(std::any_of(Actions().begin(), Actions().end(),
+                            [&](const TAction& a) { return std::string(a.Name) == k.Action; }))
+        << k.Action << ": no such action";
     EXPECT_GT(std::string(k.Why).size(), 10u) << "no reason given";
   }
 }
