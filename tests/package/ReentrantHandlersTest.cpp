@@ -451,18 +451,26 @@ void Grow(const TInputStage& s) {
 }
 
 // Takes the steps until the handler has been called; answers the step ("" for none) and the
-// error that came out of a step. A later round starts with the focus moved away and the
-// control grown, so that entering and resizing are input again.
+// error that came out of a step. A round starts with the focus moved away (a shown form
+// focuses its first control) and given back by the keyboard's way, which a press of the mouse
+// would follow with its own work; a later round grows the control as well, so that entering
+// and resizing are input again; after the shared steps come a digit and the up arrow, which
+// change a numeric edit at its lowest value.
 std::string StepUntilCalled(const TInputStage& s, const TCalls& calls, std::string& error,
                             bool later = false) {
   const int before = calls.Calls;
   const win::POINT at = packagetest::Spot(s);
-  std::vector<packagetest::TStep> steps;
-  if (later) {
-    steps.push_back(packagetest::StepNamed("focus moved away"));
-    steps.push_back({"grown", [](const TInputStage& st, win::POINT) { Grow(st); }});
-  }
+  std::vector<packagetest::TStep> steps = {packagetest::StepNamed("focus moved away"),
+                                           packagetest::StepNamed("focused")};
+  if (later) steps.push_back({"grown", [](const TInputStage& st, win::POINT) { Grow(st); }});
   steps.insert(steps.end(), packagetest::Steps().begin(), packagetest::Steps().end());
+  steps.push_back({"focused again", packagetest::StepNamed("focused").Run});
+  steps.push_back({"digit typed", [](const TInputStage&, win::POINT) {
+                     win::testkit::TypeText("1");
+                   }});
+  steps.push_back({"up pressed", [](const TInputStage&, win::POINT) {
+                     win::testkit::KeyPress(win::VK_UP);
+                   }});
   for (const packagetest::TStep& step : steps) {
     try {
       step.Run(s, at);
@@ -512,13 +520,15 @@ constexpr char kToldFromPaint[] =
     "another paint, which tells again";
 
 const std::vector<TKnown>& KnownCases() {
-  // The edits that take a typed letter as it is.
+  // The edits that take a typed letter or digit as it is.
   static const std::vector<std::string> kTakeLetters = {
       "TZYLBrowseEdit",          "TZYLEdit",
-      "TZYLFileOpenEdit",        "TZYLFileSaveEdit",
-      "TZYLLabeledBrowseEdit",   "TZYLLabeledEdit",
+      "TZYLExtSpinEdit",         "TZYLFileOpenEdit",
+      "TZYLFileSaveEdit",        "TZYLLabeledBrowseEdit",
+      "TZYLLabeledEdit",         "TZYLLabeledExtSpinEdit",
       "TZYLLabeledFileOpenEdit", "TZYLLabeledFileSaveEdit",
-      "TZYLLabeledMemo",         "TZYLMemo"};
+      "TZYLLabeledMemo",         "TZYLMemo",
+      "TZYLSpinEdit"};
   static const std::vector<TKnown> known = {
       {kTakeLetters, "OnChange", "the whole text selected", TShows::OtherState,
        kCaretAfterTheChange},
