@@ -387,8 +387,8 @@ std::string OutOfRange(vcl::TComponent* c) {
     for (auto [lo, hi] : {std::pair{"Min", "Max"}, std::pair{"MinValue", "MaxValue"}}) {
       const std::optional<double> min = NumberOf(c, lo), max = NumberOf(c, hi);
       if (min && max && *min < *max && (*v < *min || *v > *max))
-        return std::string(value) + " " + std::to_string(*v) + " outside " +
-               std::to_string(*min) + " .. " + std::to_string(*max);
+        return std::string(value) + " " + std::to_string(*v) + " outside " + std::to_string(*min) +
+               " .. " + std::to_string(*max);
     }
   }
   return "";
@@ -465,12 +465,10 @@ std::string StepUntilCalled(const TInputStage& s, const TCalls& calls, std::stri
   if (later) steps.push_back({"grown", [](const TInputStage& st, win::POINT) { Grow(st); }});
   steps.insert(steps.end(), packagetest::Steps().begin(), packagetest::Steps().end());
   steps.push_back({"focused again", packagetest::StepNamed("focused").Run});
-  steps.push_back({"digit typed", [](const TInputStage&, win::POINT) {
-                     win::testkit::TypeText("1");
-                   }});
-  steps.push_back({"up pressed", [](const TInputStage&, win::POINT) {
-                     win::testkit::KeyPress(win::VK_UP);
-                   }});
+  steps.push_back(
+      {"digit typed", [](const TInputStage&, win::POINT) { win::testkit::TypeText("1"); }});
+  steps.push_back(
+      {"up pressed", [](const TInputStage&, win::POINT) { win::testkit::KeyPress(win::VK_UP); }});
   for (const packagetest::TStep& step : steps) {
     try {
       step.Run(s, at);
@@ -521,14 +519,19 @@ constexpr char kToldFromPaint[] =
 
 const std::vector<TKnown>& KnownCases() {
   // The edits that take a typed letter or digit as it is.
-  static const std::vector<std::string> kTakeLetters = {
-      "TZYLBrowseEdit",          "TZYLEdit",
-      "TZYLExtSpinEdit",         "TZYLFileOpenEdit",
-      "TZYLFileSaveEdit",        "TZYLLabeledBrowseEdit",
-      "TZYLLabeledEdit",         "TZYLLabeledExtSpinEdit",
-      "TZYLLabeledFileOpenEdit", "TZYLLabeledFileSaveEdit",
-      "TZYLLabeledMemo",         "TZYLMemo",
-      "TZYLSpinEdit"};
+  static const std::vector<std::string> kTakeLetters = {"TZYLBrowseEdit",
+                                                        "TZYLEdit",
+                                                        "TZYLExtSpinEdit",
+                                                        "TZYLFileOpenEdit",
+                                                        "TZYLFileSaveEdit",
+                                                        "TZYLLabeledBrowseEdit",
+                                                        "TZYLLabeledEdit",
+                                                        "TZYLLabeledExtSpinEdit",
+                                                        "TZYLLabeledFileOpenEdit",
+                                                        "TZYLLabeledFileSaveEdit",
+                                                        "TZYLLabeledMemo",
+                                                        "TZYLMemo",
+                                                        "TZYLSpinEdit"};
   static const std::vector<TKnown> known = {
       {kTakeLetters, "OnChange", "the whole text selected", TShows::OtherState,
        kCaretAfterTheChange},
