@@ -1,7 +1,6 @@
 #include "edits/ZYLBaseEdit.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "display/ZYLBoundLabel.h"
 #include "foundation/ZYL3DCaption.h"
@@ -10,7 +9,7 @@
 #include "foundation/ZYLBuffer.h"
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLTimer.h"
-#include "platform/base/Finally.h"
+#include "platform/base/Restore.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
@@ -277,8 +276,7 @@ void TZYLBaseEdit::Select(int Start, int Length, int Caret) {
   FSelStart = Start;
   FSelLength = Length;
   {
-    const bool drawing = std::exchange(FSelectDrawing, true);
-    vcl::TFinally restore([&] { FSelectDrawing = drawing; });
+    const vcl::TRestore<bool> drawing(FSelectDrawing, true);
     DrawText(-1);
   }
   CursorPosChanged();
