@@ -99,6 +99,13 @@ std::optional<int> ItemIndexOf(vcl::TComponent* c) {
   return std::nullopt;
 }
 
+// Other values to try for an item index (of three items), a text and a number.
+std::vector<std::string> OtherIndex(const std::string& now) { return {now == "0" ? "2" : "0"}; }
+
+std::vector<std::string> OtherTexts(const std::string& now) {
+  return {now == "12" ? "34" : "12", now + "1"};
+}
+
 std::vector<std::string> NumbersBeside(const std::string& current) {
   long long n = 0;
   try {
@@ -118,12 +125,7 @@ std::optional<TValue> PublishedValue(vcl::TComponent* c) {
     switch (p->Kind()) {
       case vcl::tkInteger:
       case vcl::tkInt64:
-        if (std::string(name) == "ItemIndex")
-          v.Others = [](const std::string& now) {
-            return std::vector<std::string>{now == "0" ? "2" : "0"};
-          };
-        else
-          v.Others = NumbersBeside;
+        v.Others = std::string(name) == "ItemIndex" ? OtherIndex : NumbersBeside;
         break;
       case vcl::tkFloat:
         v.Others = [c, p](const std::string&) {
@@ -138,11 +140,7 @@ std::optional<TValue> PublishedValue(vcl::TComponent* c) {
           return std::vector<std::string>{now == "0" ? "1" : "0"};
         };
         break;
-      case vcl::tkString:
-        v.Others = [](const std::string& now) {
-          return std::vector<std::string>{now == "12" ? "34" : "12", now + "1"};
-        };
-        break;
+      case vcl::tkString: v.Others = OtherTexts; break;
       default: continue;
     }
     return v;
@@ -153,21 +151,15 @@ std::optional<TValue> PublishedValue(vcl::TComponent* c) {
 std::optional<TValue> ValueOf(vcl::TComponent* c) {
   if (std::optional<TValue> v = PublishedValue(c)) return v;
   if (auto* list = dynamic_cast<vcl::TCustomListBox*>(c))
-    return TValue{
-        "ItemIndex", [list] { return std::to_string(list->ItemIndex()); },
-        [list](const std::string& x) { list->SetItemIndex(std::stoi(x)); },
-        [](const std::string& now) { return std::vector<std::string>{now == "0" ? "2" : "0"}; }};
+    return TValue{"ItemIndex", [list] { return std::to_string(list->ItemIndex()); },
+                  [list](const std::string& x) { list->SetItemIndex(std::stoi(x)); }, OtherIndex};
   if (auto* combo = dynamic_cast<vcl::TCustomComboBox*>(c))
-    return TValue{
-        "ItemIndex", [combo] { return std::to_string(combo->ItemIndex()); },
-        [combo](const std::string& x) { combo->SetItemIndex(std::stoi(x)); },
-        [](const std::string& now) { return std::vector<std::string>{now == "0" ? "2" : "0"}; }};
+    return TValue{"ItemIndex", [combo] { return std::to_string(combo->ItemIndex()); },
+                  [combo](const std::string& x) { combo->SetItemIndex(std::stoi(x)); },
+                  OtherIndex};
   if (auto* edit = dynamic_cast<zyl::TZYLBaseEdit*>(c))
     return TValue{"Text", [edit] { return edit->Text(); },
-                  [edit](const std::string& x) { edit->SetText(x); },
-                  [](const std::string& now) {
-                    return std::vector<std::string>{now == "12" ? "34" : "12", now + "1"};
-                  }};
+                  [edit](const std::string& x) { edit->SetText(x); }, OtherTexts};
   return std::nullopt;
 }
 
