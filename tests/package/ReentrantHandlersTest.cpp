@@ -155,8 +155,7 @@ std::optional<TValue> ValueOf(vcl::TComponent* c) {
                   [list](const std::string& x) { list->SetItemIndex(std::stoi(x)); }, OtherIndex};
   if (auto* combo = dynamic_cast<vcl::TCustomComboBox*>(c))
     return TValue{"ItemIndex", [combo] { return std::to_string(combo->ItemIndex()); },
-                  [combo](const std::string& x) { combo->SetItemIndex(std::stoi(x)); },
-                  OtherIndex};
+                  [combo](const std::string& x) { combo->SetItemIndex(std::stoi(x)); }, OtherIndex};
   if (auto* edit = dynamic_cast<zyl::TZYLBaseEdit*>(c))
     return TValue{"Text", [edit] { return edit->Text(); },
                   [edit](const std::string& x) { edit->SetText(x); }, OtherTexts};
