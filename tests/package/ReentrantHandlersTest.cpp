@@ -29,7 +29,9 @@
 #include <vector>
 
 #include "edits/ZYLBaseEdit.h"
+#include "edits/ZYLCustomMemo.h"
 #include "platform/classes/Component.h"
+#include "platform/classes/Persistent.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
@@ -172,6 +174,8 @@ struct TTarget {
   std::string Expected;  // what the component reads back after such a set
   std::string LastSet;   // what the handler set last
   int Width = 0, Height = 0;
+  // The owned objects a copy of which the component takes.
+  std::vector<const vcl::TPropInfo*> Owned;
 };
 
 // A re-entrant action: whether it applies to the component (and what it expects, found by
@@ -223,6 +227,36 @@ std::optional<std::string> Beyond(const TTarget& t) {
     if (std::optional<double> m = NumberOf(t.Component, max); m && *m > 0)
       return std::to_string(static_cast<long long>(*m) + 5);
   return std::nullopt;
+}
+
+// Whether the published object property holds an object the component owns (a font, a list
+// of items, a bevel), not a component it refers to.
+bool IsOwned(vcl::TComponent* c, const vcl::TPropInfo* p) {
+  vcl::TObject* o = vcl::GetObjectProp(c, p);
+  return dynamic_cast<vcl::TPersistent*>(o) && !dynamic_cast<vcl::TComponent*>(o);
+}
+
+// Gives the property a new object of its object's class copied from it (a string list for a
+// list of lines), as a handler that makes a new font or list and assigns it does; the new
+// object is freed afterwards.
+void ReplaceByCopy(vcl::TComponent* c, const vcl::TPropInfo* p) {
+  auto* own = static_cast<vcl::TPersistent*>(vcl::GetObjectProp(c, p));
+  std::unique_ptr<vcl::TObject> copy;
+  // A list of lines is copied into a string list, which stands on its own (a memo's lines are
+  // a face of their memo).
+  if (auto* lines = dynamic_cast<zyl::TZYLMemoStrings*>(own)) {
+    auto list = std::make_unique<vcl::TStringList>();
+    lines->GetAsStrings(list.get());
+    copy = std::move(list);
+  } else if (dynamic_cast<vcl::TStrings*>(own)) {
+    copy = std::make_unique<vcl::TStringList>();
+  } else {
+    copy.reset(own->ClassType()->CreateInstance());
+  }
+  auto* fresh = dynamic_cast<vcl::TPersistent*>(copy.get());
+  if (!fresh) return;
+  if (!dynamic_cast<zyl::TZYLMemoStrings*>(own)) fresh->Assign(own);
+  vcl::SetObjectProp(c, p, fresh);
 }
 
 std::string Mismatch(const std::string& what, const std::string& got, const std::string& want) {
@@ -342,6 +376,22 @@ const std::vector<TAction>& Actions() {
          auto* font = static_cast<vcl::TFont*>(vcl::GetObjectProp(t.Component, "Font"));
          return Mismatch("the font size", std::to_string(font->Size()), std::to_string(kFontSize));
        }},
+      {"every owned object replaced by a copy of itself", true,
+       [](TTarget& t) {
+         for (const vcl::TPropInfo* p : vcl::GetPropList(t.Component))
+           if (p->Kind() == vcl::tkClass && p->IsWritable() && IsOwned(t.Component, p)) try {
+               ReplaceByCopy(t.Component, p);
+               t.Owned.push_back(p);
+             } catch (const vcl::Exception&) {
+               // An object that takes no copy of itself (a collection of another item class).
+             }
+         win::testkit::RunUntilIdle();
+         return !t.Owned.empty();
+       },
+       [](TTarget& t) {
+         for (const vcl::TPropInfo* p : t.Owned) ReplaceByCopy(t.Component, p);
+       },
+       [](TTarget&) { return std::string(); }},
       {"the whole text selected", false,
        [](TTarget& t) { return dynamic_cast<zyl::TZYLBaseEdit*>(t.Component) != nullptr; },
        [](TTarget& t) {
@@ -505,8 +555,8 @@ constexpr char kCaretAfterTheChange[] =
     "the caret moves behind the inserted text once the change has been told, which collapses "
     "a selection made while it is told";
 constexpr char kToldFromPaint[] =
-    "told from each painted step: hiding and showing it, or switching it off and on, asks for "
-    "another paint, which tells again";
+    "told from each painted step: hiding and showing it, switching it off and on, or giving it "
+    "new objects of its own asks for another paint, which tells again";
 
 const std::vector<TKnown>& KnownCases() {
   // The edits that take a typed letter or digit as it is.
@@ -535,6 +585,8 @@ const std::vector<TKnown>& KnownCases() {
        "the row count is told while the change is laid out, before the caret moves behind the "
        "inserted text, which collapses a selection made while it is told"},
       {{"TZYLScrollText"}, "OnScroll", "hidden and shown", TShows::EndlessByNature, kToldFromPaint},
+      {{"TZYLScrollText"}, "OnScroll", "every owned object replaced by a copy of itself",
+       TShows::EndlessByNature, kToldFromPaint},
       {{"TZYLScrollText"},
        "OnScroll",
        "switched off and on",
