@@ -585,8 +585,11 @@ const std::vector<TKnown>& KnownCases() {
        "the row count is told while the change is laid out, before the caret moves behind the "
        "inserted text, which collapses a selection made while it is told"},
       {{"TZYLScrollText"}, "OnScroll", "hidden and shown", TShows::EndlessByNature, kToldFromPaint},
-      {{"TZYLScrollText"}, "OnScroll", "every owned object replaced by a copy of itself",
-       TShows::EndlessByNature, kToldFromPaint},
+      {{"TZYLScrollText"},
+       "OnScroll",
+       "every owned object replaced by a copy of itself",
+       TShows::EndlessByNature,
+       kToldFromPaint},
       {{"TZYLScrollText"},
        "OnScroll",
        "switched off and on",
