@@ -174,6 +174,8 @@ struct TTarget {
   std::string Expected;  // what the component reads back after such a set
   std::string LastSet;   // what the handler set last
   int Width = 0, Height = 0;
+  // The style property whose change re-creates the window.
+  const vcl::TPropInfo* Style = nullptr;
   // The owned objects a copy of which the component takes.
   std::vector<const vcl::TPropInfo*> Owned;
 };
@@ -330,6 +332,31 @@ const std::vector<TAction>& Actions() {
          if (!w->HandleAllocated() || !win::IsWindow(w->Handle())) return std::string("no window");
          return Mismatch("the window shown", std::to_string(win::IsWindowVisible(w->Handle()) != 0),
                          std::to_string(w->Showing()));
+       }},
+      {"the window re-created by a style property", false,
+       [](TTarget& t) {
+         if (!dynamic_cast<vcl::TWinControl*>(t.Control)) return false;
+         for (const char* name : {"Transparent", "MultiLine", "VerticalScrollBar", "Ctl3D"}) {
+           const vcl::TPropInfo* p = vcl::GetPropInfo(t.Component, name);
+           if (!p || p->Kind() != vcl::tkEnumeration || !p->IsWritable()) continue;
+           const int64_t now = vcl::GetOrdProp(t.Component, p);
+           vcl::SetOrdProp(t.Component, p, !now);
+           const int64_t got = vcl::GetOrdProp(t.Component, p);
+           vcl::SetOrdProp(t.Component, p, now);
+           win::testkit::RunUntilIdle();
+           if (got == now) continue;
+           t.Style = p;
+           t.Wanted = std::to_string(!now);
+           return true;
+         }
+         return false;
+       },
+       [](TTarget& t) { vcl::SetOrdProp(t.Component, t.Style, std::stoll(t.Wanted)); },
+       [](TTarget& t) {
+         auto* w = static_cast<vcl::TWinControl*>(t.Control);
+         if (!w->HandleAllocated() || !win::IsWindow(w->Handle())) return std::string("no window");
+         return Mismatch(t.Style->Name, std::to_string(vcl::GetOrdProp(t.Component, t.Style)),
+                         t.Wanted);
        }},
       {"switched off and on", true, [](TTarget& t) { return t.Control != nullptr; },
        [](TTarget& t) {
@@ -595,6 +622,12 @@ const std::vector<TKnown>& KnownCases() {
        "switched off and on",
        TShows::EndlessByNature,
        kToldFromPaint},
+      {{"TZYLLabeledMemo", "TZYLMemo"},
+       "OnMarginRowPaint",
+       "the window re-created by a style property",
+       TShows::EndlessByNature,
+       "the style property is Transparent, which a windowed control stores and shows again on "
+       "every set, the same value too: set while the margin paints, it asks for another paint"},
       {{"TZYLStatusBar"},
        "OnResize",
        "the control resized",
