@@ -653,6 +653,20 @@ const TKnown* KnownCase(vcl::TClass cls, const std::string& event, const std::st
   return nullptr;
 }
 
+// A list or combo box whose items its owner draws, so that it tells of each item drawn and
+// measured; other components stay as they are.
+void DrawnByItsOwner(vcl::TComponent* c) {
+  const vcl::TPropInfo* style = vcl::GetPropInfo(c, "Style");
+  if (!style || style->Kind() != vcl::tkEnumeration || !style->IsWritable()) return;
+  for (const char* drawn : {"lbOwnerDrawVariable", "csOwnerDrawVariable"}) try {
+      vcl::SetEnumProp(c, style, drawn);
+      win::testkit::RunUntilIdle();
+      return;
+    } catch (const vcl::Exception&) {
+      // Not a style of this class.
+    }
+}
+
 class ReentrantHandlers
     : public packagetest::TPackageFixture<::testing::TestWithParam<std::tuple<int, TMade>>> {
  protected:
@@ -671,6 +685,7 @@ class ReentrantHandlers
     t.Component = s.Component();
     t.Control = packagetest::ControlOf(s);
     if (t.Control) packagetest::GiveItems(t.Control);
+    if (IsPaint(event->Name)) DrawnByItsOwner(t.Component);
     t.Value = ValueOf(t.Component);
     if (!action.Prepare(t)) return false;
     TCalls calls;
