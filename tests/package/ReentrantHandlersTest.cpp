@@ -1,16 +1,19 @@
 // Users' handlers act on their own Sender: an OnChange that sets the value it was told of again
-// or clamps it to another, an OnClick of a list that clears or refills its items, an OnResize
-// that resizes the control, a handler that switches the control off and on, hides and shows it,
-// re-creates its window, repaints it, replaces its font or colour, or selects its whole text.
-// Over every component class the library's package registers, on a shown form and read from a
-// form file, and each published change-like event the class has (OnChange, OnClick, OnSelect,
-// OnResize, OnScroll, OnEnter, and the class's own events that tell of a change or a paint),
-// raised by a user's input, each action that applies to the class is taken by the handler, on
-// every call. The handler counts how deep it is entered and stops acting past a few levels, so
-// an endless recursion fails instead of hanging. Expected: nothing raises, no endless
-// recursion, the component's state afterwards is what the handler set last (the value read
-// back, the items, the size, the font), an item index lies within the items, the caret and the
-// selection within the text, the control paints, and the next input raises the event again.
+// or clamps it to another (or past its range), an OnClick of a list that clears or refills its
+// items, an OnResize that resizes the control, a handler that switches the control off (and on
+// again), hides it (and shows it again), re-creates its window (directly or through a style
+// property), repaints it, replaces its font, its colour or every object it owns by a new copy,
+// or selects its whole text. Over every component class the library's package registers, on a
+// shown form, made in code and read from a form file, and each published change-like event the
+// class has (OnChange, OnClick, OnSelect, OnResize, OnScroll, OnEnter, and the class's own
+// events that tell of a change, a paint or an item drawn), raised by a user's input, each action
+// that applies to the class is taken by the handler, on every call. The handler counts how deep
+// it is entered and stops acting past a few levels, so an endless recursion fails instead of
+// hanging. Expected: nothing raises, no endless recursion, the component's state afterwards is
+// what the handler set last (the value read back, the items, the size, the font), a position
+// lies within its range, an item index within the items, the caret and the selection within the
+// text, no control switched off or hidden keeps the mouse once the button is up, the control
+// paints, and the next input raises the event again.
 // The cases that by the class's design end in another state, or whose event the action asks
 // for again without end, are listed with the reason; a listed case that no longer shows it, or
 // whose class, event or action has gone, fails.
