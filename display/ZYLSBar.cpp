@@ -387,10 +387,12 @@ void TZYLScrollBar::TakeFocus() {
 
 void TZYLScrollBar::Report(int Code) {
   if (!FOnScroll) return;
-  int pos = FPosition;
+  const int told = FPosition;
+  int pos = told;
   FOnScroll(this, static_cast<vcl::TScrollCode>(Code), pos);
-  // A handler's new position goes through the setter: kept in range and laid out.
-  if (pos != FPosition) SetPosition(pos);
+  // A ScrollPos the handler wrote goes through the setter: kept in range and laid out. A handler
+  // that set Position itself has its position kept.
+  if (pos != told) SetPosition(pos);
 }
 
 void TZYLScrollBar::ExecuteEvent(int Code) {

@@ -10,6 +10,7 @@
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Numbers.h"
+#include "platform/base/Restore.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
@@ -192,6 +193,10 @@ void TZYLBaseEdit::SetText(const std::string& Value) {
   FText = FMaxLength > 0 && static_cast<int>(Value.size()) > FMaxLength
               ? Value.substr(0, static_cast<size_t>(FMaxLength))
               : Value;
+  // The old selection has no place in the new text, even when the text is set from a handler
+  // in the middle of a typed change, whose caret move leaves the selection alone.
+  FSelStart = 1;
+  FSelLength = 0;
   SetInteger(iiCaretPos, 1);
   SetInteger(iiSelLength, 0);
   SetNewText();
@@ -262,11 +267,18 @@ void TZYLBaseEdit::SetInteger(int Index, int Value) {
 void TZYLBaseEdit::Select(int Start, int Length, int Caret) {
   Start = std::clamp(Start, 1, GetLength() + 1);
   Length = std::clamp(Length, 0, GetLength() + 1 - Start);
+  const int caret = Caret > 0 ? std::clamp(Caret, 1, GetLength() + 1) : Start + Length;
+  // A handler of the drawing below (a margin row painter) that selects what is selected draws
+  // nothing more: the drawing would call it again without end.
+  if (FSelectDrawing && caret == FCaretPos && Start == FSelStart && Length == FSelLength) return;
   FPrevCaretPos = FCaretPos;
-  FCaretPos = Caret > 0 ? std::clamp(Caret, 1, GetLength() + 1) : Start + Length;
+  FCaretPos = caret;
   FSelStart = Start;
   FSelLength = Length;
-  DrawText(-1);
+  {
+    const vcl::TRestore<bool> drawing(FSelectDrawing, true);
+    DrawText(-1);
+  }
   CursorPosChanged();
 }
 
@@ -369,6 +381,11 @@ int TZYLBaseEdit::RowHeight(const std::string& S) {
 
 void TZYLBaseEdit::CursorPosChanged() {
   SetCaret();
+  if (FCaretPos == FToldCaretPos && FSelStart == FToldSelStart && FSelLength == FToldSelLength)
+    return;
+  FToldCaretPos = FCaretPos;
+  FToldSelStart = FSelStart;
+  FToldSelLength = FSelLength;
   if (FOnCursorPosChanged) FOnCursorPosChanged(this);
 }
 

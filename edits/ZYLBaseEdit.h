@@ -342,6 +342,11 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   int FPrevCaretPos = 1;
   int FSelStart = 1;
   int FSelLength = 0;
+  // The caret and the selection OnCursorPosChanged told of last: it tells of a change only, so
+  // that a handler that moves the caret or selects is not told of its own move without end.
+  int FToldCaretPos = 1;
+  int FToldSelStart = 1;
+  int FToldSelLength = 0;
   int FMaxLength = 0;
   int FOffset = 0;  // horizontal scroll offset of the text, in pixels
   vcl::TRect FInnerRect{};
@@ -350,6 +355,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   int FVertInset = 1;
   bool FSelectAllFromEnd = false;
   bool FTyping = false;              // a typed character is being inserted
+  bool FSelectDrawing = false;       // Select draws the new selection
   bool FLastChangeInserted = false;  // the last text change inserted something
   // True while Undo or Redo applies a step.
   bool Replaying() const { return FUndoing || FRedoing; }

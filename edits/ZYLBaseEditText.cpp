@@ -92,9 +92,11 @@ void TZYLBaseEdit::ApplyChange(int Start, int Len, std::string S, bool Exact) {
   FTyping = true;  // the caret move below leaves the selection alone
   vcl::TFinally restore([&] { FTyping = typing; });
   BeginUpdate();
-  SetInteger(iiCaretPos, Start + static_cast<int>(S.size()));
+  // The selection is collapsed where the caret goes before the move is told, so that a handler
+  // of the move sees the edit as it stays and what it selects stands.
   FSelLength = 0;
-  FSelStart = FCaretPos;
+  FSelStart = std::clamp(Start + static_cast<int>(S.size()), 1, GetLength() + 1);
+  SetInteger(iiCaretPos, FSelStart);
   EndUpdate(true);
   SetCaret();
   FinishedSetSelText();

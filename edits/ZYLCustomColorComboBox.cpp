@@ -190,7 +190,7 @@ void TZYLCustomColorComboBox::GetChange(TObject* Sender) {
   // swatches only, else 9 pixels above the items' height.
   ApplyItemHeight(DisplayStyle() == csColor ? 25 - 6 : FItemHeight + 9 - 6);
   RecreateWnd();
-  if (keep != -1) SetSelectedColor(keep);
+  RestoreSelectedColor(keep);
 }
 
 TColor TZYLCustomColorComboBox::SelectedColor() {
@@ -207,7 +207,7 @@ std::string TZYLCustomColorComboBox::SelectedColorName() {
 void TZYLCustomColorComboBox::SetSelectedColor(TColor Value) {
   if (SelectCustomColor(Value) || ColorToString(Value) == Text()) return;
   SetItemIndex(colorlist::IndexFor(Items(), false, Options(), Value));
-  Change();
+  if (!RestoringColor()) Change();
 }
 
 void TZYLCustomColorComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -13,6 +13,7 @@
 #include "edits/ZYLCustomComboBox.h"
 #include "foundation/ZYLIniCtrl.h"
 #include "foundation/ZYLOwned.h"
+#include "platform/base/Restore.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/graphics/Colors.h"
 
@@ -141,7 +142,7 @@ class TZYLColorListControl : public Base {
   virtual void CreateColorList() {
     const vcl::TColor keep = this->ItemIndex() >= 0 ? self().SelectedColor() : -1;
     colorlist::Build(this->Items(), FCustomColors.get(), FCustomMode, FOptions);
-    if (keep != -1) self().SetSelectedColor(keep);
+    RestoreSelectedColor(keep);
   }
   void Init() { CreateColorList(); }
   void Loaded() override {
@@ -155,6 +156,15 @@ class TZYLColorListControl : public Base {
   void SetOnAfterDialogShow(const TZYLOnColorDialogEvent& E) { FOnAfterDialogShow = E; }
 
  protected:
+  // Selects the colour chosen before the items were rebuilt (-1: none). The choice stays what it
+  // was: no change to tell of, so that a handler of the change that rebuilds the box is not
+  // called again without end.
+  void RestoreSelectedColor(vcl::TColor Kept) {
+    if (Kept == -1) return;
+    const vcl::TRestore<bool> restoring(FRestoringColor, true);
+    self().SetSelectedColor(Kept);
+  }
+  bool RestoringColor() const { return FRestoringColor; }
   // The colour painted while the box paints a copy of itself (for descendants that show a
   // field's colour); none here.
   virtual vcl::TColor GetColorValue() { return vcl::clDefault; }
@@ -192,6 +202,7 @@ class TZYLColorListControl : public Base {
   void CustomColorsChange(vcl::TObject* Sender) { self().GetChange(Sender); }
 
   bool FCustomMode = false;
+  bool FRestoringColor = false;
   TZYLOwned<vcl::TStringList> FCustomColors;
   TZYLColorCBOptions FOptions{coDefaultColors, coAllowAnyColor};
   TZYLColorCBStyle FDisplayStyle = csColorText;

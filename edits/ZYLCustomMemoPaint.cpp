@@ -257,8 +257,9 @@ void TZYLCustomMemo::MakeCursorVisible() {
 
 void TZYLCustomMemo::SetCaret() {
   if (IsUpdating() || Loading()) return;
+  SetCurrentRow(RowOf(FCaretPos) + 1);
+  // The row is looked up again: a handler of the row's change may have changed the text.
   const int r = RowOf(FCaretPos);
-  SetCurrentRow(r + 1);
   if (!Focused() || !Caret()->Enabled()) return;
   if (FPaintRect.Left < 0) SetupRects();
   const TRect& R = FTextRect;

@@ -47,8 +47,11 @@ struct ListBox {
   HFONT Font = nullptr;
 };
 
-std::unordered_map<HWND, std::unique_ptr<ListBox>>& Table() {
-  static std::unordered_map<HWND, std::unique_ptr<ListBox>> t;
+// A list's state is shared with the calls of its window procedure that are running: the parent
+// may destroy the window while the list tells it of its work (an item drawn, the selection
+// changed), and the state stays until the last of those calls has returned.
+std::unordered_map<HWND, std::shared_ptr<ListBox>>& Table() {
+  static std::unordered_map<HWND, std::shared_ptr<ListBox>> t;
   return t;
 }
 
@@ -607,7 +610,8 @@ void Paint(ListBox& lb) {
   FillRect(dc, &ps.rcPaint, brush);
   const bool enabled = IsWindowEnabled(lb.Hwnd);
   int y = 0;
-  for (int i = lb.Top; i < Count(lb) && y < client.Bottom; ++i) {
+  // An item's drawing may destroy the window: the rest is not drawn.
+  for (int i = lb.Top; i < Count(lb) && y < client.Bottom && IsWindow(lb.Hwnd); ++i) {
     const RECT r = ItemRect(lb, i);
     RECT x;
     if (IntersectRect(&x, &r, &ps.rcPaint)) DrawItem(lb, dc, i, r, enabled);
@@ -705,14 +709,15 @@ bool FitWholeItems(ListBox& lb) {
 
 LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
-    auto b = std::make_unique<ListBox>();
+    auto b = std::make_shared<ListBox>();
     b->Hwnd = hwnd;
     Table()[hwnd] = std::move(b);
     return DefWindowProcA(hwnd, msg, wp, lp);
   }
   auto found = Table().find(hwnd);
   if (found == Table().end()) return DefWindowProcA(hwnd, msg, wp, lp);
-  ListBox& lb = *found->second;
+  const std::shared_ptr<ListBox> hold = found->second;
+  ListBox& lb = *hold;
   const DWORD st = StyleOf(hwnd);
   const int index = static_cast<int>(static_cast<LONG>(wp));
   switch (msg) {

@@ -3,6 +3,7 @@
 // reports, the track's pictures, focus, and the settings bundle.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -347,6 +348,48 @@ TEST_F(ScrollBarTest, HandlerPositionIsKeptInRange) {
   Click(190, 8);
   EXPECT_EQ(bar_->Position(), 100);
   EXPECT_EQ(ThumbLeft(), 168);
+}
+
+// A handler that sets the bar's Position itself (a clamp to a step, say) rather than ScrollPos:
+// the position it set stands, after each way the bar reports a move.
+struct TPositionSetter : vcl::TObject {
+  TZYLScrollBar* Bar = nullptr;
+  int To = 0;
+  void Scroll(vcl::TObject*, vcl::TScrollCode, int&) { Bar->SetPosition(To); }
+};
+
+TEST_F(ScrollBarTest, APositionTheHandlerSetsOnTheBarStands) {
+  struct TMove {
+    const char* Name;
+    int Start;
+    std::function<void()> Move;
+  };
+  const TMove moves[] = {
+      {"the increase arrow clicked", 0, [this] { Click(190, 8); }},
+      {"the track clicked", 0, [this] { Click(150, 8); }},
+      {"the decrease arrow clicked", 50, [this] { Click(8, 8); }},
+      {"Page Down pressed", 0,
+       [this] {
+         bar_->SetFocus();
+         tk::KeyPress(win::VK_NEXT);
+       }},
+  };
+  // Where the thumb of a bar at 30 stands.
+  bar_->SetPosition(30);
+  const int thumbAt30 = ThumbLeft();
+  for (const TMove& m : moves) {
+    SCOPED_TRACE(m.Name);
+    bar_->SetOnScroll(nullptr);
+    bar_->SetPosition(m.Start);
+    TPositionSetter setter;
+    setter.Bar = bar_;
+    setter.To = 30;
+    bar_->SetOnScroll(vcl::TScrollEvent(&setter, &TPositionSetter::Scroll));
+    m.Move();
+    tk::RunUntilIdle();
+    EXPECT_EQ(bar_->Position(), 30);
+    EXPECT_EQ(ThumbLeft(), thumbAt30);
+  }
 }
 
 TEST_F(ScrollBarTest, NoHandlerNoReports) {

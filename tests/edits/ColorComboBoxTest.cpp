@@ -3,11 +3,16 @@
 // kept in an INI file, the swatches and names it draws, and its height following the font.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "edits/ZYLColorComboBox.h"
+#include "platform/classes/StringList.h"
 #include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/sys/IniFiles.h"
+#include "platform/user/WinUserConsts.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
 #include "tests/support/TempDir.h"
@@ -199,6 +204,66 @@ TEST_F(ColorComboTest, NamesAndSwatchesSitSideBySide) {
           list, [&](int, int) { return paper; }, "ink", name));
     }
     combotest::ClickButton(combo);
+  }
+}
+
+// A handler of the box's OnChange that gives the box new settings of its own (a new font, the
+// custom colours assigned again, the options set): the box rebuilds and keeps the chosen colour,
+// which is no change to tell of, so the handler is not called again without end.
+class TRebuilder : public vcl::TObject {
+ public:
+  std::function<void(TZYLColorComboBox*)> Rebuild;
+  int Calls = 0, Depth = 0, Deepest = 0;
+  void Changed(vcl::TObject* Sender) {
+    ++Calls;
+    if (Depth >= 4) return;  // an endless recursion: stop it, the test fails on Deepest
+    ++Depth;
+    Deepest = std::max(Deepest, Depth);
+    Rebuild(static_cast<TZYLColorComboBox*>(Sender));
+    --Depth;
+  }
+};
+
+TEST_F(ColorComboTest, AHandlerRebuildingTheBoxInOnChangeIsNotToldOfTheKeptColour) {
+  struct TCase {
+    const char* Name;
+    std::function<void(TZYLColorComboBox*)> Rebuild;
+  };
+  const TCase cases[] = {
+      {"a new font assigned",
+       [](TZYLColorComboBox* c) {
+         vcl::TFont font;
+         font.Assign(c->Font());
+         c->SetFont(&font);
+       }},
+      {"the custom colours assigned again",
+       [](TZYLColorComboBox* c) {
+         vcl::TStringList colours;
+         colours.Add("ColorA=FF8040");
+         c->SetCustomColors(&colours);
+       }},
+      {"the display style set", [](TZYLColorComboBox* c) { c->SetDisplayStyle(zyl::csColor); }},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TZYLColorComboBox* combo = Combo();
+    combo->SetSelectedColor(vcl::clTeal);
+    THost::Focus(combo);
+    TRebuilder rebuilder;
+    rebuilder.Rebuild = c.Rebuild;
+    combo->SetOnChange(vcl::TNotifyEvent(&rebuilder, &TRebuilder::Changed));
+    win::testkit::KeyPress(win::VK_DOWN);  // the next colour, clGray
+    THost::Idle();
+    EXPECT_EQ(rebuilder.Calls, 1);
+    EXPECT_EQ(rebuilder.Deepest, 1);
+    EXPECT_EQ(combo->SelectedColor(), vcl::clGray);
+    // A colour set in code is a change to tell of, rebuilt or not.
+    combo->SetSelectedColor(vcl::clNavy);
+    THost::Idle();
+    EXPECT_EQ(rebuilder.Calls, 2);
+    EXPECT_EQ(combo->SelectedColor(), vcl::clNavy);
+    combo->SetOnChange(vcl::TNotifyEvent());
+    delete combo;
   }
 }
 

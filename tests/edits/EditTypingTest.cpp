@@ -4,6 +4,8 @@
 // built-in context menu.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 
 #include "foundation/ZYLApplication.h"
@@ -374,6 +376,61 @@ TEST_F(EditTypingTest, NarrowHeightDropsTheTextsVerticalInset) {
   edit_->SetOptions(TZYLEditOptions{eoNarrowHeight});
   EXPECT_EQ(edit_->TextRect().Top, top - 1);
   EXPECT_EQ(edit_->TextRect().Top, edit_->PaintRect().Top);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Handlers that move the caret of the edit that told them
+
+// A handler that selects the whole text of its edit each time it is called, and counts how deep
+// it was entered inside itself.
+class TSelectAllHandler : public vcl::TObject {
+ public:
+  void Select(vcl::TObject* Sender) {
+    ++Calls;
+    if (Depth >= 4) return;  // an endless recursion: stop it, the test fails on Deepest
+    ++Depth;
+    Deepest = std::max(Deepest, Depth);
+    auto* e = static_cast<TZYLBaseEdit*>(Sender);
+    e->Select(1, e->GetLength());
+    --Depth;
+  }
+  int Calls = 0, Depth = 0, Deepest = 0;
+};
+
+struct TCaretMove {
+  const char* Name;
+  std::function<void(TZYLEdit*)> Move;
+  const char* Expected = "abcd|5|1+4";
+};
+
+// The caret moved by a click, a key, code and a change of the text: OnCursorPosChanged tells of
+// the move once the selection has followed it, and a handler that selects the whole text in it
+// is told once more of that selection, and not again when selecting what is already selected;
+// the whole text stays selected.
+TEST_F(EditTypingTest, AHandlerSelectingAllOnACaretMoveIsNotToldOfItsOwnSelectionAgain) {
+  const TCaretMove moves[] = {
+      {"clicked", [](TZYLEdit* e) { tk::Click(THost::At(e, 20, 8).X, THost::At(e, 20, 8).Y); }},
+      {"Home pressed", [](TZYLEdit*) { tk::KeyPress(win::VK_HOME); }},
+      {"the caret set in code", [](TZYLEdit* e) { e->SetCaretPos(2); }},
+      {"a part selected in code", [](TZYLEdit* e) { e->Select(2, 1); }},
+      {"a character typed", [](TZYLEdit*) { tk::TypeText("x"); }, "abcdx|6|1+5"},
+      {"Backspace pressed", [](TZYLEdit*) { tk::KeyPress(win::VK_BACK); }, "abc|4|1+3"},
+  };
+  for (const TCaretMove& move : moves) {
+    SCOPED_TRACE(move.Name);
+    TSelectAllHandler handler;
+    edit_->SetOnCursorPosChanged(vcl::TNotifyEvent());
+    edit_->SetText("abcd");
+    edit_->Select(5, 0);
+    THost::Idle();
+    edit_->SetOnCursorPosChanged(vcl::TNotifyEvent(&handler, &TSelectAllHandler::Select));
+    move.Move(edit_);
+    THost::Idle();
+    EXPECT_LE(handler.Deepest, 2);
+    EXPECT_EQ(handler.Calls, 2);
+    EXPECT_EQ(State(edit_), move.Expected);
+  }
+  edit_->SetOnCursorPosChanged(vcl::TNotifyEvent());
 }
 
 }  // namespace

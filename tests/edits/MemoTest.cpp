@@ -3,6 +3,8 @@
 // text out from scratch), the lines of the text and the multi-line edit messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -623,6 +625,118 @@ TEST_F(MemoTest, LinesSetAsAWholeStartTheMemoAtItsTop) {
     EXPECT_EQ(memo_->TopRow(), 1);
     delete source;
   }
+}
+
+// A handler of the memo's own events that sets the memo's whole text while the memo is in the
+// middle of a change: the memo goes on from the text the handler left, with the caret and the
+// selection inside it.
+class TTextSetter : public vcl::TObject {
+ public:
+  void Set(vcl::TObject* Sender) {
+    ++Calls;
+    if (Calls > 8) return;  // a handler told without end: the test fails on Calls
+    static_cast<TZYLCustomMemo*>(Sender)->SetText("12");
+  }
+  int Calls = 0;
+};
+
+struct TRowEventCase {
+  const char* Name;
+  std::function<void(TZYLCustomMemo*, const vcl::TNotifyEvent&)> Bind;
+  std::function<void(TZYLCustomMemo*)> Input;
+};
+
+TEST_F(MemoTest, AHandlerSettingTheTextInTheMiddleOfAChangeLeavesTheCaretInIt) {
+  const TRowEventCase cases[] = {
+      {"OnCurrentRowChanged on Enter",
+       [](TZYLCustomMemo* m, const vcl::TNotifyEvent& e) { m->SetOnCurrentRowChanged(e); },
+       [](TZYLCustomMemo*) { tk::KeyPress(win::VK_RETURN); }},
+      {"OnRowCountChanged on Enter",
+       [](TZYLCustomMemo* m, const vcl::TNotifyEvent& e) { m->SetOnRowCountChanged(e); },
+       [](TZYLCustomMemo*) { tk::KeyPress(win::VK_RETURN); }},
+      {"OnChange on a typed character",
+       [](TZYLCustomMemo* m, const vcl::TNotifyEvent& e) { m->SetOnChange(e); },
+       [](TZYLCustomMemo*) { tk::TypeText("x"); }},
+      {"OnCurrentRowChanged on a paste of two lines",
+       [](TZYLCustomMemo* m, const vcl::TNotifyEvent& e) { m->SetOnCurrentRowChanged(e); },
+       [](TZYLCustomMemo* m) { m->SetSelText("first\r\nsecond"); }},
+  };
+  for (const TRowEventCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TTextSetter setter;
+    memo_->SetOnChange(vcl::TNotifyEvent());
+    memo_->SetOnCurrentRowChanged(vcl::TNotifyEvent());
+    memo_->SetOnRowCountChanged(vcl::TNotifyEvent());
+    memo_->SetText("abcd");
+    memo_->Select(5, 0);
+    THost::Idle();
+    c.Bind(memo_, vcl::TNotifyEvent(&setter, &TTextSetter::Set));
+    c.Input(memo_);
+    THost::Idle();
+    EXPECT_GE(setter.Calls, 1);
+    EXPECT_LE(setter.Calls, 2);
+    EXPECT_EQ(memo_->RawText(), "12");
+    EXPECT_GE(memo_->CaretPos(), 1);
+    EXPECT_LE(memo_->CaretPos(), 3);
+    EXPECT_GE(memo_->SelStart(), 1);
+    EXPECT_LE(memo_->SelStart() + memo_->SelLength(), 3);
+    EXPECT_EQ(memo_->GetRowCount(), 1);
+  }
+  memo_->SetOnCurrentRowChanged(vcl::TNotifyEvent());
+  memo_->SetOnRowCountChanged(vcl::TNotifyEvent());
+  memo_->SetOnChange(vcl::TNotifyEvent());
+}
+
+// A margin row painter that selects the whole text of its memo, counting how deep it is entered
+// inside itself.
+class TSelectingPainter : public vcl::TObject {
+ public:
+  void Paint(vcl::TObject* Sender, vcl::TCanvas*, vcl::TRect, int, int) {
+    if (Depth >= 4) {  // an endless recursion: stop it, the test fails on Deepest
+      Deepest = Depth + 1;
+      return;
+    }
+    ++Depth;
+    Deepest = std::max(Deepest, Depth);
+    auto* m = static_cast<TZYLCustomMemo*>(Sender);
+    m->Select(1, m->GetLength());
+    --Depth;
+  }
+  int Depth = 0, Deepest = 0;
+};
+
+// The memo draws its rows, and the margin painter selects the whole text, which draws the rows
+// again once; selecting what is already selected draws nothing more.
+TEST_F(MemoTest, AMarginPainterSelectingTheWholeTextIsNotCalledInsideItselfWithoutEnd) {
+  struct TDraw {
+    const char* Name;
+    std::function<void(TZYLCustomMemo*)> Draw;
+  };
+  const TDraw draws[] = {
+      {"a character typed", [](TZYLCustomMemo*) { tk::TypeText("x"); }},
+      {"repainted", [](TZYLCustomMemo* m) { m->Repaint(); }},
+      {"double-clicked",
+       [](TZYLCustomMemo* m) {
+         const win::POINT p = AtChar(m, 2);
+         tk::DoubleClick(p.X, p.Y);
+       }},
+  };
+  for (const TDraw& d : draws) {
+    SCOPED_TRACE(d.Name);
+    TSelectingPainter painter;
+    memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint());
+    memo_->SetText("ab cd\r\nef");
+    memo_->Select(3, 0);
+    THost::Idle();
+    memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint(&painter, &TSelectingPainter::Paint));
+    d.Draw(memo_);
+    THost::Idle();
+    EXPECT_GE(painter.Deepest, 1);
+    EXPECT_LE(painter.Deepest, 2);
+    EXPECT_EQ(memo_->SelStart(), 1);
+    EXPECT_EQ(memo_->SelLength(), memo_->GetLength());
+  }
+  memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint());
 }
 
 }  // namespace

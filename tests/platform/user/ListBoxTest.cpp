@@ -2,7 +2,9 @@
 // owner-drawn items, scrolling and painting.
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "UserTestSupport.h"
@@ -23,9 +25,17 @@ struct Seen {
   std::vector<UINT> Drawn;
   std::vector<UINT> DrawnSelected;
   UINT VariableHeight = 0;  // answered to WM_MEASUREITEM: 10 + 2 * index when set
+  // A list the parent destroys the first time it hears this message of it (a notification
+  // code for WM_COMMAND).
+  HWND DestroyOn = nullptr;
+  UINT DestroyAt = 0;
+  WORD DestroyCode = 0;
 } seen;
 
 LRESULT ParentProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (seen.DestroyOn && msg == seen.DestroyAt &&
+      (msg != WM_COMMAND || HIWORD(wp) == seen.DestroyCode))
+    DestroyWindow(std::exchange(seen.DestroyOn, nullptr));
   switch (msg) {
     case WM_COMMAND: seen.Codes.push_back(HIWORD(wp)); return 0;
     case WM_MEASUREITEM: {
@@ -431,6 +441,43 @@ TEST_F(ListBoxTest, DirListsFilesFoldersAndDrivesByAttribute) {
                          reinterpret_cast<LPARAM>("[-c-]")),
             1);
   EXPECT_EQ(SendMessageA(h, LB_DIR, 0, 0), LB_ERR);
+}
+
+// The parent destroys the list while the list is telling it of its own work (drawing an item,
+// a selection changed by a click or a key): the list's work stops there, nothing of it is used
+// after the window is gone, and the parent goes on.
+TEST_F(ListBoxTest, AListDestroyedByItsParentInTheMiddleOfItsWorkStopsThere) {
+  struct TCase {
+    const char* Name;
+    DWORD Style;
+    UINT At;
+    WORD Code;
+    std::function<void(HWND)> Work;
+  };
+  const TCase cases[] = {
+      {"an item drawn", LBS_OWNERDRAWFIXED, WM_DRAWITEM, 0, [](HWND h) { UpdateWindow(h); }},
+      {"the selection changed by a click", 0, WM_COMMAND, LBN_SELCHANGE,
+       [](HWND h) { ClickItem(h, 1); }},
+      {"the selection changed by a key", 0, WM_COMMAND, LBN_SELCHANGE,
+       [](HWND h) {
+         SetFocus(h);
+         KeyPress(VK_DOWN);
+       }},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    HWND list = List(c.Style, 5);
+    InvalidateRect(list, nullptr, TRUE);
+    seen.DestroyOn = list;
+    seen.DestroyAt = c.At;
+    seen.DestroyCode = c.Code;
+    c.Work(list);
+    RunUntilIdle();
+    EXPECT_EQ(seen.DestroyOn, nullptr) << "the list did not tell of its work";
+    EXPECT_FALSE(IsWindow(list));
+    EXPECT_TRUE(IsWindow(parent_));
+    seen.DestroyOn = nullptr;
+  }
 }
 
 }  // namespace
