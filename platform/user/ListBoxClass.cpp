@@ -47,9 +47,8 @@ struct ListBox {
   HFONT Font = nullptr;
 };
 
-// A list's state is shared with the calls of its window procedure that are running: the parent
-// may destroy the window while the list tells it of its work (an item drawn, the selection
-// changed), and the state stays until the last of those calls has returned.
+// A list's state is shared with the running calls of its window procedure: the parent may destroy
+// the window while the list tells it of its work, and the state stays until those calls return.
 std::unordered_map<HWND, std::shared_ptr<ListBox>>& Table() {
   static std::unordered_map<HWND, std::shared_ptr<ListBox>> t;
   return t;

@@ -744,11 +744,14 @@ class ReentrantHandlers
     const bool endlessKnown = known && known->Shows == TShows::EndlessByNature;
     const bool otherKnown = known && known->Shows == TShows::OtherState;
     if (calls.Endless && endlessKnown) shown.insert(KeyOf(cls->ClassName(), *known));
-    if (!endlessKnown)
+    if (!endlessKnown) {
       EXPECT_FALSE(calls.Endless) << "endless recursion, " << calls.Calls << " calls";
+    }
     const std::string state = action.Check(t);
     if (!state.empty() && otherKnown) shown.insert(KeyOf(cls->ClassName(), *known));
-    if (!otherKnown) EXPECT_EQ(state, "");
+    if (!otherKnown) {
+      EXPECT_EQ(state, "");
+    }
     EXPECT_EQ(Consistent(t.Component), "");
     std::string paint;
     try {
@@ -762,10 +765,13 @@ class ReentrantHandlers
     const int before = calls.Calls;
     StepUntilCalled(s, calls, error, true);
     EXPECT_EQ(error, "");
-    if (!endlessKnown)
+    if (!endlessKnown) {
       EXPECT_FALSE(calls.Endless) << "endless recursion, " << calls.Calls << " calls";
+    }
     EXPECT_GT(calls.Calls, before) << "the next input did not raise the event";
-    if (!s.ComponentGone().Freed) EXPECT_EQ(Consistent(t.Component), "");
+    if (!s.ComponentGone().Freed) {
+      EXPECT_EQ(Consistent(t.Component), "");
+    }
     return true;
   }
 
@@ -799,9 +805,10 @@ TEST_P(ReentrantHandlers, AHandlerChangingItsSenderLeavesItConsistentAndListenin
   // A known case of the shard's classes that no longer shows what it is listed for is stale.
   for (const TKnown& k : KnownCases())
     for (vcl::TClass cls : shard)
-      if (Names(k, cls->ClassName()))
+      if (Names(k, cls->ClassName())) {
         EXPECT_TRUE(shown.count(KeyOf(cls->ClassName(), k)))
             << KeyOf(cls->ClassName(), k) << " is listed but did not show";
+      }
   // Every shard raises events of its classes, so the sweep cannot pass by doing nothing.
   EXPECT_GT(raised, 20);
   RecordProperty("cases raised", raised);
