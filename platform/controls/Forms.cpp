@@ -221,11 +221,15 @@ void TCustomForm::SetClientHeightProp(int32_t Value) {
 }
 
 void TCustomForm::ScaleBy(int M, int D) {
+  const int clientWidth = MulDiv(ClientWidth(), M, D);
+  const int clientHeight = MulDiv(ClientHeight(), M, D);
   DisableAlign();
   for (int i = 0; i < ControlCount(); ++i) Controls(i)->ChangeScale(M, D);
   font_->SetSize(MulDiv(font_->Size(), M, D));
-  SetClientWidth(MulDiv(ClientWidth(), M, D));
-  SetClientHeight(MulDiv(ClientHeight(), M, D));
+  // The limits first, then both sides at once: neither side is held by the other's old size.
+  ScaleConstraints(M, D);
+  SetBounds(left_, top_, ClampToInt(int64_t{width_} - ClientWidth() + clientWidth),
+            ClampToInt(int64_t{height_} - ClientHeight() + clientHeight));
   EnableAlign();
 }
 

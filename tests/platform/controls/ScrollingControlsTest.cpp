@@ -249,6 +249,68 @@ TEST_F(ScrollingControlsTest, TheScreensDensityScalesFormsStoredAtAnother) {
   EXPECT_EQ(Screen->PixelsPerInch(), 120);
 }
 
+// A form stored at one density and read on a screen of another: the size limits of its
+// controls and its own are scaled with the sizes they limit (edges scaled, halves away from
+// zero), so the scaled sizes stand.
+struct StoredDensity {
+  const char* Name;
+  int Stored, Screen;
+  TRect Panel;                                    // the panel's bounds as read
+  int PanelMinW, PanelMinH, PanelMaxW, PanelMaxH;  // its limits as read
+  int ClientW, ClientH;                           // the form's client size
+  int FormMinW, FormMinH, FormMaxW, FormMaxH;     // the form's limits
+};
+
+class FormsAtAnotherDensity : public ScrollingControlsTest,
+                              public ::testing::WithParamInterface<StoredDensity> {};
+
+TEST_P(FormsAtAnotherDensity, ScaleTheSizeLimitsWithTheSizes) {
+  const StoredDensity& d = GetParam();
+  ASSERT_TRUE(win::SetScreenLogPixels(d.Screen));
+  const std::string text =
+      "object F: TForm\n  BorderStyle = bsNone\n  ClientWidth = 240\n  ClientHeight = 120\n"
+      "  Constraints.MaxHeight = 130\n  Constraints.MaxWidth = 250\n"
+      "  Constraints.MinHeight = 110\n  Constraints.MinWidth = 230\n"
+      "  PixelsPerInch = " +
+      std::to_string(d.Stored) +
+      "\n"
+      "  object P: TPanel\n    Left = 20\n    Top = 10\n    Width = 100\n    Height = 50\n"
+      "    Constraints.MaxHeight = 55\n    Constraints.MaxWidth = 110\n"
+      "    Constraints.MinHeight = 45\n    Constraints.MinWidth = 90\n  end\n"
+      "end\n";
+  TForm f(nullptr);
+  TStringStream s(text);
+  ReadForm(&s, &f);
+  auto* p = Find<TPanel>(&f, "P");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->BoundsRect(), d.Panel);
+  EXPECT_EQ(p->Constraints()->MinWidth(), d.PanelMinW);
+  EXPECT_EQ(p->Constraints()->MinHeight(), d.PanelMinH);
+  EXPECT_EQ(p->Constraints()->MaxWidth(), d.PanelMaxW);
+  EXPECT_EQ(p->Constraints()->MaxHeight(), d.PanelMaxH);
+  EXPECT_EQ(f.ClientWidth(), d.ClientW);
+  EXPECT_EQ(f.ClientHeight(), d.ClientH);
+  EXPECT_EQ(f.Constraints()->MinWidth(), d.FormMinW);
+  EXPECT_EQ(f.Constraints()->MinHeight(), d.FormMinH);
+  EXPECT_EQ(f.Constraints()->MaxWidth(), d.FormMaxW);
+  EXPECT_EQ(f.Constraints()->MaxHeight(), d.FormMaxH);
+  // Scaled from code as well, the limits go first: the new size stands.
+  f.ScaleBy(2, 1);
+  EXPECT_EQ(p->Width(), 2 * d.Panel.Width());
+  EXPECT_EQ(p->Constraints()->MaxWidth(), 2 * d.PanelMaxW);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Densities, FormsAtAnotherDensity,
+    ::testing::Values(
+        StoredDensity{"Stored120Read96", 120, 96, Rect(16, 8, 96, 48), 72, 36, 88, 44, 192, 96,
+                      184, 88, 200, 104},
+        StoredDensity{"Stored144Read96", 144, 96, Rect(13, 7, 80, 40), 60, 30, 73, 37, 160, 80,
+                      153, 73, 167, 87},
+        StoredDensity{"Stored96Read120", 96, 120, Rect(25, 13, 150, 75), 113, 56, 138, 69, 300,
+                      150, 288, 138, 313, 163}),
+    [](const ::testing::TestParamInfo<StoredDensity>& i) { return std::string(i.param.Name); });
+
 // ---- Pictures of forms past the screen ----
 
 struct Placement {
