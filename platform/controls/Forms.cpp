@@ -240,7 +240,16 @@ void TCustomForm::ReadState(TReader* Reader) {
   if (scaled_ && Screen && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
     ScaleBy(Screen->PixelsPerInch(), pixelsPerInch_);
     pixelsPerInch_ = Screen->PixelsPerInch();
+    textHeight_ = GetTextHeight();
   }
+}
+
+int TCustomForm::GetTextHeight() const {
+  const TWindowDC screen(nullptr);
+  const TSelectedObject font(screen, font_->Handle());
+  SIZE size{};
+  GetTextExtentPoint32(screen, "0", 1, &size);
+  return size.cy;
 }
 
 void TCustomForm::DefineProperties(TFiler* Filer) {
@@ -252,8 +261,8 @@ void TCustomForm::DefineProperties(TFiler* Filer) {
       !ancestor || ancestor->pixelsPerInch_ != pixelsPerInch_);
   Filer->DefineProperty(
       "TextHeight", [this](TReader* r) { textHeight_ = r->ReadInteger(); },
-      [this](TWriter* w) { w->WriteInteger(textHeight_); },
-      !ancestor || ancestor->textHeight_ != textHeight_);
+      [this](TWriter* w) { w->WriteInteger(GetTextHeight()); },
+      !ancestor || ancestor->GetTextHeight() != GetTextHeight());
 }
 
 void TCustomForm::Loaded() {

@@ -28,6 +28,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/testkit/DialogScript.h"
 #include "tests/package/EventsHost.h"
 #include "tests/package/PackageFixture.h"
@@ -402,6 +403,16 @@ std::string FormLine(const std::string& bytes, const std::string& name) {
   return text.substr(at + 3, end - at - 3);
 }
 
+// The height of "0" in the font on a screen of `dpi`.
+int TextHeightOf(vcl::TFont* font, int dpi) {
+  TScreenDensity screen(dpi);
+  vcl::TBitmap b;
+  b.SetWidth(8);
+  b.SetHeight(8);
+  b.Canvas()->Font()->Assign(font);
+  return b.Canvas()->TextHeight("0");
+}
+
 TEST_P(PixelDensity, AScaledFormWrittenAgainSaysTheScreensDensityAndDoesNotDrift) {
   for (vcl::TClass cls : Shard()) {
     for (const TDensity& density : kDensities) {
@@ -419,6 +430,8 @@ TEST_P(PixelDensity, AScaledFormWrittenAgainSaysTheScreensDensityAndDoesNotDrift
       }
       EXPECT_EQ(FormLine(again, "PixelsPerInch"),
                 "PixelsPerInch = " + std::to_string(density.Read));
+      EXPECT_EQ(FormLine(again, "TextHeight"),
+                "TextHeight = " + std::to_string(TextHeightOf(read.Root->Font(), density.Read)));
       const TShape first = ShapeOf(read);
       // Three more rounds on the same screen: the same values, the same file.
       for (int round = 1; round <= 3; ++round) {

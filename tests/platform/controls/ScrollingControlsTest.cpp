@@ -3,6 +3,7 @@
 #include "ControlsTestSupport.h"
 
 #include "platform/classes/Streams.h"
+#include "platform/graphics/Bitmap.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
 
@@ -310,6 +311,64 @@ INSTANTIATE_TEST_SUITE_P(
         StoredDensity{"Stored96Read120", 96, 120, Rect(25, 13, 150, 75), 113, 56, 138, 69, 300,
                       150, 288, 138, 313, 163}),
     [](const ::testing::TestParamInfo<StoredDensity>& i) { return std::string(i.param.Name); });
+
+// The height of "0" in the font, measured on the screen of the present density.
+int TextHeightOf(TFont* font) {
+  TBitmap b;
+  b.SetWidth(8);
+  b.SetHeight(8);
+  b.Canvas()->Font()->Assign(font);
+  return b.Canvas()->TextHeight("0");
+}
+
+// The value of a line "Name = value" at the form's own level of a form's text.
+std::string FormValue(TCustomForm* f, const std::string& name) {
+  const std::string text = ObjectBinaryToTextString(WriteComponentToBytes(f));
+  const size_t at = text.find("\n  " + name + " = ");
+  if (at == std::string::npos) return "";
+  const size_t from = at + 3 + name.size() + 3;
+  return text.substr(from, text.find_first_of("\r\n", from) - from);
+}
+
+struct TextHeightCase {
+  const char* Name;
+  int Screen;
+  int FontSize;
+};
+
+class FormTextHeights : public ScrollingControlsTest,
+                        public ::testing::WithParamInterface<TextHeightCase> {};
+
+// A form says the text height of its font on the screen it is written on, wherever it was
+// read from: a file of another density read with scaling says the scaled font's.
+TEST_P(FormTextHeights, AreThoseOfTheFormsFontWhereItIsWritten) {
+  const TextHeightCase& c = GetParam();
+  ASSERT_TRUE(win::SetScreenLogPixels(c.Screen));
+  TForm made(nullptr);
+  made.Font()->SetSize(c.FontSize);
+  const int height = TextHeightOf(made.Font());
+  EXPECT_GT(height, 0);
+  EXPECT_EQ(FormValue(&made, "PixelsPerInch"), std::to_string(c.Screen));
+  EXPECT_EQ(FormValue(&made, "TextHeight"), std::to_string(height));
+  // Stored at twice the density with twice the text height: read here, scaled, it says ours.
+  TForm read(nullptr);
+  TStringStream s("object F: TForm\n  Font.Height = " + std::to_string(2 * made.Font()->Height()) +
+                  "\n  PixelsPerInch = " + std::to_string(2 * c.Screen) +
+                  "\n  TextHeight = " + std::to_string(2 * height) + "\nend\n");
+  ReadForm(&s, &read);
+  EXPECT_EQ(read.PixelsPerInch(), c.Screen);
+  EXPECT_EQ(read.TextHeight(), TextHeightOf(read.Font()));
+  EXPECT_EQ(FormValue(&read, "TextHeight"), std::to_string(TextHeightOf(read.Font())));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, FormTextHeights,
+                         ::testing::Values(TextHeightCase{"At96Size8", 96, 8},
+                                           TextHeightCase{"At120Size8", 120, 8},
+                                           TextHeightCase{"At144Size10", 144, 10},
+                                           TextHeightCase{"At96Size20", 96, 20}),
+                         [](const ::testing::TestParamInfo<TextHeightCase>& i) {
+                           return std::string(i.param.Name);
+                         });
 
 // ---- Pictures of forms past the screen ----
 
