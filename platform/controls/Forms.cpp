@@ -224,6 +224,7 @@ void TCustomForm::ScaleBy(int M, int D) {
   const int clientWidth = MulDiv(ClientWidth(), M, D);
   const int clientHeight = MulDiv(ClientHeight(), M, D);
   DisableAlign();
+  ScaleScrollBars(M, D);
   for (int i = 0; i < ControlCount(); ++i) Controls(i)->ChangeScale(M, D);
   font_->SetSize(MulDiv(font_->Size(), M, D));
   // The limits first, then both sides at once: neither side is held by the other's old size.

@@ -170,6 +170,8 @@ class TScrollingWinControl : public TWinControl {
   void AlignControls(TControl* AControl, TRect& Rect) override;
   void CreateWnd() override;
   void ChangeScale(int M, int D) override;
+  // Scales the ranges and positions of the scroll bars by M / D (they are pixels too).
+  void ScaleScrollBars(int M, int D);
   void WMHScroll(TMessage& Message);
   void WMVScroll(TMessage& Message);
   void WMSize(TWMSize& Message);

@@ -131,6 +131,9 @@ struct TShape {
   int FontHeight = 0;      // the component's own font, when it has one
   bool OwnFont = false;
   int FormClientWidth = 0, FormClientHeight = 0, FormFontHeight = 0;
+  int FormHorzRange = 0, FormVertRange = 0;
+  int HorzRange = 0, VertRange = 0;  // the component's, when it scrolls
+  bool Scrolls = false;
   std::map<std::string, std::string> Others;  // every other published value
 };
 
@@ -191,11 +194,19 @@ class PixelDensity : public packagetest::TPackageFixture<::testing::TestWithPara
     return vcl::WriteComponentToBytes(form.get());
   }
 
+  // A scrolling control's own ranges, which AutoScroll would compute from the children.
+  static void SetRanges(vcl::TScrollingWinControl* s, int horz, int vert) {
+    s->SetAutoScroll(false);
+    s->HorzScrollBar()->SetRange(horz);
+    s->VertScrollBar()->SetRange(vert);
+  }
+
   // Odd numbers everywhere, so that every rounding shows.
   static void PlaceAndFont(vcl::TCustomForm* form, vcl::TComponent* c) {
     form->SetClientWidth(367);
     form->SetClientHeight(283);
     form->Font()->SetHeight(-15);
+    SetRanges(form, 613, 419);
     auto* control = dynamic_cast<vcl::TControl*>(c);
     if (!control || control == form) return;
     if (const vcl::TPropInfo* a = vcl::GetPropInfo(c, "AutoSize"); a && a->IsWritable())
@@ -209,6 +220,9 @@ class PixelDensity : public packagetest::TPackageFixture<::testing::TestWithPara
     control->SetBounds(13, 17, 101, 47);
     if (vcl::IsPublishedProp(c, "ParentFont")) vcl::SetOrdProp(c, "ParentFont", 0);
     control->Font()->SetHeight(-17);
+    if (auto* s = dynamic_cast<vcl::TScrollingWinControl*>(c);
+        s && vcl::IsPublishedProp(c, "HorzScrollBar"))
+      SetRanges(s, 457, 331);
   }
 
   // The file read into a new root on a screen of `dpi`.
@@ -241,6 +255,8 @@ class PixelDensity : public packagetest::TPackageFixture<::testing::TestWithPara
     s.FormClientWidth = form->ClientWidth();
     s.FormClientHeight = form->ClientHeight();
     s.FormFontHeight = form->Font()->Height();
+    s.FormHorzRange = form->HorzScrollBar()->Range();
+    s.FormVertRange = form->VertScrollBar()->Range();
     if (auto* control = dynamic_cast<vcl::TControl*>(r.Component); control && control != form) {
       s.Bounds = control->BoundsRect();
       s.MinWidth = control->Constraints()->MinWidth();
@@ -249,6 +265,12 @@ class PixelDensity : public packagetest::TPackageFixture<::testing::TestWithPara
       s.MaxHeight = control->Constraints()->MaxHeight();
       s.OwnFont = !control->ParentFont() && vcl::IsPublishedProp(control, "Font");
       s.FontHeight = control->Font()->Height();
+      if (auto* scrolling = dynamic_cast<vcl::TScrollingWinControl*>(control);
+          scrolling && vcl::IsPublishedProp(control, "HorzScrollBar")) {
+        s.Scrolls = true;
+        s.HorzRange = scrolling->HorzScrollBar()->Range();
+        s.VertRange = scrolling->VertScrollBar()->Range();
+      }
     }
     for (const auto& [name, value] :
          packagetest::Values(r.Component, form, packagetest::Paths(r.Component)))
@@ -328,6 +350,8 @@ TEST_P(PixelDensity, AFormReadWithScaledOnIsScaledByTheRatioOfTheDensities) {
       EXPECT_EQ(got.FormClientWidth, Scale(want.FormClientWidth, m, d));
       EXPECT_EQ(got.FormClientHeight, Scale(want.FormClientHeight, m, d));
       EXPECT_EQ(got.FormFontHeight, ScaledFontHeight(want.FormFontHeight, m, d, density.Read));
+      EXPECT_EQ(got.FormHorzRange, Scale(want.FormHorzRange, m, d));
+      EXPECT_EQ(got.FormVertRange, Scale(want.FormVertRange, m, d));
       auto* control = dynamic_cast<vcl::TControl*>(read.Component);
       if (control && control != read.Root.get()) {
         ++controls;
@@ -346,6 +370,10 @@ TEST_P(PixelDensity, AFormReadWithScaledOnIsScaledByTheRatioOfTheDensities) {
           EXPECT_EQ(got.MinHeight, Scale(want.MinHeight, m, d));
           EXPECT_EQ(got.MaxWidth, Scale(want.MaxWidth, m, d));
           EXPECT_EQ(got.MaxHeight, Scale(want.MaxHeight, m, d));
+        }
+        if (want.Scrolls) {
+          EXPECT_EQ(got.HorzRange, Scale(want.HorzRange, m, d));
+          EXPECT_EQ(got.VertRange, Scale(want.VertRange, m, d));
         }
         if (want.OwnFont && !Excused(NotScaledAsWritten(), name + ".Font"))
           EXPECT_EQ(got.FontHeight, ScaledFontHeight(want.FontHeight, m, d, density.Read));
@@ -381,6 +409,8 @@ TEST_P(PixelDensity, AFormReadWithScaledOffKeepsWhatItStored) {
       EXPECT_EQ(got.FormClientWidth, want.FormClientWidth);
       EXPECT_EQ(got.FormClientHeight, want.FormClientHeight);
       EXPECT_EQ(got.FormFontHeight, want.FormFontHeight);
+      EXPECT_EQ(got.FormHorzRange, want.FormHorzRange);
+      EXPECT_EQ(got.HorzRange, want.HorzRange);
       EXPECT_EQ(Text(got.Bounds), Text(want.Bounds));
       EXPECT_EQ(got.MinWidth, want.MinWidth);
       EXPECT_EQ(got.MinHeight, want.MinHeight);
@@ -449,6 +479,8 @@ TEST_P(PixelDensity, AScaledFormWrittenAgainSaysTheScreensDensityAndDoesNotDrift
         EXPECT_EQ(now.FormClientWidth, first.FormClientWidth);
         EXPECT_EQ(now.FormClientHeight, first.FormClientHeight);
         EXPECT_EQ(now.FormFontHeight, first.FormFontHeight);
+        EXPECT_EQ(now.FormVertRange, first.FormVertRange);
+        EXPECT_EQ(now.VertRange, first.VertRange);
         EXPECT_TRUE(now.Others == first.Others);
         std::string next;
         {

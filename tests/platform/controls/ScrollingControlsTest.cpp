@@ -312,6 +312,33 @@ INSTANTIATE_TEST_SUITE_P(
                       150, 288, 138, 313, 163}),
     [](const ::testing::TestParamInfo<StoredDensity>& i) { return std::string(i.param.Name); });
 
+// A form's own scroll ranges are pixels as well: scaled with the form, as a scroll box's are.
+TEST_F(ScrollingControlsTest, AFormsScrollRangesAreScaledWithIt) {
+  struct Row {
+    int Stored, Screen, Horz, Vert, BoxHorz;
+  };
+  // 500 and 300 (the box's 250) stored; edges scaled, halves away from zero.
+  for (const Row& r : {Row{120, 96, 400, 240, 200}, Row{144, 96, 333, 200, 167},
+                       Row{96, 120, 625, 375, 313}}) {
+    SCOPED_TRACE(std::to_string(r.Stored) + " read at " + std::to_string(r.Screen));
+    ASSERT_TRUE(win::SetScreenLogPixels(r.Screen));
+    TStringStream s(
+        "object F: TForm\n  AutoScroll = False\n  HorzScrollBar.Range = 500\n"
+        "  VertScrollBar.Range = 300\n  ClientWidth = 200\n  ClientHeight = 100\n"
+        "  PixelsPerInch = " +
+        std::to_string(r.Stored) +
+        "\n  object Box: TScrollBox\n    Width = 100\n    Height = 50\n"
+        "    AutoScroll = False\n    HorzScrollBar.Range = 250\n  end\nend\n");
+    TForm f(nullptr);
+    ReadForm(&s, &f);
+    EXPECT_EQ(f.HorzScrollBar()->Range(), r.Horz);
+    EXPECT_EQ(f.VertScrollBar()->Range(), r.Vert);
+    auto* box = Find<TScrollBox>(&f, "Box");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->HorzScrollBar()->Range(), r.BoxHorz);
+  }
+}
+
 // The height of "0" in the font, measured on the screen of the present density.
 int TextHeightOf(TFont* font) {
   TBitmap b;
