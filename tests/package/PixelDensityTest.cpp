@@ -80,8 +80,10 @@ class TScreenDensity {
   int was_;
 };
 
-// The values the sweep sets itself before the form is written: where the component stands,
-// its size limits and its font; and those that scaling changes on purpose.
+// The values the sweep sets itself before the form is written (where the component and the
+// form stand, their size limits, fonts and scroll ranges, which scaling changes on purpose),
+// and the window state, position, border and visibility, which place a form's window on the
+// screen rather than hold a value of the component.
 bool IsGeometry(const std::string& name) {
   static const std::set<std::string> own = {
       "Left",      "Top",          "Width",          "Height",         "ClientWidth",
@@ -151,6 +153,7 @@ struct TShape {
   bool OwnFont = false;
   int FormClientWidth = 0, FormClientHeight = 0, FormFontHeight = 0;
   int FormHorzRange = 0, FormVertRange = 0;
+  int FormMinWidth = 0, FormMaxHeight = 0;
   int HorzRange = 0, VertRange = 0;  // the component's, when it scrolls
   bool Scrolls = false;
   std::map<std::string, std::string> Others;  // every other published value
@@ -226,6 +229,9 @@ class PixelDensity : public packagetest::TPackageFixture<::testing::TestWithPara
     form->SetClientHeight(283);
     form->Font()->SetHeight(-15);
     SetRanges(form, 613, 419);
+    // Limits that hold the frame and the client size above at every density here.
+    form->Constraints()->SetMaxHeight(501);
+    form->Constraints()->SetMinWidth(301);
     auto* control = dynamic_cast<vcl::TControl*>(c);
     if (!control || control == form) return;
     if (const vcl::TPropInfo* a = vcl::GetPropInfo(c, "AutoSize"); a && a->IsWritable())
@@ -276,6 +282,8 @@ class PixelDensity : public packagetest::TPackageFixture<::testing::TestWithPara
     s.FormFontHeight = form->Font()->Height();
     s.FormHorzRange = form->HorzScrollBar()->Range();
     s.FormVertRange = form->VertScrollBar()->Range();
+    s.FormMinWidth = form->Constraints()->MinWidth();
+    s.FormMaxHeight = form->Constraints()->MaxHeight();
     if (auto* control = dynamic_cast<vcl::TControl*>(r.Component); control && control != form) {
       s.Bounds = control->BoundsRect();
       s.MinWidth = control->Constraints()->MinWidth();
@@ -378,6 +386,8 @@ TEST_P(PixelDensity, AFormReadWithScaledOnIsScaledByTheRatioOfTheDensities) {
       EXPECT_EQ(got.FormFontHeight, ScaledFontHeight(want.FormFontHeight, m, d, density.Read));
       EXPECT_EQ(got.FormHorzRange, Scale(want.FormHorzRange, m, d));
       EXPECT_EQ(got.FormVertRange, Scale(want.FormVertRange, m, d));
+      EXPECT_EQ(got.FormMinWidth, Scale(want.FormMinWidth, m, d));
+      EXPECT_EQ(got.FormMaxHeight, Scale(want.FormMaxHeight, m, d));
       auto* control = dynamic_cast<vcl::TControl*>(read.Component);
       if (control && control != read.Root.get()) {
         ++controls;
@@ -440,6 +450,7 @@ TEST_P(PixelDensity, AFormReadWithScaledOffKeepsWhatItStored) {
       EXPECT_EQ(got.FormClientHeight, want.FormClientHeight);
       EXPECT_EQ(got.FormFontHeight, want.FormFontHeight);
       EXPECT_EQ(got.FormHorzRange, want.FormHorzRange);
+      EXPECT_EQ(got.FormMinWidth, want.FormMinWidth);
       EXPECT_EQ(got.HorzRange, want.HorzRange);
       EXPECT_EQ(Text(got.Bounds), Text(want.Bounds));
       EXPECT_EQ(got.MinWidth, want.MinWidth);
