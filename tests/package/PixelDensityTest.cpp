@@ -14,8 +14,8 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <initializer_list>
 #include <exception>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <set>
@@ -86,11 +86,10 @@ class TScreenDensity {
 // screen rather than hold a value of the component.
 bool IsGeometry(const std::string& name) {
   static const std::set<std::string> own = {
-      "Left",      "Top",          "Width",          "Height",         "ClientWidth",
-      "ClientHeight", "Align",     "Anchors",        "AutoSize",       "ParentFont",
-      "Font",      "PixelsPerInch", "Scaled",        "Visible",        "WindowState",
-      "Position",  "BorderStyle",  "HorzScrollBar",  "VertScrollBar",  "AutoScroll",
-      "Constraints"};
+      "Left",          "Top",        "Width",       "Height",     "ClientWidth", "ClientHeight",
+      "Align",         "Anchors",    "AutoSize",    "ParentFont", "Font",        "PixelsPerInch",
+      "Scaled",        "Visible",    "WindowState", "Position",   "BorderStyle", "HorzScrollBar",
+      "VertScrollBar", "AutoScroll", "Constraints"};
   const std::string head = name.substr(0, name.find('.'));
   return own.count(head) > 0;
 }
@@ -147,9 +146,9 @@ const std::map<std::string, std::string>& SidesOfTheirOwn() {
 
 // What the sweep reads of a form and its component.
 struct TShape {
-  vcl::TRect Bounds;       // the component's, when it is a control
+  vcl::TRect Bounds;  // the component's, when it is a control
   int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
-  int FontHeight = 0;      // the component's own font, when it has one
+  int FontHeight = 0;  // the component's own font, when it has one
   bool OwnFont = false;
   int FormClientWidth = 0, FormClientHeight = 0, FormFontHeight = 0;
   int FormHorzRange = 0, FormVertRange = 0;
@@ -186,9 +185,9 @@ class PixelDensity : public packagetest::TPackageFixture<::testing::TestWithPara
   // set, written on a screen of `dpi`; for a form class, the form itself.
   std::string Written(vcl::TClass cls, int dpi, bool scaled) {
     TScreenDensity screen(dpi);
-    std::unique_ptr<vcl::TCustomForm> form(packagetest::IsForm(cls)
-                                               ? static_cast<vcl::TCustomForm*>(cls->Create(nullptr))
-                                               : new TEventsHost(nullptr));
+    std::unique_ptr<vcl::TCustomForm> form(
+        packagetest::IsForm(cls) ? static_cast<vcl::TCustomForm*>(cls->Create(nullptr))
+                                 : new TEventsHost(nullptr));
     form->SetName("Host");
     vcl::TComponent* c = form.get();
     if (!packagetest::IsForm(cls)) {
@@ -399,8 +398,7 @@ TEST_P(PixelDensity, AFormReadWithScaledOnIsScaledByTheRatioOfTheDensities) {
         EXPECT_EQ(got.Bounds.Top, scaled.Top);
         const std::string was = "read " + Text(got.Bounds) + ", scaled " + Text(scaled);
         Check(got.Bounds.Width() == scaled.Width(), NotScaledAsWritten(), name + ".Width", was);
-        Check(got.Bounds.Height() == scaled.Height(), NotScaledAsWritten(), name + ".Height",
-              was);
+        Check(got.Bounds.Height() == scaled.Height(), NotScaledAsWritten(), name + ".Height", was);
         Check(got.MinWidth == Scale(want.MinWidth, m, d) &&
                   got.MinHeight == Scale(want.MinHeight, m, d) &&
                   got.MaxWidth == Scale(want.MaxWidth, m, d) &&
@@ -638,16 +636,16 @@ TEST_P(PixelDensity, AComponentKeepsItsPlaceInItsParent) {
           EXPECT_EQ(c->Width(), client.Right);
           EXPECT_EQ(c->Top() + c->Height(), client.Bottom);
           if (!c->ControlStyle().contains(vcl::csFixedHeight))
-            Check(std::abs(c->Height() - Scale(47, m, d)) <= 1, SidesOfTheirOwn(),
-                  name + ".Height", "height " + std::to_string(c->Height()));
+            Check(std::abs(c->Height() - Scale(47, m, d)) <= 1, SidesOfTheirOwn(), name + ".Height",
+                  "height " + std::to_string(c->Height()));
           continue;
         }
         // The panel and the component inside are scaled edge by edge; the gaps to the
         // panel's far sides follow.
         EXPECT_EQ(Text(parent->BoundsRect()),
-                  Text(ScaledRect(vcl::TRect{kBoxLeft, kBoxTop, kBoxLeft + kBoxWidth,
-                                             kBoxTop + kBoxHeight},
-                                  m, d, false, false)));
+                  Text(ScaledRect(
+                      vcl::TRect{kBoxLeft, kBoxTop, kBoxLeft + kBoxWidth, kBoxTop + kBoxHeight}, m,
+                      d, false, false)));
         const vcl::TRect scaled = ScaledRect(vcl::TRect{13, 17, 114, 64}, m, d, false, false);
         EXPECT_EQ(c->Left(), scaled.Left);
         EXPECT_EQ(c->Top(), scaled.Top);

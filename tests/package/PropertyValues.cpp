@@ -42,14 +42,17 @@ bool ChangeOrdinal(vcl::TObject* obj, const vcl::TPropInfo* p) {
 std::string Change(vcl::TComponent* form, vcl::TObject* obj, const vcl::TPropInfo* p,
                    const std::string& RefName) {
   switch (p->Kind()) {
-    case vcl::tkInteger: case vcl::tkChar: case vcl::tkEnumeration: case vcl::tkSet:
+    case vcl::tkInteger:
+    case vcl::tkChar:
+    case vcl::tkEnumeration:
+    case vcl::tkSet:
       if (!ChangeOrdinal(obj, p)) return "";
       break;
     case vcl::tkInt64: vcl::SetInt64Prop(obj, p, vcl::GetInt64Prop(obj, p) + 5); break;
     case vcl::tkFloat: vcl::SetFloatProp(obj, p, vcl::GetFloatProp(obj, p) + 1.5); break;
-    case vcl::tkString: case vcl::tkLString: case vcl::tkWString:
-      vcl::SetStrProp(obj, p, vcl::GetStrProp(obj, p) + "Qx");
-      break;
+    case vcl::tkString:
+    case vcl::tkLString:
+    case vcl::tkWString: vcl::SetStrProp(obj, p, vcl::GetStrProp(obj, p) + "Qx"); break;
     case vcl::tkClass: {
       // A reference to another component: one of a registered class that fits.
       vcl::TClass want = p->PropType->ClassType();
@@ -72,8 +75,7 @@ std::string Change(vcl::TComponent* form, vcl::TObject* obj, const vcl::TPropInf
       return "";
     }
     case vcl::tkMethod: {
-      vcl::SetMethodProp(obj, p,
-                         vcl::TMethod{HostHandlerFor(p->PropType->Signature), form});
+      vcl::SetMethodProp(obj, p, vcl::TMethod{HostHandlerFor(p->PropType->Signature), form});
       return form->MethodName(vcl::GetMethodProp(obj, p).Code);
     }
     default: return "";

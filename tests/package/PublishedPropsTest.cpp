@@ -247,7 +247,6 @@ const std::map<std::string, std::string>& PlatformRules() {
   return rules;
 }
 
-
 // Changes every value of a new component of the class in published order, writes and reads it
 // back and compares.
 void ChangeAllAndReadBack(vcl::TClass cls) {

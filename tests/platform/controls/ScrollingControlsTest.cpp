@@ -256,10 +256,10 @@ TEST_F(ScrollingControlsTest, TheScreensDensityScalesFormsStoredAtAnother) {
 struct StoredDensity {
   const char* Name;
   int Stored, Screen;
-  TRect Panel;                                    // the panel's bounds as read
+  TRect Panel;                                     // the panel's bounds as read
   int PanelMinW, PanelMinH, PanelMaxW, PanelMaxH;  // its limits as read
-  int ClientW, ClientH;                           // the form's client size
-  int FormMinW, FormMinH, FormMaxW, FormMaxH;     // the form's limits
+  int ClientW, ClientH;                            // the form's client size
+  int FormMinW, FormMinH, FormMaxW, FormMaxH;      // the form's limits
 };
 
 class FormsAtAnotherDensity : public ScrollingControlsTest,
@@ -303,13 +303,12 @@ TEST_P(FormsAtAnotherDensity, ScaleTheSizeLimitsWithTheSizes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Densities, FormsAtAnotherDensity,
-    ::testing::Values(
-        StoredDensity{"Stored120Read96", 120, 96, Rect(16, 8, 96, 48), 72, 36, 88, 44, 192, 96,
-                      184, 88, 200, 104},
-        StoredDensity{"Stored144Read96", 144, 96, Rect(13, 7, 80, 40), 60, 30, 73, 37, 160, 80,
-                      153, 73, 167, 87},
-        StoredDensity{"Stored96Read120", 96, 120, Rect(25, 13, 150, 75), 113, 56, 138, 69, 300,
-                      150, 288, 138, 313, 163}),
+    ::testing::Values(StoredDensity{"Stored120Read96", 120, 96, Rect(16, 8, 96, 48), 72, 36, 88, 44,
+                                    192, 96, 184, 88, 200, 104},
+                      StoredDensity{"Stored144Read96", 144, 96, Rect(13, 7, 80, 40), 60, 30, 73, 37,
+                                    160, 80, 153, 73, 167, 87},
+                      StoredDensity{"Stored96Read120", 96, 120, Rect(25, 13, 150, 75), 113, 56, 138,
+                                    69, 300, 150, 288, 138, 313, 163}),
     [](const ::testing::TestParamInfo<StoredDensity>& i) { return std::string(i.param.Name); });
 
 // A form's own scroll ranges are pixels as well: scaled with the form, as a scroll box's are.
@@ -318,8 +317,8 @@ TEST_F(ScrollingControlsTest, AFormsScrollRangesAreScaledWithIt) {
     int Stored, Screen, Horz, Vert, BoxHorz;
   };
   // 500 and 300 (the box's 250) stored; edges scaled, halves away from zero.
-  for (const Row& r : {Row{120, 96, 400, 240, 200}, Row{144, 96, 333, 200, 167},
-                       Row{96, 120, 625, 375, 313}}) {
+  for (const Row& r :
+       {Row{120, 96, 400, 240, 200}, Row{144, 96, 333, 200, 167}, Row{96, 120, 625, 375, 313}}) {
     SCOPED_TRACE(std::to_string(r.Stored) + " read at " + std::to_string(r.Screen));
     ASSERT_TRUE(win::SetScreenLogPixels(r.Screen));
     TStringStream s(
@@ -388,14 +387,11 @@ TEST_P(FormTextHeights, AreThoseOfTheFormsFontWhereItIsWritten) {
   EXPECT_EQ(FormValue(&read, "TextHeight"), std::to_string(TextHeightOf(read.Font())));
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, FormTextHeights,
-                         ::testing::Values(TextHeightCase{"At96Size8", 96, 8},
-                                           TextHeightCase{"At120Size8", 120, 8},
-                                           TextHeightCase{"At144Size10", 144, 10},
-                                           TextHeightCase{"At96Size20", 96, 20}),
-                         [](const ::testing::TestParamInfo<TextHeightCase>& i) {
-                           return std::string(i.param.Name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Screens, FormTextHeights,
+    ::testing::Values(TextHeightCase{"At96Size8", 96, 8}, TextHeightCase{"At120Size8", 120, 8},
+                      TextHeightCase{"At144Size10", 144, 10}, TextHeightCase{"At96Size20", 96, 20}),
+    [](const ::testing::TestParamInfo<TextHeightCase>& i) { return std::string(i.param.Name); });
 
 // ---- Pictures of forms past the screen ----
 
