@@ -231,6 +231,7 @@ void TCustomForm::ScaleBy(int M, int D) {
   ScaleConstraints(M, D);
   SetBounds(left_, top_, ClampToInt(int64_t{width_} - ClientWidth() + clientWidth),
             ClampToInt(int64_t{height_} - ClientHeight() + clientHeight));
+  UpdateChildAnchorRules();
   EnableAlign();
 }
 

@@ -311,6 +311,40 @@ INSTANTIATE_TEST_SUITE_P(
                                     69, 300, 150, 288, 138, 313, 163}),
     [](const ::testing::TestParamInfo<StoredDensity>& i) { return std::string(i.param.Name); });
 
+// Scaled from code, anchored controls keep their gaps to their parents' far sides at the new
+// size, and keep them when the parent is resized later.
+TEST_F(ScrollingControlsTest, AnchoredControlsScaledFromCodeKeepTheirGaps) {
+  struct Row {
+    int M, D;
+    TRect Box, Inner;  // after scaling
+  };
+  // The form's client area 200 x 100, the box at (10, 10) 180 x 80 in it, the inner panel at
+  // (5, 5) 100 x 40 in the box, both anchored to all four sides.
+  for (const Row& r : {Row{2, 1, Rect(20, 20, 380, 180), Rect(10, 10, 210, 90)},
+                       Row{4, 5, Rect(8, 8, 152, 72), Rect(4, 4, 84, 36)}}) {
+    SCOPED_TRACE(std::to_string(r.M) + "/" + std::to_string(r.D));
+    TForm f(nullptr);
+    f.SetBorderStyle(bsNone);
+    f.SetClientWidth(200);
+    f.SetClientHeight(100);
+    auto* box = Place<TPanel>(&f, 10, 10, 180, 80);
+    auto* inner = Place<TPanel>(box, 5, 5, 100, 40);
+    for (TControl* c : {static_cast<TControl*>(box), static_cast<TControl*>(inner)})
+      c->SetAnchors({akLeft, akTop, akRight, akBottom});
+    f.ScaleBy(r.M, r.D);
+    EXPECT_EQ(f.ClientWidth(), 200 * r.M / r.D);
+    EXPECT_EQ(box->BoundsRect(), r.Box);
+    EXPECT_EQ(inner->BoundsRect(), r.Inner);
+    // Ten pixels more each way: both follow by ten.
+    f.SetClientWidth(f.ClientWidth() + 10);
+    f.SetClientHeight(f.ClientHeight() + 10);
+    EXPECT_EQ(box->Width(), r.Box.Width() + 10);
+    EXPECT_EQ(box->Height(), r.Box.Height() + 10);
+    EXPECT_EQ(inner->Width(), r.Inner.Width() + 10);
+    EXPECT_EQ(inner->Height(), r.Inner.Height() + 10);
+  }
+}
+
 // A form's own scroll ranges are pixels as well: scaled with the form, as a scroll box's are.
 TEST_F(ScrollingControlsTest, AFormsScrollRangesAreScaledWithIt) {
   struct Row {
