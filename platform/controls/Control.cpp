@@ -416,8 +416,20 @@ void TControl::ChangeScale(int M, int D) {
   const int h = controlStyle_.contains(csFixedHeight)
                     ? height_
                     : ClampToInt(int64_t{MulDiv(r.Bottom, M, D)} - t);
+  // The limits first, so that they do not hold the new size at the old ones.
+  ScaleConstraints(M, D);
   SetBounds(l, t, w, h);
   if (!parentFont_) font_->SetSize(MulDiv(font_->Size(), M, D));
+}
+
+void TControl::ScaleConstraints(int M, int D) {
+  // Scaled on the side so that no limit pushes another on the way; applied in one change.
+  TSizeConstraints scaled;
+  scaled.SetMaxWidth(MulDiv(constraints_->MaxWidth(), M, D));
+  scaled.SetMaxHeight(MulDiv(constraints_->MaxHeight(), M, D));
+  scaled.SetMinWidth(MulDiv(constraints_->MinWidth(), M, D));
+  scaled.SetMinHeight(MulDiv(constraints_->MinHeight(), M, D));
+  constraints_->Assign(&scaled);
 }
 
 // ---- Dragging ----

@@ -269,8 +269,10 @@ class TControl : public TComponent {
   virtual void AdjustSize() {}
   // Copies a new name into the caption while they were equal (csSetCaption).
   void SetName(const std::string& NewName) override;
-  // Scales position and size (and the font unless parent font) by M / D.
+  // Scales position, size and size limits (and the font unless parent font) by M / D.
   virtual void ChangeScale(int M, int D);
+  // Scales the size limits by M / D.
+  void ScaleConstraints(int M, int D);
   // The form that holds the control, or null.
   TCustomForm* GetParentForm() const;
 

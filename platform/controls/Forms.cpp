@@ -221,11 +221,17 @@ void TCustomForm::SetClientHeightProp(int32_t Value) {
 }
 
 void TCustomForm::ScaleBy(int M, int D) {
+  const int clientWidth = MulDiv(ClientWidth(), M, D);
+  const int clientHeight = MulDiv(ClientHeight(), M, D);
   DisableAlign();
+  ScaleScrollBars(M, D);
   for (int i = 0; i < ControlCount(); ++i) Controls(i)->ChangeScale(M, D);
   font_->SetSize(MulDiv(font_->Size(), M, D));
-  SetClientWidth(MulDiv(ClientWidth(), M, D));
-  SetClientHeight(MulDiv(ClientHeight(), M, D));
+  // The limits first, then both sides at once: neither side is held by the other's old size.
+  ScaleConstraints(M, D);
+  SetBounds(left_, top_, ClampToInt(int64_t{width_} - ClientWidth() + clientWidth),
+            ClampToInt(int64_t{height_} - ClientHeight() + clientHeight));
+  UpdateChildAnchorRules();
   EnableAlign();
 }
 
@@ -236,7 +242,16 @@ void TCustomForm::ReadState(TReader* Reader) {
   if (scaled_ && Screen && pixelsPerInch_ > 0 && pixelsPerInch_ != Screen->PixelsPerInch()) {
     ScaleBy(Screen->PixelsPerInch(), pixelsPerInch_);
     pixelsPerInch_ = Screen->PixelsPerInch();
+    textHeight_ = GetTextHeight();
   }
+}
+
+int TCustomForm::GetTextHeight() const {
+  const TWindowDC screen(nullptr);
+  const TSelectedObject font(screen, font_->Handle());
+  SIZE size{};
+  GetTextExtentPoint32(screen, "0", 1, &size);
+  return size.cy;
 }
 
 void TCustomForm::DefineProperties(TFiler* Filer) {
@@ -248,8 +263,8 @@ void TCustomForm::DefineProperties(TFiler* Filer) {
       !ancestor || ancestor->pixelsPerInch_ != pixelsPerInch_);
   Filer->DefineProperty(
       "TextHeight", [this](TReader* r) { textHeight_ = r->ReadInteger(); },
-      [this](TWriter* w) { w->WriteInteger(textHeight_); },
-      !ancestor || ancestor->textHeight_ != textHeight_);
+      [this](TWriter* w) { w->WriteInteger(GetTextHeight()); },
+      !ancestor || ancestor->GetTextHeight() != GetTextHeight());
 }
 
 void TCustomForm::Loaded() {

@@ -170,6 +170,8 @@ class TScrollingWinControl : public TWinControl {
   void AlignControls(TControl* AControl, TRect& Rect) override;
   void CreateWnd() override;
   void ChangeScale(int M, int D) override;
+  // Scales the ranges and positions of the scroll bars by M / D (they are pixels too).
+  void ScaleScrollBars(int M, int D);
   void WMHScroll(TMessage& Message);
   void WMVScroll(TMessage& Message);
   void WMSize(TWMSize& Message);
@@ -306,7 +308,10 @@ class TCustomForm : public TScrollingWinControl {
   // Kept for the form files of the framework, which always carry them.
   bool OldCreateOrder() const { return oldCreateOrder_; }
   void SetOldCreateOrder(bool Value) { oldCreateOrder_ = Value; }
+  // The text height the form file gave, or the measured one once the form was scaled.
   int32_t TextHeight() const { return textHeight_; }
+  // The height of a line of text in the form's font on the screen (what a form file says).
+  int GetTextHeight() const;
   void ScaleBy(int M, int D);
   TCanvas* Canvas() const { return canvas_; }
   bool KeyPreview() const { return keyPreview_; }

@@ -396,13 +396,16 @@ void TScrollingWinControl::CreateWnd() {
 }
 
 void TScrollingWinControl::ChangeScale(int M, int D) {
-  // Ranges and positions are pixels too.
+  ScaleScrollBars(M, D);
+  TWinControl::ChangeScale(M, D);
+}
+
+void TScrollingWinControl::ScaleScrollBars(int M, int D) {
   SettleAutoRange();
   for (TControlScrollBar* sb : {horz_, vert_}) {
     sb->range_ = MulDiv(sb->range_, M, D);
     sb->position_ = MulDiv(sb->position_, M, D);
   }
-  TWinControl::ChangeScale(M, D);
 }
 
 void TScrollingWinControl::WMHScroll(TMessage& Message) {

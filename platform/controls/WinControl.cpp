@@ -794,7 +794,12 @@ void TWinControl::ChangeScale(int M, int D) {
   DisableAlign();
   for (int i = 0; i < ControlCount(); ++i) Controls(i)->ChangeScale(M, D);
   TControl::ChangeScale(M, D);
+  UpdateChildAnchorRules();
   EnableAlign();
+}
+
+void TWinControl::UpdateChildAnchorRules() {
+  for (int i = 0; i < ControlCount(); ++i) Controls(i)->UpdateAnchorRules();
 }
 
 void TWinControl::Notification(TComponent* AComponent, TOperation Operation) {

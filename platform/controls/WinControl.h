@@ -102,6 +102,9 @@ class TWinControl : public TControl {
   void FixupTabList();
   void Loaded() override;
   void ChangeScale(int M, int D) override;
+  // The children take their anchor rules again against the present client size (after the
+  // children and the control were scaled together, which moved neither against the other).
+  void UpdateChildAnchorRules();
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
   // ---- Events ----

@@ -3,6 +3,7 @@
 #include "ControlsTestSupport.h"
 
 #include "platform/classes/Streams.h"
+#include "platform/graphics/Bitmap.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
 
@@ -248,6 +249,183 @@ TEST_F(ScrollingControlsTest, TheScreensDensityScalesFormsStoredAtAnother) {
   EXPECT_FALSE(win::SetScreenLogPixels(5000));
   EXPECT_EQ(Screen->PixelsPerInch(), 120);
 }
+
+// A form stored at one density and read on a screen of another: the size limits of its
+// controls and its own are scaled with the sizes they limit (edges scaled, halves away from
+// zero), so the scaled sizes stand.
+struct StoredDensity {
+  const char* Name;
+  int Stored, Screen;
+  TRect Panel;                                     // the panel's bounds as read
+  int PanelMinW, PanelMinH, PanelMaxW, PanelMaxH;  // its limits as read
+  int ClientW, ClientH;                            // the form's client size
+  int FormMinW, FormMinH, FormMaxW, FormMaxH;      // the form's limits
+};
+
+class FormsAtAnotherDensity : public ScrollingControlsTest,
+                              public ::testing::WithParamInterface<StoredDensity> {};
+
+TEST_P(FormsAtAnotherDensity, ScaleTheSizeLimitsWithTheSizes) {
+  const StoredDensity& d = GetParam();
+  ASSERT_TRUE(win::SetScreenLogPixels(d.Screen));
+  const std::string text =
+      "object F: TForm\n  BorderStyle = bsNone\n  ClientWidth = 240\n  ClientHeight = 120\n"
+      "  Constraints.MaxHeight = 130\n  Constraints.MaxWidth = 250\n"
+      "  Constraints.MinHeight = 110\n  Constraints.MinWidth = 230\n"
+      "  PixelsPerInch = " +
+      std::to_string(d.Stored) +
+      "\n"
+      "  object P: TPanel\n    Left = 20\n    Top = 10\n    Width = 100\n    Height = 50\n"
+      "    Constraints.MaxHeight = 55\n    Constraints.MaxWidth = 110\n"
+      "    Constraints.MinHeight = 45\n    Constraints.MinWidth = 90\n  end\n"
+      "end\n";
+  TForm f(nullptr);
+  TStringStream s(text);
+  ReadForm(&s, &f);
+  auto* p = Find<TPanel>(&f, "P");
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->BoundsRect(), d.Panel);
+  EXPECT_EQ(p->Constraints()->MinWidth(), d.PanelMinW);
+  EXPECT_EQ(p->Constraints()->MinHeight(), d.PanelMinH);
+  EXPECT_EQ(p->Constraints()->MaxWidth(), d.PanelMaxW);
+  EXPECT_EQ(p->Constraints()->MaxHeight(), d.PanelMaxH);
+  EXPECT_EQ(f.ClientWidth(), d.ClientW);
+  EXPECT_EQ(f.ClientHeight(), d.ClientH);
+  EXPECT_EQ(f.Constraints()->MinWidth(), d.FormMinW);
+  EXPECT_EQ(f.Constraints()->MinHeight(), d.FormMinH);
+  EXPECT_EQ(f.Constraints()->MaxWidth(), d.FormMaxW);
+  EXPECT_EQ(f.Constraints()->MaxHeight(), d.FormMaxH);
+  // Scaled from code as well, the limits go first: the new size stands.
+  f.ScaleBy(2, 1);
+  EXPECT_EQ(p->Width(), 2 * d.Panel.Width());
+  EXPECT_EQ(p->Constraints()->MaxWidth(), 2 * d.PanelMaxW);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Densities, FormsAtAnotherDensity,
+    ::testing::Values(StoredDensity{"Stored120Read96", 120, 96, Rect(16, 8, 96, 48), 72, 36, 88, 44,
+                                    192, 96, 184, 88, 200, 104},
+                      StoredDensity{"Stored144Read96", 144, 96, Rect(13, 7, 80, 40), 60, 30, 73, 37,
+                                    160, 80, 153, 73, 167, 87},
+                      StoredDensity{"Stored96Read120", 96, 120, Rect(25, 13, 150, 75), 113, 56, 138,
+                                    69, 300, 150, 288, 138, 313, 163}),
+    [](const ::testing::TestParamInfo<StoredDensity>& i) { return std::string(i.param.Name); });
+
+// Scaled from code, anchored controls keep their gaps to their parents' far sides at the new
+// size, and keep them when the parent is resized later.
+TEST_F(ScrollingControlsTest, AnchoredControlsScaledFromCodeKeepTheirGaps) {
+  struct Row {
+    int M, D;
+    TRect Box, Inner;  // after scaling
+  };
+  // The form's client area 200 x 100, the box at (10, 10) 180 x 80 in it, the inner panel at
+  // (5, 5) 100 x 40 in the box, both anchored to all four sides.
+  for (const Row& r : {Row{2, 1, Rect(20, 20, 380, 180), Rect(10, 10, 210, 90)},
+                       Row{4, 5, Rect(8, 8, 152, 72), Rect(4, 4, 84, 36)}}) {
+    SCOPED_TRACE(std::to_string(r.M) + "/" + std::to_string(r.D));
+    TForm f(nullptr);
+    f.SetBorderStyle(bsNone);
+    f.SetClientWidth(200);
+    f.SetClientHeight(100);
+    auto* box = Place<TPanel>(&f, 10, 10, 180, 80);
+    auto* inner = Place<TPanel>(box, 5, 5, 100, 40);
+    for (TControl* c : {static_cast<TControl*>(box), static_cast<TControl*>(inner)})
+      c->SetAnchors({akLeft, akTop, akRight, akBottom});
+    f.ScaleBy(r.M, r.D);
+    EXPECT_EQ(f.ClientWidth(), 200 * r.M / r.D);
+    EXPECT_EQ(box->BoundsRect(), r.Box);
+    EXPECT_EQ(inner->BoundsRect(), r.Inner);
+    // Ten pixels more each way: both follow by ten.
+    f.SetClientWidth(f.ClientWidth() + 10);
+    f.SetClientHeight(f.ClientHeight() + 10);
+    EXPECT_EQ(box->Width(), r.Box.Width() + 10);
+    EXPECT_EQ(box->Height(), r.Box.Height() + 10);
+    EXPECT_EQ(inner->Width(), r.Inner.Width() + 10);
+    EXPECT_EQ(inner->Height(), r.Inner.Height() + 10);
+  }
+}
+
+// A form's own scroll ranges are pixels as well: scaled with the form, as a scroll box's are.
+TEST_F(ScrollingControlsTest, AFormsScrollRangesAreScaledWithIt) {
+  struct Row {
+    int Stored, Screen, Horz, Vert, BoxHorz;
+  };
+  // 500 and 300 (the box's 250) stored; edges scaled, halves away from zero.
+  for (const Row& r :
+       {Row{120, 96, 400, 240, 200}, Row{144, 96, 333, 200, 167}, Row{96, 120, 625, 375, 313}}) {
+    SCOPED_TRACE(std::to_string(r.Stored) + " read at " + std::to_string(r.Screen));
+    ASSERT_TRUE(win::SetScreenLogPixels(r.Screen));
+    TStringStream s(
+        "object F: TForm\n  AutoScroll = False\n  HorzScrollBar.Range = 500\n"
+        "  VertScrollBar.Range = 300\n  ClientWidth = 200\n  ClientHeight = 100\n"
+        "  PixelsPerInch = " +
+        std::to_string(r.Stored) +
+        "\n  object Box: TScrollBox\n    Width = 100\n    Height = 50\n"
+        "    AutoScroll = False\n    HorzScrollBar.Range = 250\n  end\nend\n");
+    TForm f(nullptr);
+    ReadForm(&s, &f);
+    EXPECT_EQ(f.HorzScrollBar()->Range(), r.Horz);
+    EXPECT_EQ(f.VertScrollBar()->Range(), r.Vert);
+    auto* box = Find<TScrollBox>(&f, "Box");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->HorzScrollBar()->Range(), r.BoxHorz);
+  }
+}
+
+// The height of "0" in the font, measured on the screen of the present density.
+int TextHeightOf(TFont* font) {
+  TBitmap b;
+  b.SetWidth(8);
+  b.SetHeight(8);
+  b.Canvas()->Font()->Assign(font);
+  return b.Canvas()->TextHeight("0");
+}
+
+// The value of a line "Name = value" at the form's own level of a form's text.
+std::string FormValue(TCustomForm* f, const std::string& name) {
+  const std::string text = ObjectBinaryToTextString(WriteComponentToBytes(f));
+  const size_t at = text.find("\n  " + name + " = ");
+  if (at == std::string::npos) return "";
+  const size_t from = at + 3 + name.size() + 3;
+  return text.substr(from, text.find_first_of("\r\n", from) - from);
+}
+
+struct TextHeightCase {
+  const char* Name;
+  int Screen;
+  int FontSize;
+};
+
+class FormTextHeights : public ScrollingControlsTest,
+                        public ::testing::WithParamInterface<TextHeightCase> {};
+
+// A form says the text height of its font on the screen it is written on, wherever it was
+// read from: a file of another density read with scaling says the scaled font's.
+TEST_P(FormTextHeights, AreThoseOfTheFormsFontWhereItIsWritten) {
+  const TextHeightCase& c = GetParam();
+  ASSERT_TRUE(win::SetScreenLogPixels(c.Screen));
+  TForm made(nullptr);
+  made.Font()->SetSize(c.FontSize);
+  const int height = TextHeightOf(made.Font());
+  EXPECT_GT(height, 0);
+  EXPECT_EQ(FormValue(&made, "PixelsPerInch"), std::to_string(c.Screen));
+  EXPECT_EQ(FormValue(&made, "TextHeight"), std::to_string(height));
+  // Stored at twice the density with twice the text height: read here, scaled, it says ours.
+  TForm read(nullptr);
+  TStringStream s("object F: TForm\n  Font.Height = " + std::to_string(2 * made.Font()->Height()) +
+                  "\n  PixelsPerInch = " + std::to_string(2 * c.Screen) +
+                  "\n  TextHeight = " + std::to_string(2 * height) + "\nend\n");
+  ReadForm(&s, &read);
+  EXPECT_EQ(read.PixelsPerInch(), c.Screen);
+  EXPECT_EQ(read.TextHeight(), TextHeightOf(read.Font()));
+  EXPECT_EQ(FormValue(&read, "TextHeight"), std::to_string(TextHeightOf(read.Font())));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, FormTextHeights,
+    ::testing::Values(TextHeightCase{"At96Size8", 96, 8}, TextHeightCase{"At120Size8", 120, 8},
+                      TextHeightCase{"At144Size10", 144, 10}, TextHeightCase{"At96Size20", 96, 20}),
+    [](const ::testing::TestParamInfo<TextHeightCase>& i) { return std::string(i.param.Name); });
 
 // ---- Pictures of forms past the screen ----
 
