@@ -514,7 +514,9 @@ TEST_P(PixelDensity, AScaledFormWrittenAgainSaysTheScreensDensityAndDoesNotDrift
         EXPECT_EQ(now.MinWidth, first.MinWidth);
         EXPECT_EQ(now.MaxHeight, first.MaxHeight);
         // A class that publishes no font of its own does not write it.
-        if (first.OwnFont) EXPECT_EQ(now.FontHeight, first.FontHeight);
+        if (first.OwnFont) {
+          EXPECT_EQ(now.FontHeight, first.FontHeight);
+        }
         EXPECT_EQ(now.FormClientWidth, first.FormClientWidth);
         EXPECT_EQ(now.FormClientHeight, first.FormClientHeight);
         EXPECT_EQ(now.FormFontHeight, first.FormFontHeight);
