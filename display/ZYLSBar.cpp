@@ -624,9 +624,12 @@ void TZYLScrollBar::MouseMove(vcl::TShiftState Shift, int X, int Y) {
 }
 
 void TZYLScrollBar::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
+  // The paging stops however the user's OnMouseUp leaves.
+  vcl::TFinally stopped([this] {
+    RemoveTimer();
+    FPageDir = 0;
+  });
   inherited::MouseUp(Button, Shift, X, Y);
-  RemoveTimer();
-  FPageDir = 0;
 }
 
 void TZYLScrollBar::MouseExit() {

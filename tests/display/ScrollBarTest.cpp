@@ -25,6 +25,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/FocusLog.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/RaisingHandler.h"
 #include "tests/support/ThemeScope.h"
 
 namespace zyl {
@@ -245,6 +246,18 @@ TEST_F(ScrollBarTest, TrackClickPagesAndTheHoldRepeatsUntilTheThumbReachesTheMou
 
 TEST_F(ScrollBarTest, ReleasingTheMouseStopsTheRepeat) {
   Hold(170, 8, 100);
+  EXPECT_EQ(bar_->Position(), 20);
+  EXPECT_FALSE(bar_->Repeating());
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(bar_->Position(), 20);
+  EXPECT_EQ(log_.Take(), "8 2 8 2");
+}
+
+TEST_F(ScrollBarTest, ReleasingTheMouseStopsTheRepeatWhenOnMouseUpRaises) {
+  testsupport::TRaisingHandler raising;
+  bar_->OnMouseUp = vcl::TMouseEvent(&raising, &testsupport::TRaisingHandler::Mouse);
+  Hold(170, 8, 100);
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
   EXPECT_EQ(bar_->Position(), 20);
   EXPECT_FALSE(bar_->Repeating());
   tk::AdvanceClock(1000);
