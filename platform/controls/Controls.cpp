@@ -59,13 +59,10 @@ LRESULT ControlWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
   TMessage m{msg, wParam, lParam, 0};
-  try {
+  HandlingExceptions(control, [&] {
     if (control->windowProc_) control->windowProc_(m);
     else control->WndProc(m);
-  } catch (Exception&) {
-    if (Application && Application->HandlesExceptions()) Application->HandleException(control);
-    else throw;
-  }
+  });
   return m.Result;
 }
 
