@@ -7,6 +7,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace vcl::testing {
 namespace {
@@ -521,6 +522,41 @@ TEST_F(MouseTest, EnterAndLeaveFollowTheCursorAcrossNestedControls) {
   Idle();
   EXPECT_EQ(MouseControl(), nullptr);
   EXPECT_EQ(logOf(3), (TLines{"leave -"}));
+}
+
+// A control whose leave raises (a user's handler of the mouse leaving it) hands the error to
+// the application; the mouse has left it all the same, and the control it went to is entered.
+TEST_F(MouseTest, ARaisingLeaveStillEntersTheNextControl) {
+  testsupport::TRaisingHandler raising;
+  raising.Armed = false;
+  auto form = FramelessForm(300, 200, 100, 100);
+  auto* first = Place<TPanel>(form.get(), 10, 10, 100, 100, "P1");
+  auto* second = Place<TPanel>(form.get(), 150, 10, 100, 100, "P2");
+  ShowNow(form.get());
+  struct TRaisingLeave : TObject {
+    TWndMethod Old;
+    testsupport::TRaisingHandler* Raising = nullptr;
+    void Proc(TMessage& m) {
+      Old(m);
+      if (m.Msg == CM_MOUSELEAVE && m.LParam == 0) Raising->Raise();
+    }
+  } leave;
+  leave.Old = first->WindowProc();
+  leave.Raising = &raising;
+  first->SetWindowProc(TWndMethod(&leave, &TRaisingLeave::Proc));
+  TMessageSpy spy(second, CM_MOUSEENTER, CM_MOUSELEAVE);
+  MoveTo(first, 5, 5);
+  EXPECT_EQ(MouseControl(), first);
+  raising.Armed = true;
+  MoveTo(second, 5, 5);
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_EQ(MouseControl(), second);
+  EXPECT_EQ(spy.Msgs, std::vector<UINT>{CM_MOUSEENTER});
+  raising.Armed = false;
+  MoveTo(first, 5, 5);
+  EXPECT_EQ(MouseControl(), first);
+  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_MOUSEENTER, CM_MOUSELEAVE}));
+  first->SetWindowProc(leave.Old);
 }
 
 // A control hears the mouse leave exactly when it heard it enter, whoever holds the mouse
