@@ -713,11 +713,14 @@ void TZYLBaseEdit::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int
 void TZYLBaseEdit::DblClick() {
   inherited::DblClick();
   if (!Enabled() || !FMouseSelection) return;
-  BeginUpdate();
-  SelectCurrentWord();
-  EndUpdate(false);
+  {
+    BeginUpdate();
+    const vcl::TFinally updated([this] { EndUpdate(false); });
+    SelectCurrentWord();
+  }
+  // The caret follows the word however the drawing ends (a handler of it may raise).
+  const vcl::TFinally moved([this] { CursorPosChanged(); });
   DrawText(-1);
-  CursorPosChanged();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -175,6 +175,32 @@ TEST_F(MemoPaint, ARaisingMarginRowHandlerLeavesTheCaretBlinking) {
   EXPECT_EQ(shot.Color(x, y), later.Color(x, y) ^ 0xFFFFFF);
 }
 
+// A double click whose drawing raises (the margin's row handler) still puts the caret after the
+// word it selected, where a quiet double click puts it.
+TEST_F(MemoPaint, ADoubleClickWhoseDrawingRaisesStillMovesTheCaret) {
+  struct TRowRaiser : testsupport::TRaisingHandler {
+    void Row(vcl::TObject*, vcl::TCanvas*, vcl::TRect, int, int) { Raise(); }
+  } raising;
+  memo_->Margin()->SetWidth(20);
+  memo_->SetText("one two");
+  THost::Idle();
+  const win::POINT p = AtChar(memo_, 6);
+  tk::AdvanceClock(1000);
+  tk::DoubleClick(p.X, p.Y);
+  const std::string quiet = State(memo_);
+  const int quietX = memo_->Caret()->GetPos(TZYLCaret::piX);
+  memo_->Select(1, 0);
+  THost::Idle();
+  ASSERT_NE(memo_->Caret()->GetPos(TZYLCaret::piX), quietX);
+  memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint(&raising, &TRowRaiser::Row));
+  tk::AdvanceClock(1000);
+  tk::DoubleClick(p.X, p.Y);
+  raising.Armed = false;
+  EXPECT_FALSE(raising.Arrived.empty());
+  EXPECT_EQ(State(memo_), quiet);
+  EXPECT_EQ(memo_->Caret()->GetPos(TZYLCaret::piX), quietX);
+}
+
 // Counts the rows the memo draws (through the margin's row event) and its change events.
 struct TDrawCount : vcl::TObject {
   int Rows = 0;
