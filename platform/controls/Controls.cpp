@@ -61,8 +61,10 @@ LRESULT ControlWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
   TMessage m{msg, wParam, lParam, 0};
   HandlingExceptions(control, [&] {
-    if (control->windowProc_) control->windowProc_(m);
-    else control->WndProc(m);
+    if (control->windowProc_)
+      control->windowProc_(m);
+    else
+      control->WndProc(m);
   });
   return m.Result;
 }

@@ -13,8 +13,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "tests/buttons/ButtonsTestHost.h"
-#include "tests/support/RaisingHandler.h"
 #include "tests/support/Cases.h"
+#include "tests/support/RaisingHandler.h"
 #include "tests/support/ThemeScope.h"
 
 namespace zyl {

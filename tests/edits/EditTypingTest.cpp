@@ -282,7 +282,7 @@ TEST_F(EditTypingTest, DraggingASelectionMovesTheText) {
 // arrives at the application once, the edit's scrolling timer stops, the caret stays where
 // the click put it when the mouse then moves, and a dragged selection's cursor comes back.
 struct TRaisingRelease {
-  const char* Event;  // the handler that raises
+  const char* Event;   // the handler that raises
   bool DragSelection;  // the gesture drags the selected "two " to the end, not a click
 };
 

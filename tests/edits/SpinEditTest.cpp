@@ -15,8 +15,8 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
-#include "tests/support/RaisingHandler.h"
 #include "tests/support/FormText.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace zyl {
 namespace {

@@ -26,8 +26,8 @@
 #include "platform/base/Exceptions.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/TypeInfo.h"
-#include "platform/controls/Forms.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/controls/Forms.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLBaseDialog.h"
@@ -54,7 +54,11 @@ enum class TRaise { Error, Abort };
 // handler they run may come back to the caller.
 const std::set<std::string>& CallSteps() {
   static const std::set<std::string> calls = {
-      "focused", "focus moved away", "switched on and the clock moved on", "hidden", "shown",
+      "focused",
+      "focus moved away",
+      "switched on and the clock moved on",
+      "hidden",
+      "shown",
       "resized (the form moved and resized for a component that is no control)"};
   return calls;
 }
@@ -101,9 +105,9 @@ class TWatch : public vcl::TObject {
 // looks as its twin's right after. In the other steps a raising handler refuses the input (a
 // key, a press, a turn of the wheel), and the component may look as if it never came.
 const std::set<std::string>& GestureEnds() {
-  static const std::set<std::string> ends = {"mouse moved in", "mouse moved across",
-                                             "mouse released", "clicked", "focus moved away",
-                                             "hidden"};
+  static const std::set<std::string> ends = {"mouse moved in",   "mouse moved across",
+                                             "mouse released",   "clicked",
+                                             "focus moved away", "hidden"};
   return ends;
 }
 
@@ -457,8 +461,8 @@ TEST_F(ThrowingHandlersInDialogs, AnExecuteWhoseHandlerRaisesLeavesNoDialogBehin
       win::testkit::RunUntilIdle();
       const TScreenState before = ScreenNow(owner.get());
       watch_.Reset(TRaise::Error);
-      const vcl::TMethod* m = handlers_.For(event->PropType->Signature,
-                                            [this](vcl::TObject*) { watch_.Called(); });
+      const vcl::TMethod* m =
+          handlers_.For(event->PropType->Signature, [this](vcl::TObject*) { watch_.Called(); });
       ASSERT_NE(m, nullptr) << "no handler for the signature";
       vcl::SetMethodProp(dialog, event, *m);
       watch_.Armed = true;

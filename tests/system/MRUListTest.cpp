@@ -18,8 +18,8 @@
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLMRUList.h"
-#include "tests/support/RaisingHandler.h"
 #include "tests/support/Cases.h"
+#include "tests/support/RaisingHandler.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -276,7 +276,8 @@ TEST_F(MRUList, RaisingHandlersLeaveTheListAndItsMenuWorking) {
   EXPECT_THROW(list_->AddItems(&more), testsupport::EHandlerFailed);
   raising.Armed = false;
   list_->Add("f.txt");  // the newest four, MaxEntries by default
-  EXPECT_EQ(Captions(popup_->Items()), "Open|Save|-|*&1 f.txt|*&2 e.txt|*&3 d.txt|*&4 a.txt|*-|Exit");
+  EXPECT_EQ(Captions(popup_->Items()),
+            "Open|Save|-|*&1 f.txt|*&2 e.txt|*&3 d.txt|*&4 a.txt|*-|Exit");
 }
 
 TEST_F(MRUList, ClearItemAsksFirst) {

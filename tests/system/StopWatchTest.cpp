@@ -289,7 +289,9 @@ TEST_P(StopWatchRaisingCaption, LeavesTheWatchAsAQuietCallWould) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Calls, StopWatchRaisingCaption, ::testing::Values(false, true),
-                         [](const auto& info) { return std::string(info.param ? "Stop" : "Start"); });
+                         [](const auto& info) {
+                           return std::string(info.param ? "Stop" : "Start");
+                         });
 
 }  // namespace
 }  // namespace zyl

@@ -9,9 +9,9 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/UtilWindow.h"
+#include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WndProcThunk.h"
-#include "platform/testkit/ControlsSession.h"
 #include "tests/support/RaisingHandler.h"
 
 using namespace vcl;
