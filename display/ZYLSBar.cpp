@@ -633,9 +633,12 @@ void TZYLScrollBar::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, in
 }
 
 void TZYLScrollBar::MouseExit() {
+  // The arrows lose their hot look however the user's OnMouseExit leaves.
+  vcl::TFinally left([this] {
+    FDecBtn->MouseLeave();
+    FIncBtn->MouseLeave();
+  });
   inherited::MouseExit();
-  FDecBtn->MouseLeave();
-  FIncBtn->MouseLeave();
 }
 
 void TZYLScrollBar::DoThumbMouseDown(vcl::TObject*, vcl::TMouseButton Button, vcl::TShiftState,

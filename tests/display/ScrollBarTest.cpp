@@ -302,6 +302,28 @@ TEST_F(ScrollBarTest, ArrowButtons) {
   EXPECT_EQ(bar_->Position(), 98);
 }
 
+// The arrows' hot look goes with the mouse, also when the user's OnMouseExit raises as the
+// mouse leaves the bar; the error reaches the application.
+TEST_F(ScrollBarTest, TheArrowsAreNotLeftHotWhenOnMouseExitRaises) {
+  testsupport::TRaisingHandler raising;
+  raising.Armed = false;
+  bar_->SetOnMouseExit(vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify));
+  const win::POINT arrow = At(8, 8), away = At(100, 100);
+  tk::MouseMove(away.X, away.Y);
+  tk::MouseMove(arrow.X, arrow.Y);
+  auto hot = [this] {
+    for (int p = sbUp; p <= sbRight; ++p)
+      if (bar_->DecButton()->IsHot(TZYLSingleSpinButton(p))) return true;
+    return false;
+  };
+  ASSERT_TRUE(hot());
+  raising.Armed = true;
+  tk::MouseMove(away.X, away.Y);
+  tk::RunUntilIdle();
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_FALSE(hot());
+}
+
 struct KeyCase {
   int Start;
   win::BYTE Key;
