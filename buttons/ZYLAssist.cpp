@@ -6,6 +6,7 @@
 #include "buttons/ZYLButton.h"
 #include "foundation/ZYLObject.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -232,8 +233,9 @@ void TZYLAssist::AdjustClientRect(vcl::TRect& Rect) {
 }
 
 void TZYLAssist::Resize() {
+  // The buttons follow the size however the user's OnResize leaves.
+  const vcl::TFinally placed([this] { PlaceButtons(); });
   inherited::Resize();
-  PlaceButtons();
 }
 
 void TZYLAssist::Paint() {

@@ -7,6 +7,7 @@
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLProcs.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Messages.h"
@@ -22,7 +23,8 @@ ZYL_MESSAGE_MAP(TZYLBaseGraphicButton) {
   m.On(vcl::CM_BUTTONPRESSED, &TZYLBaseGraphicButton::CMButtonPressed)
       .On(vcl::CM_ENABLEDCHANGED, &TZYLBaseGraphicButton::CMEnabledChanged)
       .On(vcl::CM_TEXTCHANGED, &TZYLBaseGraphicButton::CMTextChanged)
-      .On(vcl::CM_DIALOGCHAR, &TZYLBaseGraphicButton::CMDialogChar);
+      .On(vcl::CM_DIALOGCHAR, &TZYLBaseGraphicButton::CMDialogChar)
+      .On(win::WM_LBUTTONUP, &TZYLBaseGraphicButton::WMLButtonUp);
 }
 
 ZYL_CLASS_IMPL(TZYLBaseGraphicButton) {
@@ -211,7 +213,18 @@ void TZYLBaseGraphicButton::MouseMove(vcl::TShiftState Shift, int X, int Y) {
 void TZYLBaseGraphicButton::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X,
                                     int Y) {
   inherited::MouseUp(Button, Shift, X, Y);
-  if (Button != vcl::mbLeft || !FHeld) return;
+  if (Button == vcl::mbLeft) LetGo();
+}
+
+void TZYLBaseGraphicButton::WMLButtonUp(vcl::TWMMouse& Message) {
+  // The button is let go however the user's OnClick or OnMouseUp leaves (a raising OnClick
+  // skips MouseUp).
+  const vcl::TFinally letGo([this] { LetGo(); });
+  ZYL_INHERITED(Message);
+}
+
+void TZYLBaseGraphicButton::LetGo() {
+  if (!FHeld) return;
   FHeld = FHeldOver = false;
   Invalidate();
 }

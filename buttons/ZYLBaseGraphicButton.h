@@ -80,6 +80,9 @@ class TZYLBaseGraphicButton : public TZYLBaseControl {
   void CMEnabledChanged(vcl::TMessage& Message);
   void CMTextChanged(vcl::TMessage& Message);
   void CMDialogChar(vcl::TCMDialogChar& Message);
+  void WMLButtonUp(vcl::TWMMouse& Message);
+  // Ends a hold of the left button: the button is drawn up again.
+  void LetGo();
   void GlyphChanged(vcl::TObject* Sender);
   // Tells the other buttons of the group that this one is pressed now.
   void UpdateExclusive();

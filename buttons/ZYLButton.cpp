@@ -7,6 +7,7 @@
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLGlyphLayout.h"
 #include "foundation/ZYLProcs.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -26,7 +27,8 @@ ZYL_MESSAGE_MAP(TZYLCustomButton) {
       .On(vcl::CM_ENABLEDCHANGED, &TZYLCustomButton::CMEnabledChanged)
       .On(vcl::CM_TEXTCHANGED, &TZYLCustomButton::CMTextChanged)
       .On(vcl::CM_ENTER, &TZYLCustomButton::CMEnter)
-      .On(vcl::CM_EXIT, &TZYLCustomButton::CMExit);
+      .On(vcl::CM_EXIT, &TZYLCustomButton::CMExit)
+      .On(win::WM_LBUTTONUP, &TZYLCustomButton::WMLButtonUp);
 }
 
 // Described by its published descendant.
@@ -157,6 +159,12 @@ void TZYLCustomButton::Release() {
   FHeld = FHeldOver = false;
   if (MouseCapture()) SetMouseCapture(false);
   Invalidate();
+}
+
+void TZYLCustomButton::WMLButtonUp(vcl::TWMMouse& Message) {
+  // The button is let go however the user's OnClick leaves (a raising OnClick skips MouseUp).
+  const vcl::TFinally letGo([this] { Release(); });
+  ZYL_INHERITED(Message);
 }
 
 void TZYLCustomButton::DoRepeat(vcl::TObject*) {

@@ -100,6 +100,7 @@ class TZYLCustomButton : public TZYLCustomControl {
   void CMTextChanged(vcl::TMessage& Message);
   void CMEnter(vcl::TMessage& Message);
   void CMExit(vcl::TMessage& Message);
+  void WMLButtonUp(vcl::TWMMouse& Message);
 
   TZYLOwned<vcl::TBitmap> FGlyph;
   std::unique_ptr<vcl::TBitmap> FListGlyph;

@@ -205,11 +205,14 @@ void TZYLSpinButton::MouseMove(vcl::TShiftState Shift, int X, int Y) {
 }
 
 void TZYLSpinButton::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
+  // The arrow comes up and the repeat ends however the user's OnMouseUp leaves.
+  const vcl::TFinally released([this, Button] {
+    if (Button != vcl::mbLeft || !FDown) return;
+    FDown = false;
+    StopRepeat();
+    Redraw();
+  });
   inherited::MouseUp(Button, Shift, X, Y);
-  if (Button != vcl::mbLeft || !FDown) return;
-  FDown = false;
-  StopRepeat();
-  Redraw();
 }
 
 void TZYLSpinButton::MouseLeave() { MouseMove(vcl::TShiftState{}, -1, -1); }

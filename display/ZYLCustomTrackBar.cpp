@@ -1,6 +1,7 @@
 #include "display/ZYLCustomTrackBar.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLCont.h"
@@ -540,6 +541,11 @@ void TZYLCustomTrackBar::MouseMove(vcl::TShiftState Shift, int X, int Y) {
 }
 
 void TZYLCustomTrackBar::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
+  // The gesture ends however the user's OnMouseUp leaves (its end is then not reported).
+  const vcl::TOnFailure ended([this, Button] {
+    FPageTimer->SetEnabled(false);
+    if (Button == vcl::mbLeft && std::exchange(FThumbDragging, false)) Invalidate();
+  });
   inherited::MouseUp(Button, Shift, X, Y);
   FPageTimer->SetEnabled(false);
   if (Button == vcl::mbLeft) {

@@ -626,15 +626,21 @@ void TZYLScrollBar::MouseMove(vcl::TShiftState Shift, int X, int Y) {
 }
 
 void TZYLScrollBar::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
+  // The paging stops however the user's OnMouseUp leaves.
+  vcl::TFinally stopped([this] {
+    RemoveTimer();
+    FPageDir = 0;
+  });
   inherited::MouseUp(Button, Shift, X, Y);
-  RemoveTimer();
-  FPageDir = 0;
 }
 
 void TZYLScrollBar::MouseExit() {
+  // The arrows lose their hot look however the user's OnMouseExit leaves.
+  vcl::TFinally left([this] {
+    FDecBtn->MouseLeave();
+    FIncBtn->MouseLeave();
+  });
   inherited::MouseExit();
-  FDecBtn->MouseLeave();
-  FIncBtn->MouseLeave();
 }
 
 void TZYLScrollBar::DoThumbMouseDown(vcl::TObject*, vcl::TMouseButton Button, vcl::TShiftState,

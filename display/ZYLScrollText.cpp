@@ -263,8 +263,9 @@ void TZYLScrollText::ExecuteEnh(int32_t Start) {
   FStepCounter = (Start >= 0 && Start <= FSteps - 1) ? Start : 0;
   if (FOnStart) FOnStart(this);
   if (!FScroll) return;  // OnStart stopped it again
-  PaintImage();
+  // Running before the first frame, whose OnScroll may raise (or stop the run).
   FTimer.Enable(true);
+  PaintImage();
 }
 
 void TZYLScrollText::Stop() {

@@ -9,6 +9,7 @@
 #include "foundation/ZYLBuffer.h"
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLTimer.h"
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/base/Restore.h"
 #include "platform/classes/Filer.h"
@@ -38,6 +39,7 @@ ZYL_MESSAGE_MAP(TZYLBaseEdit) {
   m.On(win::WM_CHAR, &C::WMChar)
       .On(win::WM_SETFOCUS, &C::WMSetFocusEdit)
       .On(win::WM_KILLFOCUS, &C::WMKillFocusEdit)
+      .On(win::WM_LBUTTONUP, &C::WMLButtonUpEdit)
       .On(win::WM_RBUTTONUP, &C::WMRButtonUp)
       .On(win::WM_SIZE, &C::WMSizeEdit)
       .On(win::WM_GETDLGCODE, &C::WMGetDlgCodeEdit)
@@ -682,14 +684,25 @@ void TZYLBaseEdit::MouseMove(vcl::TShiftState Shift, int X, int Y) {
   if (FCaretPos != old) DrawText(-1);
 }
 
-void TZYLBaseEdit::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
-  inherited::MouseUp(Button, Shift, X, Y);
-  if (Button != vcl::mbLeft) return;
+void TZYLBaseEdit::WMLButtonUpEdit(vcl::TWMMouse& Message) {
+  // The gesture ends however the user's OnClick or OnMouseUp leaves (a raising OnClick skips
+  // MouseUp); a dragged selection is then not dropped.
+  vcl::TFinally ended([this] { EndMouseGesture(); });
+  ZYL_INHERITED(Message);
+}
+
+bool TZYLBaseEdit::EndMouseGesture() {
   FTimer.reset();
   FButtonDown = false;
-  if (!FDragging) return;
+  if (!FDragging) return false;
   FDragging = false;
   vcl::Screen->SetCursor(FSavedCursor);
+  return true;
+}
+
+void TZYLBaseEdit::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
+  inherited::MouseUp(Button, Shift, X, Y);
+  if (Button != vcl::mbLeft || !EndMouseGesture()) return;
   int P = FCaretPos;
   const int S = FSelStart, L = FSelLength;
   if (P >= S && P <= S + L) {  // dropped on the selection itself
@@ -717,11 +730,14 @@ void TZYLBaseEdit::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int
 void TZYLBaseEdit::DblClick() {
   inherited::DblClick();
   if (!Enabled() || !FMouseSelection) return;
-  BeginUpdate();
-  SelectCurrentWord();
-  EndUpdate(false);
+  {
+    BeginUpdate();
+    const vcl::TFinally updated([this] { EndUpdate(false); });
+    SelectCurrentWord();
+  }
+  // The caret follows the word however the drawing ends (a handler of it may raise).
+  const vcl::TFinally moved([this] { CursorPosChanged(); });
   DrawText(-1);
-  CursorPosChanged();
 }
 
 // ---------------------------------------------------------------------------------------------

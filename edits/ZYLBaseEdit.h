@@ -294,6 +294,9 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
+  // Ends a gesture of the left button: the scrolling timer stops, a dragged selection's cursor
+  // comes back; answers whether a selection was being dragged.
+  bool EndMouseGesture();
   void DblClick() override;
 
   // Caret helpers: the caret's height from the font, and the caret placed by its style.
@@ -319,6 +322,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   void WMChar(vcl::TWMKey& Message);
   void WMSetFocusEdit(vcl::TWMSetFocus& Message);
   void WMKillFocusEdit(vcl::TWMKillFocus& Message);
+  void WMLButtonUpEdit(vcl::TWMMouse& Message);
   void WMRButtonUp(vcl::TMessage& Message);
   void WMSizeEdit(vcl::TWMSize& Message);
   void WMGetDlgCodeEdit(vcl::TMessage& Message);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "buttons/ZYLSpinButton.h"
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Colors.h"
@@ -278,8 +279,9 @@ void TZYLCustomExtSpinEdit::MouseMove(vcl::TShiftState Shift, int X, int Y) {
 }
 
 void TZYLCustomExtSpinEdit::MouseExit() {
+  // The arrows lose their hot look however the user's OnMouseExit leaves.
+  vcl::TFinally left([this] { FSpin->MouseLeave(); });
   inherited::MouseExit();
-  FSpin->MouseLeave();
 }
 
 void TZYLCustomExtSpinEdit::CMEnabledChangedSpin(vcl::TMessage& Message) {

@@ -415,6 +415,10 @@ void TZYLCustomMemo::DrawText(int /*From*/) {
   const win::HWND wnd = Handle();
   const bool caretShown = Focused() && Caret()->Enabled();
   if (caretShown) win::HideCaret(wnd);
+  // The caret comes back however the drawing ends (the margin's row handler may raise).
+  const vcl::TFinally caretBack([caretShown, wnd] {
+    if (caretShown) win::ShowCaret(wnd);
+  });
   vcl::TCanvas* c = DrawCanvas();
   c->SetFont(Font());
   const TRect R = FTextRect;
@@ -437,7 +441,6 @@ void TZYLCustomMemo::DrawText(int /*From*/) {
   }
   if (vcl::TBitmap* back = BackBitmapOf())
     Canvas()->CopyRect(FPaintRect, back->Canvas(), FPaintRect);
-  if (caretShown) win::ShowCaret(wnd);
 }
 
 // ---------------------------------------------------------------------------------------------

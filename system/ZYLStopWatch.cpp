@@ -4,6 +4,7 @@
 
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLReference.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -76,18 +77,21 @@ void TZYLStopWatch::Start() {
   if (FActive) Stop();
   FElapsedTime = 0;
   FActive = true;
+  // The measure starts last, also when the control's caption raises (a user's handler of it).
+  // The tick count is taken too, for a Stop whose counter read fails.
+  const vcl::TFinally started([this] {
+    FStartTick = win::GetTickCount();
+    FCounterStarted = win::QueryPerformanceCounter(&FStartCounter) != 0;
+  });
   if (FWaitCursor && vcl::Screen) {
     vcl::Screen->SetCursor(vcl::crHourGlass);
     FHourGlass = true;
   }
   if (FControl) {
-    WriteControlCaption(FCaption);
     FControl->SetEnabled(false);
     FControlDisabled = true;
+    WriteControlCaption(FCaption);
   }
-  // The tick count is taken too, for a Stop whose counter read fails.
-  FStartTick = win::GetTickCount();
-  FCounterStarted = win::QueryPerformanceCounter(&FStartCounter) != 0;
 }
 
 double TZYLStopWatch::Stop() {
@@ -108,8 +112,10 @@ double TZYLStopWatch::Stop() {
   if (FWaitCursor && vcl::Screen) vcl::Screen->SetCursor(vcl::crDefault);
   FHourGlass = false;
   if (FControl) {
-    WriteControlCaption(GetDisplayCaption());
+    // Enabled before its caption is written, which may raise.
     FControl->SetEnabled(true);
+    FControlDisabled = false;
+    WriteControlCaption(GetDisplayCaption());
   }
   FControlDisabled = false;
   return FElapsedTime;

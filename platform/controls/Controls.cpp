@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ControlsInternal.h"
 #include "platform/controls/Forms.h"
@@ -59,13 +60,12 @@ LRESULT ControlWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
   TMessage m{msg, wParam, lParam, 0};
-  try {
-    if (control->windowProc_) control->windowProc_(m);
-    else control->WndProc(m);
-  } catch (Exception&) {
-    if (Application && Application->HandlesExceptions()) Application->HandleException(control);
-    else throw;
-  }
+  HandlingExceptions(control, [&] {
+    if (control->windowProc_)
+      control->windowProc_(m);
+    else
+      control->WndProc(m);
+  });
   return m.Result;
 }
 
@@ -157,11 +157,15 @@ void UpdateMouseControl() {
   TControl* old = g_mouseControl;
   const bool leave = old && g_mouseEntered;
   g_mouseEntered = false;
-  if (leave) old->Perform(CM_MOUSELEAVE, 0, 0);
   g_mouseControl = target;
-  if (!mayEnter) return;
-  g_mouseEntered = true;
-  target->Perform(CM_MOUSEENTER, 0, 0);
+  // The control the mouse went to is entered however the leave ends (a user's handler of the
+  // leave may raise); unless the leave itself moved the mouse on.
+  const TFinally enter([target, mayEnter] {
+    if (!mayEnter || g_mouseControl != target || g_mouseEntered) return;
+    g_mouseEntered = true;
+    target->Perform(CM_MOUSEENTER, 0, 0);
+  });
+  if (leave) old->Perform(CM_MOUSELEAVE, 0, 0);
 }
 
 void ResetControlsGlobals() {

@@ -784,4 +784,19 @@ class TScreen : public TComponent {
 extern TApplication* Application;
 extern TScreen* Screen;
 
+// Runs the work of a window procedure: an error it raises goes to the application's
+// HandleException, telling Sender, when the application handles errors (and the loop goes on),
+// else on to whoever dispatched or sent the message.
+template <class F>
+void HandlingExceptions(TObject* Sender, F&& work) {
+  try {
+    work();
+  } catch (Exception&) {
+    if (Application && Application->HandlesExceptions())
+      Application->HandleException(Sender);
+    else
+      throw;
+  }
+}
+
 }  // namespace vcl

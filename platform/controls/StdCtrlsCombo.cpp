@@ -8,6 +8,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/ControlsInternal.h"
+#include "platform/controls/Forms.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/StdCtrlsInternal.h"
 #include "platform/graphics/CanvasGuards.h"
@@ -398,7 +399,7 @@ LRESULT TCustomComboBox::EditWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
   message.Msg = msg;
   message.WParam = wp;
   message.LParam = lp;
-  ComboWndProc(message, hwnd, old);
+  HandlingExceptions(this, [&] { ComboWndProc(message, hwnd, old); });
   return message.Result;
 }
 

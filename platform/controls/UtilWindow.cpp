@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/controls/Forms.h"
 #include "platform/user/WndProcThunk.h"
 
 namespace vcl {
@@ -26,7 +27,7 @@ win::LRESULT UtilWindowProc(void* context, win::HWND, win::UINT msg, win::WPARAM
   m.Msg = msg;
   m.WParam = wParam;
   m.LParam = lParam;
-  w->Method(m);
+  HandlingExceptions(w->Method.Object(), [&] { w->Method(m); });
   return m.Result;
 }
 

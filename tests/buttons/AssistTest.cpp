@@ -18,6 +18,7 @@
 #include "tests/buttons/ButtonsTestHost.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/RaisingHandler.h"
 #include "tests/support/StreamCopy.h"
 
 namespace zyl {
@@ -247,6 +248,19 @@ TEST_F(AssistTest, ShowsTheActivePageAboveTheButtons) {
   EXPECT_EQ(second.Color(5, pageBottom), Rgb(vcl::clBtnShadow));
   EXPECT_EQ(second.Color(5, pageBottom + 1), Rgb(vcl::clBtnHighlight));
   EXPECT_EQ(second.Color(5, pageBottom + 5), Rgb(vcl::clBtnFace));
+}
+
+// A resize whose OnResize raises still puts the buttons at the wizard's new bottom right; the
+// error reaches the application.
+TEST_F(AssistTest, TheButtonsFollowAResizeWhoseHandlerRaises) {
+  testsupport::TRaisingHandler raising;
+  wizard_->OnResize = vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify);
+  wizard_->SetBounds(0, 0, 400, 260);
+  THost::Idle();
+  EXPECT_FALSE(raising.Arrived.empty());
+  TZYLButton* cancel = wizard_->NavButton(TZYLAssist::nbCancel);
+  EXPECT_EQ(cancel->Left() + cancel->Width(), 400 - TZYLAssist::ButtonGap);
+  EXPECT_EQ(cancel->Top() + cancel->Height(), 260 - TZYLAssist::ButtonGap);
 }
 
 TEST_F(AssistTest, AFormReadBackShowsTheActivePageItWroteWithItsPagesInOrder) {

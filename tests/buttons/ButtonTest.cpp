@@ -15,6 +15,7 @@
 #include "platform/graphics/Colors.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/buttons/ButtonsTestHost.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace zyl {
 namespace {
@@ -182,6 +183,34 @@ TEST_F(ButtonTest, HeldButtonRepeatsUntilReleasedOrHidden) {
   ok_->SetVisible(true);
   EXPECT_EQ(ok_->ButtonState(), bsUp);
 }
+
+// A release whose OnClick raises still lets the button go: it is drawn up, a held repeat ends,
+// and the error reaches the application once.
+class ButtonRaisingClick : public ButtonTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ButtonRaisingClick, TheButtonIsNotLeftHeldOrRepeating) {
+  testsupport::TRaisingHandler raising;
+  raising.Armed = false;
+  ok_->SetRepeatClick(GetParam());
+  ok_->OnClick = vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify);
+  const win::POINT p = Middle(ok_);
+  tk::MouseDown(p.X, p.Y);
+  raising.Armed = true;
+  tk::MouseUp(p.X, p.Y);
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_FALSE(ok_->Held());
+  EXPECT_FALSE(ok_->Repeating());
+  raising.Armed = false;
+  const int calls = raising.Calls;
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(raising.Calls, calls);
+  EXPECT_NE(ok_->ButtonState(), bsDown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Repeat, ButtonRaisingClick, ::testing::Values(false, true),
+                         [](const auto& info) {
+                           return std::string(info.param ? "Repeating" : "Plain");
+                         });
 
 // A repeat interval at int's limit (a form file may hold one) keeps the first repeat back like
 // any long interval: the delay before it never wraps round to a short one.

@@ -14,6 +14,7 @@
 #include "platform/graphics/Colors.h"
 #include "tests/buttons/ButtonsTestHost.h"
 #include "tests/support/Cases.h"
+#include "tests/support/RaisingHandler.h"
 #include "tests/support/ThemeScope.h"
 
 namespace zyl {
@@ -106,6 +107,33 @@ TEST_F(SpeedButtonTest, WithoutGroupIndexNeverPressed) {
   a->SetGroupIndex(0);  // leaving the group releases it
   EXPECT_FALSE(a->Pressed());
 }
+
+// A click whose OnClick or OnMouseUp raises still lets the button go: it is drawn up again,
+// and the error reaches the application once.
+class SpeedButtonRaising : public SpeedButtonTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SpeedButtonRaising, TheButtonIsNotLeftHeld) {
+  testsupport::TRaisingHandler raising;
+  auto* a = Add("A", 10);
+  if (GetParam())
+    a->OnMouseUp = vcl::TMouseEvent(&raising, &testsupport::TRaisingHandler::Mouse);
+  else
+    a->SetOnClick(vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify));
+  ClickOn(a);
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_FALSE(a->Held());
+  EXPECT_EQ(a->ButtonState(), bsMouseOver);
+  // Moving off and back with the mouse button up does not press it.
+  const win::POINT in = THost::At(a, 15, 15), out = THost::At(a, 60, 15);
+  tk::MouseMove(out.X, out.Y);
+  tk::MouseMove(in.X, in.Y);
+  EXPECT_FALSE(a->Held());
+}
+
+INSTANTIATE_TEST_SUITE_P(Events, SpeedButtonRaising, ::testing::Values(false, true),
+                         [](const auto& info) {
+                           return std::string(info.param ? "OnMouseUp" : "OnClick");
+                         });
 
 TEST_F(SpeedButtonTest, HeldStateFollowsTheMouseAndClickNeedsTheReleaseAbove) {
   auto* a = Add("A", 10);

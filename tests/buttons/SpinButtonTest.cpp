@@ -12,6 +12,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "tests/buttons/ButtonsTestHost.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace zyl {
 namespace {
@@ -232,6 +233,22 @@ TEST_F(SpinButtonTest, RightButtonAndDisabledButtonDoNothing) {
   tk::AdvanceClock(1000);
   Release(10, 5);
   EXPECT_EQ(rec_.Take(), "");
+}
+
+// A release whose OnMouseUp raises ends the held repeat and brings the arrow up all the same;
+// the error reaches the application.
+TEST_F(SpinButtonTest, ARaisingOnMouseUpStillEndsTheRepeat) {
+  testsupport::TRaisingHandler raising;
+  spin_->OnMouseUp = vcl::TMouseEvent(&raising, &testsupport::TRaisingHandler::Mouse);
+  Press(10, 5);
+  tk::AdvanceClock(300);
+  EXPECT_EQ(rec_.Take(), "up up");
+  Release(10, 5);
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_FALSE(spin_->Repeating());
+  EXPECT_FALSE(spin_->IsPressed(sbUp));
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(rec_.Log.size(), 0u);
 }
 
 // What ends a held repeat at once: disabling, hiding, another set of arrows.

@@ -26,6 +26,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/FocusLog.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/RaisingHandler.h"
 #include "tests/support/ThemeScope.h"
 
 namespace zyl {
@@ -253,6 +254,18 @@ TEST_F(ScrollBarTest, ReleasingTheMouseStopsTheRepeat) {
   EXPECT_EQ(log_.Take(), "8 2 8 2");
 }
 
+TEST_F(ScrollBarTest, ReleasingTheMouseStopsTheRepeatWhenOnMouseUpRaises) {
+  testsupport::TRaisingHandler raising;
+  bar_->OnMouseUp = vcl::TMouseEvent(&raising, &testsupport::TRaisingHandler::Mouse);
+  Hold(170, 8, 100);
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_EQ(bar_->Position(), 20);
+  EXPECT_FALSE(bar_->Repeating());
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(bar_->Position(), 20);
+  EXPECT_EQ(log_.Take(), "8 2 8 2");
+}
+
 TEST_F(ScrollBarTest, APageThatJumpsOverTheMouseDoesNotComeBack) {
   bar_->SetInteger(B::ipMax, 10);  // one page crosses the whole track
   const win::POINT p = At(100, 8);
@@ -288,6 +301,28 @@ TEST_F(ScrollBarTest, ArrowButtons) {
   // Held, the arrow repeats on its own timer.
   Hold(8, 8, 300);
   EXPECT_EQ(bar_->Position(), 98);
+}
+
+// The arrows' hot look goes with the mouse, also when the user's OnMouseExit raises as the
+// mouse leaves the bar; the error reaches the application.
+TEST_F(ScrollBarTest, TheArrowsAreNotLeftHotWhenOnMouseExitRaises) {
+  testsupport::TRaisingHandler raising;
+  raising.Armed = false;
+  bar_->SetOnMouseExit(vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify));
+  const win::POINT arrow = At(8, 8), away = At(100, 100);
+  tk::MouseMove(away.X, away.Y);
+  tk::MouseMove(arrow.X, arrow.Y);
+  auto hot = [this] {
+    for (int p = sbUp; p <= sbRight; ++p)
+      if (bar_->DecButton()->IsHot(TZYLSingleSpinButton(p))) return true;
+    return false;
+  };
+  ASSERT_TRUE(hot());
+  raising.Armed = true;
+  tk::MouseMove(away.X, away.Y);
+  tk::RunUntilIdle();
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_FALSE(hot());
 }
 
 struct KeyCase {

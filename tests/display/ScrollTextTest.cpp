@@ -23,6 +23,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/display/ExampleForm.h"
 #include "tests/display/ImageTestSupport.h"
+#include "tests/support/RaisingHandler.h"
 #include "tests/support/StreamCopy.h"
 
 namespace zyl {
@@ -124,6 +125,21 @@ TEST_F(ScrollTextTest, LoopPaintsOneStepBeyondThePassThenRestarts) {
   EXPECT_EQ(r.Steps, want);
   EXPECT_TRUE(s->Scroll());
   EXPECT_EQ(r.Stops, 0);
+}
+
+// An OnScroll that raises on the first frame hands its error back to the caller of Execute,
+// and the text scrolls on: its timer runs and the next steps come.
+TEST_F(ScrollTextTest, ARaisingFirstOnScrollLeavesTheRunGoing) {
+  testsupport::TRaisingHandler raising;
+  auto* s = new TZYLScrollText(owner_.get());
+  s->SetOnScroll(vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify));
+  EXPECT_THROW(s->Execute(), testsupport::EHandlerFailed);
+  raising.Armed = false;
+  EXPECT_TRUE(s->Scroll());
+  EXPECT_TRUE(s->Timer()->Enabled());
+  Ticks(3);
+  EXPECT_EQ(s->StepCounter(), 3);
+  EXPECT_EQ(raising.Calls, 4);
 }
 
 TEST_F(ScrollTextTest, OnceStopsRightAfterTheStepBeyondThePass) {

@@ -20,6 +20,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/user/WinUser.h"
 #include "tests/buttons/PanelTestSupport.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace zyl {
 namespace {
@@ -340,6 +341,35 @@ TEST_F(TrackBarTest, DraggingTheThumbFollowsThePointerAndReportsTheRelease) {
   EXPECT_FALSE(b->ThumbDragging());
   EXPECT_EQ(rec_.Log, (TLog{"scPosition 10", "scEndScroll 10"}));
 }
+
+// A release whose OnMouseUp raises ends the gesture all the same: a held page stops, a dragged
+// thumb is let go and no longer follows the mouse; the error reaches the application.
+class TrackBarRaisingRelease : public TrackBarTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(TrackBarRaisingRelease, EndsTheGesture) {
+  const bool drag = GetParam();
+  testsupport::TRaisingHandler raising;
+  TZYLTrackBar* b = Make();
+  b->SetInteger(TZYLCustomTrackBar::iiPageSize, 1);
+  b->OnMouseUp = vcl::TMouseEvent(&raising, &testsupport::TRaisingHandler::Mouse);
+  const TRect t = b->ThumbRect();
+  const int y = b->Top() + (t.Top + t.Bottom) / 2;
+  const int x = drag ? b->Left() + (t.Left + t.Right) / 2 : b->Left() + 20;
+  win::testkit::MouseDown(x, y);
+  win::testkit::MouseUp(x, y);
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_FALSE(b->PageTimerEnabled());
+  EXPECT_FALSE(b->ThumbDragging());
+  const int position = b->Position();
+  win::testkit::MouseMove(b->Left() + 200, y);
+  win::testkit::AdvanceClock(3000);
+  EXPECT_EQ(b->Position(), position);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gestures, TrackBarRaisingRelease, ::testing::Values(false, true),
+                         [](const auto& info) {
+                           return std::string(info.param ? "ThumbDragged" : "PageHeld");
+                         });
 
 // ---- Focus ----
 

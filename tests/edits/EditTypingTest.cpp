@@ -13,6 +13,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace zyl {
 namespace {
@@ -278,6 +279,60 @@ TEST_F(EditTypingTest, DraggingASelectionMovesTheText) {
   tk::Drag(inside, end);
   EXPECT_EQ(edit_->RawText(), "one threetwo ");
 }
+
+// A handler of the mouse's release that raises ends the gesture all the same: the error
+// arrives at the application once, the edit's scrolling timer stops, the caret stays where
+// the click put it when the mouse then moves, and a dragged selection's cursor comes back.
+struct TRaisingRelease {
+  const char* Event;   // the handler that raises
+  bool DragSelection;  // the gesture drags the selected "two " to the end, not a click
+};
+
+class EditRaisingRelease : public EditTypingTest,
+                           public ::testing::WithParamInterface<TRaisingRelease> {};
+
+TEST_P(EditRaisingRelease, EndsTheGesture) {
+  testsupport::TRaisingHandler raising;
+  if (std::string(GetParam().Event) == "OnClick")
+    edit_->SetOnClick(vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify));
+  else
+    edit_->OnMouseUp = vcl::TMouseEvent(&raising, &testsupport::TRaisingHandler::Mouse);
+  edit_->SetText("one two three");
+  THost::Idle();
+  const size_t timers = tk::LiveResources().Timers;
+  const int x0 = edit_->TextOrigin();
+  const win::POINT at = THost::At(edit_, x0 + edit_->PrefixWidth(6), 8);
+  const win::POINT end = THost::At(edit_, x0 + edit_->PrefixWidth(13) + 3, 8);
+  if (GetParam().DragSelection) {
+    edit_->Select(4, 4);
+    tk::Drag(at, end);
+  } else {
+    tk::Click(at.X, at.Y);
+  }
+  THost::Idle();
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_EQ(tk::LiveResources().Timers, timers);
+  EXPECT_EQ(vcl::Screen->Cursor(), vcl::crDefault);
+  const std::string after = State(edit_);
+  // The button is up: moving the mouse selects nothing and leaves the caret.
+  tk::MouseMove(end.X, end.Y);
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(State(edit_), after);
+  // The next click places the caret as ever.
+  raising.Armed = false;
+  tk::Click(end.X, end.Y);
+  EXPECT_EQ(edit_->CaretPos(), 14);  // after the last of 13 characters, counted from 1
+  EXPECT_EQ(raising.Arrived.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, EditRaisingRelease,
+                         ::testing::Values(TRaisingRelease{"OnClick", false},
+                                           TRaisingRelease{"OnMouseUp", false},
+                                           TRaisingRelease{"OnMouseUp", true}),
+                         [](const auto& info) {
+                           return std::string(info.param.Event) +
+                                  (info.param.DragSelection ? "_Drag" : "_Click");
+                         });
 
 TEST_F(EditTypingTest, FocusByTabSelectsAllWithAutoSelectButAClickDoesNot) {
   other_->SetAutoSelect(true);

@@ -9,12 +9,14 @@
 
 #include "buttons/ZYLSpinButton.h"
 #include "display/ZYLSBar.h"
+#include "foundation/ZYLCaret.h"
 #include "foundation/ZYLFillObject.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/MemoFixture.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace zyl {
 namespace {
@@ -148,6 +150,55 @@ TEST_F(MemoPaint, TheMarginHearsOfEveryDrawnRow) {
   ASSERT_GE(log.Log.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(log.Log.end() - 3, log.Log.end()),
             (std::vector<std::string>{"1+2@18", "5+3@18", "10+2@18"}));
+}
+
+// A margin row handler that raises in the middle of a paint hands its error to the application,
+// and the memo's caret goes on blinking after it.
+TEST_F(MemoPaint, ARaisingMarginRowHandlerLeavesTheCaretBlinking) {
+  struct TRowRaiser : testsupport::TRaisingHandler {
+    void Row(vcl::TObject*, vcl::TCanvas*, vcl::TRect, int, int) { Raise(); }
+  } raising;
+  memo_->Margin()->SetWidth(20);
+  memo_->SetText("ab");
+  THost::Idle();
+  ASSERT_TRUE(memo_->Focused());
+  memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint(&raising, &TRowRaiser::Row));
+  memo_->Invalidate();
+  THost::Idle();
+  EXPECT_FALSE(raising.Arrived.empty());
+  raising.Armed = false;
+  const vcl::TPoint o = memo_->ClientToScreen(vcl::TPoint{0, 0});
+  const int x = o.X + memo_->Caret()->GetPos(TZYLCaret::piX);
+  const int y = o.Y + memo_->Caret()->GetPos(TZYLCaret::piY) + 3;
+  const tk::TCapture shot = tk::CaptureScreen();
+  const tk::TCapture later = (tk::AdvanceClock(win::GetCaretBlinkTime()), tk::CaptureScreen());
+  EXPECT_EQ(shot.Color(x, y), later.Color(x, y) ^ 0xFFFFFF);
+}
+
+// A double click whose drawing raises (the margin's row handler) still puts the caret after the
+// word it selected, where a quiet double click puts it.
+TEST_F(MemoPaint, ADoubleClickWhoseDrawingRaisesStillMovesTheCaret) {
+  struct TRowRaiser : testsupport::TRaisingHandler {
+    void Row(vcl::TObject*, vcl::TCanvas*, vcl::TRect, int, int) { Raise(); }
+  } raising;
+  memo_->Margin()->SetWidth(20);
+  memo_->SetText("one two");
+  THost::Idle();
+  const win::POINT p = AtChar(memo_, 6);
+  tk::AdvanceClock(1000);
+  tk::DoubleClick(p.X, p.Y);
+  const std::string quiet = State(memo_);
+  const int quietX = memo_->Caret()->GetPos(TZYLCaret::piX);
+  memo_->Select(1, 0);
+  THost::Idle();
+  ASSERT_NE(memo_->Caret()->GetPos(TZYLCaret::piX), quietX);
+  memo_->SetOnMarginRowPaint(TZYLOnMarginRowPaint(&raising, &TRowRaiser::Row));
+  tk::AdvanceClock(1000);
+  tk::DoubleClick(p.X, p.Y);
+  raising.Armed = false;
+  EXPECT_FALSE(raising.Arrived.empty());
+  EXPECT_EQ(State(memo_), quiet);
+  EXPECT_EQ(memo_->Caret()->GetPos(TZYLCaret::piX), quietX);
 }
 
 // Counts the rows the memo draws (through the margin's row event) and its change events.

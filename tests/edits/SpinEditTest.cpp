@@ -16,6 +16,7 @@
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/EditTestHost.h"
 #include "tests/support/FormText.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace zyl {
 namespace {
@@ -135,6 +136,24 @@ TEST_F(SpinEditTest, ArrowsStepAndRepeatWhileHeldAndTheValueFollowsOnLeaving) {
   const win::POINT spinUp = Arrow(spin_, sbUp);
   tk::Click(spinUp.X, spinUp.Y);
   EXPECT_EQ(spin_->IntValue(), 1);
+}
+
+// The arrows' hot look goes with the mouse, also when the user's OnMouseExit raises as the
+// mouse leaves; the error reaches the application.
+TEST_F(SpinEditTest, TheArrowsAreNotLeftHotWhenOnMouseExitRaises) {
+  testsupport::TRaisingHandler raising;
+  ext_->SetOnMouseExit(vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify));
+  raising.Armed = false;
+  const win::POINT up = Arrow(ext_, sbUp);
+  const win::POINT away = THost::At(other_, 20, 8);
+  tk::MouseMove(away.X, away.Y);
+  tk::MouseMove(up.X, up.Y);
+  EXPECT_TRUE(ext_->SpinButton()->IsHot(sbUp));
+  raising.Armed = true;
+  tk::MouseMove(away.X, away.Y);
+  THost::Idle();
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_FALSE(ext_->SpinButton()->IsHot(sbUp));
 }
 
 TEST_F(SpinEditTest, TheWheelSteps) {

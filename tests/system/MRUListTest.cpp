@@ -19,6 +19,7 @@
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLMRUList.h"
 #include "tests/support/Cases.h"
+#include "tests/support/RaisingHandler.h"
 #include "tests/support/TempDir.h"
 
 namespace zyl {
@@ -242,6 +243,41 @@ TEST_F(MRUList, ClickingAnEntryReportsAndReorders) {
   EXPECT_EQ(Join(list_->Entries()), "a.txt|b.txt");
   EXPECT_EQ(listener_.Heard,
             (std::vector<std::string>{"click a.txt", "click c.txt", "click b.txt"}));
+}
+
+// The user's handlers raise: a click on an entry whose OnClick raises hands the error to the
+// application and leaves the entries as they were; an OnChange that raises comes back to the
+// caller of Add with the entry added and shown. The next click and the next change work.
+struct TMRURaiser : testsupport::TRaisingHandler {
+  void Click(vcl::TObject*, const std::string&, bool&) { Raise(); }
+};
+
+TEST_F(MRUList, RaisingHandlersLeaveTheListAndItsMenuWorking) {
+  TMRURaiser raising;
+  Fill({"a.txt", "b.txt", "c.txt"});
+  list_->SetMenuItem(Item("Exit"));
+  list_->SetStyle(msBeforeItem);
+  list_->SetOnClick(TZYLMRUClickEvent(&raising, &TMRURaiser::Click));
+  Choose({"3 a.txt"});
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_EQ(Join(list_->Entries()), "c.txt|b.txt|a.txt");
+  EXPECT_EQ(Captions(popup_->Items()), "Open|Save|-|*&1 c.txt|*&2 b.txt|*&3 a.txt|*-|Exit");
+  raising.Armed = false;
+  Choose({"3 a.txt"});
+  EXPECT_EQ(Join(list_->Entries()), "a.txt|c.txt|b.txt");
+  list_->SetOnChange(vcl::TNotifyEvent(&raising, &TMRURaiser::Notify));
+  raising.Armed = true;
+  EXPECT_THROW(list_->Add("d.txt"), testsupport::EHandlerFailed);
+  EXPECT_EQ(Join(list_->Entries()), "d.txt|a.txt|c.txt|b.txt");
+  EXPECT_EQ(Captions(popup_->Items()),
+            "Open|Save|-|*&1 d.txt|*&2 a.txt|*&3 c.txt|*&4 b.txt|*-|Exit");
+  vcl::TStringList more;
+  more.Add("e.txt");
+  EXPECT_THROW(list_->AddItems(&more), testsupport::EHandlerFailed);
+  raising.Armed = false;
+  list_->Add("f.txt");  // the newest four, MaxEntries by default
+  EXPECT_EQ(Captions(popup_->Items()),
+            "Open|Save|-|*&1 f.txt|*&2 e.txt|*&3 d.txt|*&4 a.txt|*-|Exit");
 }
 
 TEST_F(MRUList, ClearItemAsksFirst) {

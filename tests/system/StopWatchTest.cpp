@@ -19,6 +19,7 @@
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLStopWatch.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace zyl {
 namespace {
@@ -43,6 +44,24 @@ class TObjectCaptionControl : public vcl::TGraphicControl {
 };
 ZYL_CLASS_IMPL(TObjectCaptionControl) {
   b.Prop("Caption", &TObjectCaptionControl::Lines, &TObjectCaptionControl::SetLines);
+}
+
+// A control that tells its user's handler when its Caption is written.
+class TToldCaptionControl : public vcl::TGraphicControl {
+  ZYL_CLASS(TToldCaptionControl, vcl::TGraphicControl)
+  explicit TToldCaptionControl(vcl::TComponent* AOwner) : inherited(AOwner) {}
+  const std::string& Told() const { return FTold; }
+  void SetTold(const std::string& Value) {
+    FTold = Value;
+    if (OnCaptionChange) OnCaptionChange(this);
+  }
+  vcl::TNotifyEvent OnCaptionChange;
+
+ private:
+  std::string FTold;
+};
+ZYL_CLASS_IMPL(TToldCaptionControl) {
+  b.Prop("Caption", &TToldCaptionControl::Told, &TToldCaptionControl::SetTold);
 }
 
 class StopWatchTest : public ::testing::Test {
@@ -255,6 +274,52 @@ TEST_F(StopWatchTest, UsesTheApplicationObjectsCounterFrequency) {
   EXPECT_DOUBLE_EQ(w.Stop(), 2.0);
   ZYLApplicationDone();
 }
+
+}  // namespace
+}  // namespace zyl
+
+namespace zyl {
+namespace {
+
+// The user's handler of the control's caption raises while the watch writes its text: the
+// error comes back to the caller of Start or Stop, and the watch is left as after a quiet call
+// (running with the control disabled and the hourglass up after Start; stopped with the
+// control enabled, the cursor back and the time measured after Stop), so a later Stop measures
+// from that Start.
+class StopWatchRaisingCaption : public StopWatchTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StopWatchRaisingCaption, LeavesTheWatchAsAQuietCallWould) {
+  const bool inStop = GetParam();
+  testsupport::TRaisingHandler raising;
+  TZYLStopWatch w(nullptr);
+  TToldCaptionControl control(nullptr);
+  control.OnCaptionChange = vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify);
+  w.SetControl(&control);
+  w.SetWaitCursor(true);
+  raising.Armed = !inStop;
+  if (inStop)
+    w.Start();
+  else
+    EXPECT_THROW(w.Start(), testsupport::EHandlerFailed);
+  EXPECT_TRUE(w.Active());
+  EXPECT_FALSE(control.Enabled());
+  EXPECT_EQ(vcl::Screen->Cursor(), vcl::crHourGlass);
+  Advance(1500);
+  raising.Armed = inStop;
+  if (inStop)
+    EXPECT_THROW(w.Stop(), testsupport::EHandlerFailed);
+  else
+    w.Stop();
+  EXPECT_DOUBLE_EQ(w.ElapsedTime(), 1.5);
+  EXPECT_TRUE(control.Enabled());
+  EXPECT_EQ(vcl::Screen->Cursor(), vcl::crDefault);
+  EXPECT_EQ(control.Told(), "Time: 1.50");
+}
+
+INSTANTIATE_TEST_SUITE_P(Calls, StopWatchRaisingCaption, ::testing::Values(false, true),
+                         [](const auto& info) {
+                           return std::string(info.param ? "Stop" : "Start");
+                         });
 
 }  // namespace
 }  // namespace zyl

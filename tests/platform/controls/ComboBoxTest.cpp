@@ -6,6 +6,7 @@
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace vcl::testing {
 namespace {
@@ -176,6 +177,36 @@ TEST_F(ComboBoxTest, TypingGoesThroughTheFormAndTheLimits) {
   win::testkit::KeyPress(win::VK_TAB);
   EXPECT_TRUE(next_->Focused());
 }
+
+// A key handler that raises while the user types into the edit child: the error reaches the
+// application once per key, nothing comes out of the message loop, and the combo takes the
+// next keys as ever.
+class ComboRaisingKeys : public ComboBoxTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ComboRaisingKeys, TheErrorReachesTheApplicationAndTypingGoesOn) {
+  testsupport::TRaisingHandler raising;
+  const std::string event = GetParam();
+  if (event == "OnKeyPress")
+    combo_->OnKeyPress = TKeyPressEvent(&raising, &testsupport::TRaisingHandler::KeyPress);
+  else if (event == "OnKeyDown")
+    combo_->OnKeyDown = TKeyEvent(&raising, &testsupport::TRaisingHandler::Key);
+  else
+    combo_->OnKeyUp = TKeyEvent(&raising, &testsupport::TRaisingHandler::Key);
+  Show();
+  combo_->SetFocus();
+  Idle();
+  EXPECT_EQ(testsupport::ErrorOf<Exception>([] { win::testkit::TypeText("a"); }), "<no error>");
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  raising.Armed = false;
+  combo_->SetText("");
+  win::testkit::TypeText("bc");
+  EXPECT_EQ(combo_->Text(), "bc");
+  EXPECT_EQ(raising.Arrived.size(), 1u);
+  EXPECT_TRUE(combo_->Focused());
+}
+
+INSTANTIATE_TEST_SUITE_P(Events, ComboRaisingKeys,
+                         ::testing::Values("OnKeyDown", "OnKeyPress", "OnKeyUp"));
 
 TEST_F(ComboBoxTest, TheMouseOverTheEditChildIsOverTheCombo) {
   Show();

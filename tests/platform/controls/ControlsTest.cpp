@@ -7,6 +7,7 @@
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/RaisingHandler.h"
 
 namespace vcl::testing {
 namespace {
@@ -521,6 +522,47 @@ TEST_F(MouseTest, EnterAndLeaveFollowTheCursorAcrossNestedControls) {
   Idle();
   EXPECT_EQ(MouseControl(), nullptr);
   EXPECT_EQ(logOf(3), (TLines{"leave -"}));
+}
+
+// A parent whose handling of the mouse leaving its graphic child raises (a user's handler of
+// it) hands the error to the application; the mouse has left the child all the same, and the
+// parent it went to is entered at once, so that it hears the mouse leave again.
+TEST_F(MouseTest, ARaisingLeaveStillEntersTheControlTheMouseWentTo) {
+  testsupport::TRaisingHandler raising;
+  raising.Armed = false;
+  auto form = FramelessForm(300, 200, 100, 100);
+  auto* panel = Place<TPanel>(form.get(), 10, 10, 200, 100, "P");
+  auto* label = FixedLabel(panel, 10, 10, 50, 20, "L", form.get());
+  ShowNow(form.get());
+  struct TRaisingLeave : TObject {
+    TWndMethod Old;
+    TControl* Child = nullptr;
+    testsupport::TRaisingHandler* Raising = nullptr;
+    void Proc(TMessage& m) {
+      Old(m);
+      if (m.Msg == CM_MOUSELEAVE && m.LParam == PtrToLParam(Child)) Raising->Raise();
+    }
+  } leave;
+  leave.Old = panel->WindowProc();
+  leave.Child = label;
+  leave.Raising = &raising;
+  panel->SetWindowProc(TWndMethod(&leave, &TRaisingLeave::Proc));
+  TMessageSpy spy(panel, CM_MOUSEENTER, CM_MOUSELEAVE);
+  MoveTo(label, 5, 5);
+  EXPECT_EQ(MouseControl(), label);
+  raising.Armed = true;
+  spy.Clear();
+  MoveTo(panel, 100, 60);  // off the label onto the panel's own ground
+  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+  EXPECT_EQ(MouseControl(), panel);
+  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_MOUSELEAVE, CM_MOUSEENTER}));
+  EXPECT_EQ(spy.Params.back(), 0);
+  raising.Armed = false;
+  spy.Clear();
+  MoveTo(label, 5, 5);
+  EXPECT_EQ(MouseControl(), label);
+  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_MOUSELEAVE, CM_MOUSEENTER}));
+  panel->SetWindowProc(leave.Old);
 }
 
 // A control hears the mouse leave exactly when it heard it enter, whoever holds the mouse

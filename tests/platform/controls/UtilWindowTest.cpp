@@ -9,8 +9,10 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/UtilWindow.h"
+#include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WndProcThunk.h"
+#include "tests/support/RaisingHandler.h"
 
 using namespace vcl;
 
@@ -50,6 +52,42 @@ TEST(UtilWindow, MessagesReachTheMethodAndDeallocationFreesAll) {
   DeallocateHWnd(h);        // twice: nothing
   DeallocateHWnd(nullptr);  // nil: nothing
   EXPECT_EQ(AllocateHWnd(TWndMethod()), nullptr);
+}
+
+// A utility window's method that raises, on a message the loop dispatches or one sent to it:
+// the error reaches the application's OnException and the window goes on taking messages.
+class Raiser : public TObject {
+ public:
+  testsupport::TRaisingHandler* Raising = nullptr;
+  int Calls = 0;
+  void WndProc(TMessage& M) {
+    if (M.Msg != win::WM_USER) {
+      M.Result = win::DefWindowProcA(nullptr, M.Msg, M.WParam, M.LParam);
+      return;
+    }
+    ++Calls;
+    Raising->Raise();
+  }
+};
+
+TEST(UtilWindow, AnErrorOfTheMethodReachesTheApplication) {
+  vcl::testkit::TControlsSession session;
+  testsupport::TRaisingHandler raising;
+  Raiser r;
+  r.Raising = &raising;
+  win::HWND h = AllocateHWnd(TWndMethod(&r, &Raiser::WndProc));
+  ASSERT_NE(h, nullptr);
+  win::PostMessageA(h, win::WM_USER, 0, 0);
+  EXPECT_NO_THROW(win::testkit::RunUntilIdle());
+  EXPECT_NO_THROW(win::SendMessageA(h, win::WM_USER, 0, 0));
+  EXPECT_EQ(raising.Arrived,
+            (std::vector<std::string>{"The file was not found", "The file was not found"}));
+  raising.Armed = false;
+  win::PostMessageA(h, win::WM_USER, 0, 0);
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(r.Calls, 3);
+  EXPECT_EQ(raising.Arrived.size(), 2u);
+  DeallocateHWnd(h);
 }
 
 TEST(ShortCuts, KeyAndShiftRoundTrip) {
