@@ -27,6 +27,8 @@ struct TDrag {
   bool Started = false;
   // The source's own mouse gesture (a button held down, a selection) was ended.
   bool GestureEnded = false;
+  // The drag itself moves the mouse's capture (a loss then ends no drag).
+  bool Recapturing = false;
   TPoint Origin;
   int Threshold = 0;
   TControl* Target = nullptr;
@@ -488,7 +490,7 @@ void TControl::BeginDrag(bool Immediate, int Threshold) {
   TObject* dragObject = nullptr;
   if (OnStartDrag) OnStartDrag(this, dragObject);
   if (g_drag.Source != this) return;  // the handler ended it
-  SetMouseCapture(true);
+  Recapture();
   if (Immediate) StartDrag();
 }
 
@@ -503,8 +505,31 @@ void TControl::EndSourceGesture() {
   // The source's own tracking of the press (the window's, or a pressed look kept until the
   // button comes up) ends; the drag keeps the mouse.
   controlState_ -= csLButtonDown;
-  Perform(WM_CANCELMODE, 0, 0);
-  if (g_drag.Source == this) SetMouseCapture(true);
+  {
+    g_drag.Recapturing = true;
+    Perform(WM_CANCELMODE, 0, 0);
+    g_drag.Recapturing = false;
+  }
+  if (g_drag.Source == this) Recapture();
+}
+
+void TControl::Recapture() {
+  g_drag.Recapturing = true;
+  SetMouseCapture(true);
+  g_drag.Recapturing = false;
+}
+
+void TControl::DragCaptureChanged() {
+  // Another window took the mouse from the drag: it ends with no target.
+  if (g_drag.Recapturing || !g_drag.Source) return;
+  if (g_drag.Source != this && g_drag.Source->Parent() != this) return;
+  // A source on its way out tells nothing more.
+  if (g_drag.Source->ComponentState().contains(csDestroying) ||
+      ComponentState().contains(csDestroying)) {
+    g_drag = TDrag{};
+    return;
+  }
+  g_drag.Source->EndDrag(false);
 }
 
 void TControl::DragTo(const TPoint& Pos) {
@@ -575,6 +600,7 @@ void TControl::DragDrop(TObject* Source, int X, int Y) {
 // ---- Window procedure and mouse ----
 
 void TControl::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_CAPTURECHANGED && g_drag.Source) DragCaptureChanged();
   if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST) {
     if (!controlStyle_.contains(csDoubleClicks)) {
       switch (Message.Msg) {
@@ -599,7 +625,11 @@ void TControl::WndProc(TMessage& Message) {
           return;
         }
         controlState_ += csLButtonDown;
-        break;
+        Dispatch(&Message);
+        // A drag begun at once by the press takes the mouse from the press's own tracking
+        // once the press is handled.
+        if (g_drag.Source == this && g_drag.Started) EndSourceGesture();
+        return;
       case WM_LBUTTONUP:
         if (g_drag.Source == this) {
           // A press that never moved past the threshold stays the source's click.

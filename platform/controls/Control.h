@@ -377,6 +377,9 @@ class TControl : public TComponent {
   void DragTo(const TPoint& Pos);
   void DragMouseMove(const TPoint& Pos);
   void EndSourceGesture();
+  // Takes the mouse for the drag; a drag whose mouse another window takes ends.
+  void Recapture();
+  void DragCaptureChanged();
 
   friend class TWinControl;
   friend class TControlCanvas;

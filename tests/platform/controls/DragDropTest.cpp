@@ -282,5 +282,52 @@ TEST_F(DragDropTest, AButtonThatBeginsADragIsNotLeftPressed) {
   EXPECT_EQ(win::GetCapture(), nullptr);
 }
 
+// A scroll bar whose OnMouseDown begins a drag: the system's own tracking of the press (the
+// page repeat on the channel) ends when the drag takes the mouse.
+TEST_F(DragDropTest, AScrollBarThatBeginsADragStopsItsOwnTracking) {
+  NewForm();
+  auto* bar = Place<TScrollBar>(form_.get(), 10, 10, 200, 20, "S");
+  auto* target = Place<TPanel>(form_.get(), 250, 10, 100, 60, "A");
+  TDragLog log;
+  log.HookSource(bar);
+  log.Hook(target);
+  log.Accepting = {"A"};
+  log.BeginOnPress = true;
+  Show();
+  const int position = bar->Position();
+  // On the channel right of the thumb: a page, repeated while the press lasts.
+  const TPoint from = ScreenOf(bar, 150, 10), to = ScreenOf(target, 10, 10);
+  win::testkit::MouseDown(from.X, from.Y);
+  win::testkit::MouseMove(to.X, to.Y);
+  const int paged = bar->Position();
+  win::testkit::AdvanceClock(2000);
+  EXPECT_EQ(bar->Position(), paged);
+  win::testkit::MouseUp(to.X, to.Y);
+  EXPECT_LE(paged - position, bar->LargeChange());
+  EXPECT_EQ(log.Ends, 1);
+  EXPECT_EQ(log.EndTarget, target);
+  EXPECT_EQ(win::GetCapture(), nullptr);
+  EXPECT_FALSE(DragUnderWay());
+}
+
+// Another window taking the mouse from the drag ends it, with no target, once.
+TEST_F(DragPath, ADragThatLosesTheMouseEndsWithNoTarget) {
+  source_->SetDragMode(dmAutomatic);
+  log_.Accepting = {"A"};
+  Press(source_, 20, 20);
+  Move(a_, 10, 10);
+  win::SetCapture(b_->Handle());
+  Idle();
+  EXPECT_EQ(log_.Ends, 1);
+  EXPECT_EQ(log_.EndTarget, nullptr);
+  EXPECT_FALSE(DragUnderWay());
+  win::ReleaseCapture();
+  log_.Clear();
+  Move(a_, 20, 20);
+  Release(a_, 20, 20);
+  EXPECT_EQ(log_.Entries, TLines{});
+  EXPECT_EQ(log_.Ends, 1);
+}
+
 }  // namespace
 }  // namespace vcl::testing
