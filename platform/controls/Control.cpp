@@ -529,6 +529,8 @@ void TControl::DragCaptureChanged() {
     g_drag = TDrag{};
     return;
   }
+  // The release, if it comes, comes to the window that took the mouse.
+  g_drag.Source->controlState_ -= csLButtonDown;
   g_drag.Source->EndDrag(false);
 }
 

@@ -310,6 +310,26 @@ TEST_F(DragDropTest, AScrollBarThatBeginsADragStopsItsOwnTracking) {
   EXPECT_FALSE(DragUnderWay());
 }
 
+// A drag that waits for its threshold on a scroll bar: the bar's own tracking keeps the mouse
+// until the release, which ends the drag unstarted and leaves no press behind.
+TEST_F(DragDropTest, AScrollBarsTrackingEndsADragThatWaitsForItsThreshold) {
+  NewForm();
+  auto* bar = Place<TScrollBar>(form_.get(), 10, 10, 200, 20, "S");
+  TDragLog log;
+  log.HookSource(bar);
+  log.BeginOnPress = true;
+  log.Immediate = false;
+  log.Threshold = 6;
+  Show();
+  const TPoint from = ScreenOf(bar, 150, 10);
+  win::testkit::Drag({from.X, from.Y}, {from.X + 100, from.Y + 60});
+  EXPECT_EQ(log.Ends, 1);
+  EXPECT_EQ(log.EndTarget, nullptr);
+  EXPECT_FALSE(DragUnderWay());
+  EXPECT_FALSE(bar->ControlState().contains(csLButtonDown));
+  EXPECT_EQ(win::GetCapture(), nullptr);
+}
+
 // Another window taking the mouse from the drag ends it, with no target, once.
 TEST_F(DragPath, ADragThatLosesTheMouseEndsWithNoTarget) {
   source_->SetDragMode(dmAutomatic);
