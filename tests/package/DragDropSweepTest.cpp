@@ -496,6 +496,20 @@ TEST_P(DragDropSweep, EveryControlDraggedFromEndsItsDragOnceAndLeavesNothingBehi
 
 INSTANTIATE_TEST_SUITE_P(Shards, DragDropSweep, ::testing::Range(0, kShards));
 
+// A named exception of a class the package no longer registers is stale too.
+class DragDropExceptions : public packagetest::TPackageFixture<> {};
+
+TEST_F(DragDropExceptions, NameRegisteredControlClassesOnly) {
+  std::set<std::string> controls;
+  for (vcl::TClass cls : packagetest::ComponentClasses())
+    if (IsControlClass(cls)) controls.insert(cls->ClassName());
+  ASSERT_GT(controls.size(), 60u);
+  for (const TExempt& e : Exemptions()) {
+    EXPECT_TRUE(controls.count(e.Class)) << e.Class << " is no registered control class";
+    EXPECT_GT(std::string(e.Reason).size(), 0u) << e.Class;
+  }
+}
+
 // ---- The control as the target ----
 
 // A panel at the accepting panel's place dragged onto the control; `accept` is the control's

@@ -192,7 +192,6 @@ TEST_P(DragThreshold, TheDragStartsOncePastTheThreshold) {
   log_.Immediate = c.Immediate;
   log_.Threshold = c.Threshold;
   log_.Accepting = {"A"};
-  int clicks = 0;
   TLog clickLog;
   source_->OnClick = clickLog.Counter();
   Press(source_, 20, 20);
@@ -203,10 +202,9 @@ TEST_P(DragThreshold, TheDragStartsOncePastTheThreshold) {
   EXPECT_EQ(asked, c.Starts);
   // Released where it is: a drag that never started leaves the press a click of the source's.
   Release(source_, 20 + c.MovedBy, 20);
-  clicks = clickLog.Count;
   EXPECT_EQ(log_.Ends, 1);
   EXPECT_EQ(log_.EndTarget, nullptr);
-  EXPECT_EQ(clicks, c.Starts ? 0 : 1);
+  EXPECT_EQ(clickLog.Count, c.Starts ? 0 : 1);
   ExpectMouseFree();
 }
 
