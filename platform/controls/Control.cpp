@@ -29,6 +29,8 @@ struct TDrag {
   bool GestureEnded = false;
   // The drag itself moves the mouse's capture (a loss then ends no drag).
   bool Recapturing = false;
+  // The drag is ending: its last control is told, the mouse is let go.
+  bool Ending = false;
   TPoint Origin;
   int Threshold = 0;
   TControl* Target = nullptr;
@@ -521,7 +523,7 @@ void TControl::Recapture() {
 
 void TControl::DragCaptureChanged() {
   // Another window took the mouse from the drag: it ends with no target.
-  if (g_drag.Recapturing || !g_drag.Source) return;
+  if (g_drag.Recapturing || g_drag.Ending || !g_drag.Source) return;
   if (g_drag.Source != this && g_drag.Source->Parent() != this) return;
   // A source on its way out tells nothing more.
   if (g_drag.Source->ComponentState().contains(csDestroying) ||
@@ -560,31 +562,28 @@ void TControl::DragMouseMove(const TPoint& Pos) {
 }
 
 void TControl::EndDrag(bool Drop) {
-  if (g_drag.Source != this) return;
+  if (g_drag.Source != this || g_drag.Ending) return;
   if (g_drag.Started) EndSourceGesture();
   const bool started = g_drag.Started;
   const TPoint pos = CursorPoint();
   if (started && Drop && pos != g_drag.Pos) DragTo(pos);
-  TControl* target = g_drag.Target;
-  const bool accepted = started && Drop && g_drag.Accepted && target;
-  g_drag = TDrag{};
+  if (g_drag.Source != this) return;  // a handler freed the source
+  g_drag.Ending = true;
+  const bool accepted = started && Drop && g_drag.Accepted;
   if (MouseCapture()) SetMouseCapture(false);
   if (Screen) win::SetCursor(Screen->Cursors(Screen->Cursor() == crDefault ? crArrow
                                                                            : Screen->Cursor()));
-  int x = 0, y = 0;
+  // The last control asked hears the drag leave; one its handler frees is forgotten.
+  if (g_drag.Target) AskDragOver(g_drag.Target, this, pos, dsDragLeave);
+  if (g_drag.Source != this) return;
+  TControl* target = accepted ? g_drag.Target : nullptr;
+  g_drag = TDrag{};
+  TPoint at{0, 0};
   if (target) {
-    const TPoint c = target->ScreenToClient(pos);
-    x = c.X;
-    y = c.Y;
-    AskDragOver(target, this, pos, dsDragLeave);
+    at = target->ScreenToClient(pos);
+    target->DragDrop(this, at.X, at.Y);
   }
-  if (accepted) {
-    target->DragDrop(this, x, y);
-  } else {
-    target = nullptr;
-    x = y = 0;
-  }
-  if (OnEndDrag) OnEndDrag(this, target, x, y);
+  if (OnEndDrag) OnEndDrag(this, target, at.X, at.Y);
 }
 
 void CancelDrag() {

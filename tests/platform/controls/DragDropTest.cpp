@@ -247,6 +247,31 @@ TEST_F(DragPath, AControlFreedUnderTheDragIsNotAskedAgain) {
   ExpectMouseFree();
 }
 
+// A handler that frees the control the drag is leaving at the release: nothing is dropped on
+// it, and the drag ends with no target.
+TEST_F(DragPath, ATargetFreedAsTheReleaseLeavesItIsNotDroppedOn) {
+  source_->SetDragMode(dmAutomatic);
+  struct TFreer : TObject {
+    TControl* Victim = nullptr;
+    void Over(TObject*, TObject*, int, int, TDragState state, bool& accept) {
+      accept = true;
+      if (state == dsDragLeave && Victim) {
+        delete Victim;
+        Victim = nullptr;
+      }
+    }
+  } freer;
+  freer.Victim = a_;
+  a_->OnDragOver = TDragOverEvent(&freer, &TFreer::Over);
+  Press(source_, 20, 20);
+  Move(a_, 10, 10);
+  Release(a_, 10, 10);
+  EXPECT_EQ(freer.Victim, nullptr);
+  EXPECT_EQ(log_.Ends, 1);
+  EXPECT_EQ(log_.EndTarget, nullptr);
+  ExpectMouseFree();
+}
+
 TEST_F(DragPath, ASourceFreedUnderTheDragLetsTheMouseGo) {
   source_->SetDragMode(dmAutomatic);
   Press(source_, 20, 20);
