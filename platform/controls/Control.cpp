@@ -461,7 +461,6 @@ void TControl::ChangeScale(int M, int D) {
 
 namespace {
 
-
 TPoint CursorPoint() {
   POINT p;
   GetCursorPos(&p);
@@ -571,8 +570,8 @@ void TControl::EndDrag(bool Drop) {
   g_drag.Ending = true;
   const bool accepted = started && Drop && g_drag.Accepted;
   if (MouseCapture()) SetMouseCapture(false);
-  if (Screen) win::SetCursor(Screen->Cursors(Screen->Cursor() == crDefault ? crArrow
-                                                                           : Screen->Cursor()));
+  if (Screen)
+    win::SetCursor(Screen->Cursors(Screen->Cursor() == crDefault ? crArrow : Screen->Cursor()));
   // The last control asked hears the drag leave; one its handler frees is forgotten.
   if (g_drag.Target) AskDragOver(g_drag.Target, this, pos, dsDragLeave);
   if (g_drag.Source != this) return;

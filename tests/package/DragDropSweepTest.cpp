@@ -98,8 +98,7 @@ class TDragEvents : public vcl::TObject {
     Set(c, "OnDragOver", vcl::TDragOverEvent(this, &TDragEvents::Over), c->OnDragOver, missing);
     Set(c, "OnDragDrop", vcl::TDragDropEvent(this, &TDragEvents::Drop), c->OnDragDrop, missing);
     if (!asSource) return missing;
-    Set(c, "OnStartDrag", vcl::TStartDragEvent(this, &TDragEvents::Start), c->OnStartDrag,
-        missing);
+    Set(c, "OnStartDrag", vcl::TStartDragEvent(this, &TDragEvents::Start), c->OnStartDrag, missing);
     Set(c, "OnEndDrag", vcl::TEndDragEvent(this, &TDragEvents::End), c->OnEndDrag, missing);
     if (BeginOnPress)
       Set(c, "OnMouseDown", vcl::TMouseEvent(this, &TDragEvents::Press), c->OnMouseDown, missing);
@@ -173,8 +172,8 @@ struct TDragStage {
   bool PressPoint(vcl::TPoint& at) const {
     const int w = Control->Width(), h = Control->Height();
     const std::initializer_list<vcl::TPoint> points = {
-        {w / 2, h / 2}, {3, 3},         {w / 4, h / 2}, {w / 2, 3},     {3, h / 2},
-        {w - 4, h / 2}, {w - 4, 3},     {w / 2, h - 4}, {w - 4, h - 4}, {3, h - 4}};
+        {w / 2, h / 2}, {3, 3},     {w / 4, h / 2}, {w / 2, 3},     {3, h / 2},
+        {w - 4, h / 2}, {w - 4, 3}, {w / 2, h - 4}, {w - 4, h - 4}, {3, h - 4}};
     for (bool itself : {true, false})
       for (vcl::TPoint p : points) {
         if (p.X < 0 || p.Y < 0 || p.X >= w || p.Y >= h) continue;
@@ -233,10 +232,10 @@ const std::vector<std::pair<const char*, std::vector<const char*>>>& Unpublished
   static const std::vector<std::pair<const char*, std::vector<const char*>>> classes = {
       {kFrameworkList, {"TAnimate", "TBevel", "TSpeedButton", "TSplitter", "TUpDown"}},
       {kOwnList,
-       {"TZYL3DEffectButton", "TZYLAssist", "TZYLAssistPage", "TZYLBaseGraphicButton",
-        "TZYLButton", "TZYLCheckBox", "TZYLCheckGroup", "TZYLDockButton", "TZYLDockSpeedButton",
-        "TZYLDrawEdge", "TZYLGroupBox", "TZYLMMButton", "TZYLRadioButton", "TZYLRadioGroup",
-        "TZYLShadowFill", "TZYLShapeButton", "TZYLSpeedButton"}},
+       {"TZYL3DEffectButton", "TZYLAssist", "TZYLAssistPage", "TZYLBaseGraphicButton", "TZYLButton",
+        "TZYLCheckBox", "TZYLCheckGroup", "TZYLDockButton", "TZYLDockSpeedButton", "TZYLDrawEdge",
+        "TZYLGroupBox", "TZYLMMButton", "TZYLRadioButton", "TZYLRadioGroup", "TZYLShadowFill",
+        "TZYLShapeButton", "TZYLSpeedButton"}},
   };
   return classes;
 }
@@ -416,19 +415,18 @@ bool DragFrom(vcl::TClass cls, const TSourceCase& c, TChecks& checks) {
   tk::MouseUp(to.X, to.Y);
 
   // The panels under the path were asked, and the accepting one only dropped on.
-  const TDragEvents& under =
-      c.End == TEnd::Refusing ? st.RefusingEvents : st.AcceptingEvents;
+  const TDragEvents& under = c.End == TEnd::Refusing ? st.RefusingEvents : st.AcceptingEvents;
   if (c.End != TEnd::Nowhere) {
-    const vcl::TPoint local = (c.End == TEnd::Refusing ? st.Refusing : st.Accepting)
-                                  ->ScreenToClient(to);
+    const vcl::TPoint local =
+        (c.End == TEnd::Refusing ? st.Refusing : st.Accepting)->ScreenToClient(to);
     const bool asked = !under.Overs.empty() && under.Overs.front().State == vcl::dsDragEnter &&
                        under.Overs.front().Other == dragged && under.Overs.front().At == local;
     checks.Expect("asks the panel under the path", asked);
   }
   const bool dropped = c.End == TEnd::Accepting;
-  checks.Expect("drops on the accepting panel only",
-                st.AcceptingEvents.Drops.size() == (dropped ? 1u : 0u) &&
-                    st.RefusingEvents.Drops.empty());
+  checks.Expect(
+      "drops on the accepting panel only",
+      st.AcceptingEvents.Drops.size() == (dropped ? 1u : 0u) && st.RefusingEvents.Drops.empty());
   if (dropped && !st.AcceptingEvents.Drops.empty())
     checks.Expect("drops itself at the point",
                   st.AcceptingEvents.Drops[0].Other == dragged &&
@@ -454,10 +452,10 @@ bool DragFrom(vcl::TClass cls, const TSourceCase& c, TChecks& checks) {
   tk::MouseMove(from.X, from.Y);
   tk::MouseMove(from.X + 20, from.Y + 10);
   tk::MouseMove(from.X - 20, from.Y - 5);
-  checks.Expect("follows no mouse once the drag is over",
-                tk::CountDifferentPixels(pictureAfter, st.Picture()) == 0 &&
-                    packagetest::ChangedPaths(after, packagetest::PublishedValues(st.Control))
-                        .empty());
+  checks.Expect(
+      "follows no mouse once the drag is over",
+      tk::CountDifferentPixels(pictureAfter, st.Picture()) == 0 &&
+          packagetest::ChangedPaths(after, packagetest::PublishedValues(st.Control)).empty());
   tk::AdvanceClock(kApart);
   checks.Expect("runs no repeat",
                 packagetest::ChangedPaths(after, packagetest::PublishedValues(st.Control)).empty());

@@ -290,7 +290,8 @@ TValues PublishedValues(vcl::TControl* c) {
   PropertyPaths(c, {}, 0, &IsValue, paths);
   TValues values;
   for (const Path& path : paths)
-    if (vcl::TObject* target = Walk(c, path)) values[Text(path)] = vcl::GetPropValue(target, path.back());
+    if (vcl::TObject* target = Walk(c, path))
+      values[Text(path)] = vcl::GetPropValue(target, path.back());
   return values;
 }
 

@@ -106,8 +106,8 @@ TEST_F(DragPath, EveryControlOnThePathIsAskedAsTheMouseEntersMovesAndLeaves) {
   Move(b_, 5, 6);
   Release(b_, 5, 6);
   EXPECT_EQ(log_.Entries, (TLines{"S enter 20,20", "S move 30,25", "S leave 150,10",
-                                  "A enter 10,10", "A move 12,14", "A leave 135,6",
-                                  "B enter 5,6", "B leave 5,6", "B drop S 5,6"}));
+                                  "A enter 10,10", "A move 12,14", "A leave 135,6", "B enter 5,6",
+                                  "B leave 5,6", "B drop S 5,6"}));
   EXPECT_EQ(log_.Starts, 1);
   EXPECT_EQ(log_.Ends, 1);
   EXPECT_EQ(log_.EndTarget, b_);
@@ -119,7 +119,7 @@ TEST_F(DragPath, EveryControlOnThePathIsAskedAsTheMouseEntersMovesAndLeaves) {
 struct TEndCase {
   const char* Name;
   std::vector<std::string> Accepting;
-  bool OnB;  // released over B, else over the form beside the panels
+  bool OnB;             // released over B, else over the form beside the panels
   const char* Dropped;  // "" when nothing is dropped
 };
 
