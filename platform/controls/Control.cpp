@@ -1,6 +1,7 @@
 #include "platform/controls/Control.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/base/Numbers.h"
@@ -17,6 +18,41 @@ namespace vcl {
 using namespace win;
 using namespace controls_internal;
 
+namespace {
+
+// The one drag under way: its source, whether it has started (an immediate drag at once, else
+// once the mouse moved past the threshold), the control last asked and its answer.
+struct TDrag {
+  TControl* Source = nullptr;
+  bool Started = false;
+  // The source's own mouse gesture (a button held down, a selection) was ended.
+  bool GestureEnded = false;
+  // The drag itself moves the mouse's capture (a loss then ends no drag).
+  bool Recapturing = false;
+  // The drag is ending: its last control is told, the mouse is let go.
+  bool Ending = false;
+  TPoint Origin;
+  int Threshold = 0;
+  TControl* Target = nullptr;
+  bool Accepted = false;
+  TPoint Pos;
+};
+
+TDrag g_drag;
+
+// A control that goes is no longer the drag's source or target.
+void ForgetDrag(TControl* c) {
+  if (g_drag.Target == c) {
+    g_drag.Target = nullptr;
+    g_drag.Accepted = false;
+  }
+  if (g_drag.Source != c) return;
+  g_drag = TDrag{};
+  if (GetCaptureControl() == c) SetCaptureControl(nullptr);
+}
+
+}  // namespace
+
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
   font_ = new TFont;
   font_->OnChange = TNotifyEvent(this, &TControl::FontChanged);
@@ -26,6 +62,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TControl::~TControl() {
+  ForgetDrag(this);
   if (g_mouseControl == this) g_mouseControl = nullptr;
   if (g_captureControl == this) g_captureControl = nullptr;
   if (Application) Application->ControlDestroyed(this);
@@ -435,42 +472,138 @@ void TControl::ScaleConstraints(int M, int D) {
 // ---- Dragging ----
 
 namespace {
-TControl* g_dragControl = nullptr;
+
+TPoint CursorPoint() {
+  POINT p;
+  GetCursorPos(&p);
+  return p;
 }
 
-void TControl::BeginDrag(bool, int) {
-  if (g_dragControl) return;
+// Asks the control whether it takes the source at a screen point.
+bool AskDragOver(TControl* target, TControl* source, const TPoint& pos, TDragState state) {
+  const TPoint p = target->ScreenToClient(pos);
+  bool accept = false;
+  if (target->OnDragOver) target->OnDragOver(target, source, p.X, p.Y, state, accept);
+  return accept;
+}
+
+void ShowDragCursor(TControl* source, bool accepted) {
+  if (Screen) win::SetCursor(Screen->Cursors(accepted ? source->DragCursor() : crNoDrop));
+}
+
+}  // namespace
+
+void TControl::BeginDrag(bool Immediate, int Threshold) {
+  if (g_drag.Source) return;
+  g_drag = TDrag{};
+  g_drag.Source = this;
+  g_drag.Origin = CursorPoint();
+  g_drag.Pos = g_drag.Origin;
+  g_drag.Threshold = Threshold < 0 ? GetSystemMetrics(SM_CXDRAG) : Threshold;
   TObject* dragObject = nullptr;
   if (OnStartDrag) OnStartDrag(this, dragObject);
-  g_dragControl = this;
+  if (g_drag.Source != this) return;  // the handler ended it
+  Recapture();
+  if (Immediate) StartDrag();
+}
+
+void TControl::StartDrag() {
+  g_drag.Started = true;
+  DragTo(CursorPoint());
+}
+
+void TControl::EndSourceGesture() {
+  if (g_drag.GestureEnded) return;
+  g_drag.GestureEnded = true;
+  // The source's own tracking of the press (the window's, or a pressed look kept until the
+  // button comes up) ends; the drag keeps the mouse.
+  controlState_ -= csLButtonDown;
+  {
+    g_drag.Recapturing = true;
+    Perform(WM_CANCELMODE, 0, 0);
+    g_drag.Recapturing = false;
+  }
+  if (g_drag.Source == this) Recapture();
+}
+
+void TControl::Recapture() {
+  g_drag.Recapturing = true;
   SetMouseCapture(true);
+  g_drag.Recapturing = false;
+}
+
+void TControl::DragCaptureChanged() {
+  // Another window took the mouse from the drag: it ends with no target.
+  if (g_drag.Recapturing || g_drag.Ending || !g_drag.Source) return;
+  if (g_drag.Source != this && g_drag.Source->Parent() != this) return;
+  // A source on its way out tells nothing more.
+  if (g_drag.Source->ComponentState().contains(csDestroying) ||
+      ComponentState().contains(csDestroying)) {
+    g_drag = TDrag{};
+    return;
+  }
+  // The release, if it comes, comes to the window that took the mouse.
+  g_drag.Source->controlState_ -= csLButtonDown;
+  g_drag.Source->EndDrag(false);
+}
+
+void TControl::DragTo(const TPoint& Pos) {
+  g_drag.Pos = Pos;
+  TControl* target = FindDragTarget(Pos, false);
+  if (target && target->ComponentState().contains(csDesigning)) target = nullptr;
+  if (target != g_drag.Target) {
+    if (g_drag.Target) AskDragOver(g_drag.Target, this, Pos, dsDragLeave);
+    g_drag.Target = target;
+    g_drag.Accepted = target && AskDragOver(target, this, Pos, dsDragEnter);
+  } else if (target) {
+    g_drag.Accepted = AskDragOver(target, this, Pos, dsDragMove);
+  }
+  if (g_drag.Source == this) ShowDragCursor(this, g_drag.Accepted);
+}
+
+void TControl::DragMouseMove(const TPoint& Pos) {
+  if (!g_drag.Started) {
+    if (std::abs(Pos.X - g_drag.Origin.X) <= g_drag.Threshold &&
+        std::abs(Pos.Y - g_drag.Origin.Y) <= g_drag.Threshold)
+      return;
+    g_drag.Started = true;
+  }
+  EndSourceGesture();
+  if (g_drag.Source == this) DragTo(Pos);
 }
 
 void TControl::EndDrag(bool Drop) {
-  if (g_dragControl != this) return;
-  g_dragControl = nullptr;
-  SetMouseCapture(false);
-  POINT p;
-  GetCursorPos(&p);
-  TControl* target = Drop ? FindDragTarget(p, false) : nullptr;
-  int x = 0, y = 0;
-  if (target && target != this) {
-    TPoint c = target->ScreenToClient(p);
-    x = c.X;
-    y = c.Y;
-    bool accept = false;
-    if (target->OnDragOver) target->OnDragOver(target, this, x, y, dsDragMove, accept);
-    if (accept)
-      target->DragDrop(this, x, y);
-    else
-      target = nullptr;
-  } else {
-    target = nullptr;
+  if (g_drag.Source != this || g_drag.Ending) return;
+  if (g_drag.Started) EndSourceGesture();
+  const bool started = g_drag.Started;
+  const TPoint pos = CursorPoint();
+  if (started && Drop && pos != g_drag.Pos) DragTo(pos);
+  if (g_drag.Source != this) return;  // a handler freed the source
+  g_drag.Ending = true;
+  const bool accepted = started && Drop && g_drag.Accepted;
+  if (MouseCapture()) SetMouseCapture(false);
+  if (Screen)
+    win::SetCursor(Screen->Cursors(Screen->Cursor() == crDefault ? crArrow : Screen->Cursor()));
+  // The last control asked hears the drag leave; one its handler frees is forgotten.
+  if (g_drag.Target) AskDragOver(g_drag.Target, this, pos, dsDragLeave);
+  if (g_drag.Source != this) return;
+  TControl* target = accepted ? g_drag.Target : nullptr;
+  g_drag = TDrag{};
+  TPoint at{0, 0};
+  if (target) {
+    at = target->ScreenToClient(pos);
+    target->DragDrop(this, at.X, at.Y);
   }
-  if (OnEndDrag) OnEndDrag(this, target, x, y);
+  if (OnEndDrag) OnEndDrag(this, target, at.X, at.Y);
 }
 
-bool TControl::Dragging() const { return g_dragControl == this; }
+void CancelDrag() {
+  if (g_drag.Source) g_drag.Source->EndDrag(false);
+}
+
+bool DragUnderWay() { return g_drag.Source != nullptr; }
+
+bool TControl::Dragging() const { return g_drag.Source == this; }
 
 void TControl::DragDrop(TObject* Source, int X, int Y) {
   if (OnDragDrop) OnDragDrop(this, Source, X, Y);
@@ -479,6 +612,7 @@ void TControl::DragDrop(TObject* Source, int X, int Y) {
 // ---- Window procedure and mouse ----
 
 void TControl::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_CAPTURECHANGED && g_drag.Source) DragCaptureChanged();
   if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST) {
     if (!controlStyle_.contains(csDoubleClicks)) {
       switch (Message.Msg) {
@@ -491,7 +625,10 @@ void TControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {
       case WM_MOUSEMOVE:
         if (Application) Application->HintMouseMessage(this, Message);
-        if (g_dragControl == this) return;
+        if (g_drag.Source == this) {
+          DragMouseMove(CursorPoint());
+          return;
+        }
         break;
       case WM_LBUTTONDOWN:
       case WM_LBUTTONDBLCLK:
@@ -500,13 +637,19 @@ void TControl::WndProc(TMessage& Message) {
           return;
         }
         controlState_ += csLButtonDown;
-        break;
+        Dispatch(&Message);
+        // A drag begun at once by the press takes the mouse from the press's own tracking
+        // once the press is handled.
+        if (g_drag.Source == this && g_drag.Started) EndSourceGesture();
+        return;
       case WM_LBUTTONUP:
-        controlState_ -= csLButtonDown;
-        if (g_dragControl == this) {
-          EndDrag(true);
-          return;
+        if (g_drag.Source == this) {
+          // A press that never moved past the threshold stays the source's click.
+          const bool started = g_drag.Started;
+          EndDrag(started);
+          if (started) return;
         }
+        controlState_ -= csLButtonDown;
         break;
       default: break;
     }

@@ -180,8 +180,14 @@ class TControl : public TComponent {
   virtual void Repaint();
   virtual void Refresh() { Repaint(); }
 
-  // ---- Dragging (the basics: a drag is a captured mouse with a target found on release) ----
+  // ---- Dragging: the source keeps the mouse; each move asks the control under the cursor
+  // (OnDragOver: entered, moved over, left) and shows DragCursor where it accepts, crNoDrop
+  // elsewhere; the release drops on the control that accepted last. A drag that is not
+  // immediate starts once the mouse moved more than Threshold pixels (-1: the system's drag
+  // distance); released before that, the press stays the source's own. ----
   void BeginDrag(bool Immediate, int Threshold = -1);
+  // Drop: drop on the accepting control under the cursor; else end with no target. Either way
+  // OnEndDrag tells the target (nil) and the point in its client coordinates (0, 0 with nil).
   void EndDrag(bool Drop);
   bool Dragging() const;
   virtual void DragDrop(TObject* Source, int X, int Y);
@@ -367,9 +373,24 @@ class TControl : public TComponent {
   TControlActionLink* actionLink_ = nullptr;
   int wheelAccumulator_ = 0;
 
+  // The drag of this control: started, moved to a screen point, or the mouse moved while it
+  // waits for the threshold; the source's own press ended once the drag has the mouse.
+  void StartDrag();
+  void DragTo(const TPoint& Pos);
+  void DragMouseMove(const TPoint& Pos);
+  void EndSourceGesture();
+  // Takes the mouse for the drag; a drag whose mouse another window takes ends.
+  void Recapture();
+  void DragCaptureChanged();
+
   friend class TWinControl;
   friend class TControlCanvas;
 };
+
+// Ends the drag under way, if any, with no target (a user's Escape).
+void CancelDrag();
+// Whether a control has begun a drag that has not ended.
+bool DragUnderWay();
 
 using TControlClass = TClass;
 

@@ -286,6 +286,11 @@ void TApplication::DeliverMessage(MSG& Msg) {
 
 bool TApplication::IsKeyMsg(MSG& Msg) {
   if (Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
+  // Escape cancels a drag under way, whichever window has the focus.
+  if (Msg.message == WM_KEYDOWN && Msg.wParam == VK_ESCAPE && DragUnderWay()) {
+    CancelDrag();
+    return true;
+  }
   // A window of the system's own inside a control (a combo's edit child) belongs to it.
   TWinControl* control = nullptr;
   for (HWND h = Msg.hwnd; h && !control; h = GetParent(h)) control = FindControl(h);

@@ -424,6 +424,16 @@ void TCustomComboBox::ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC Com
       Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, key.WParam, Message.LParam);
       return;
     }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // A combo that drags of itself drags from its text field too; the press is the drag's.
+      if (ComboWnd == editHandle_ && DragMode() == dmAutomatic) {
+        BeginDrag(true);
+        Message.Result = 0;
+        return;
+      }
+      Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, Message.WParam, Message.LParam);
+      return;
     case WM_MOUSEMOVE:
     case WM_MOUSELEAVE:
       Message.Result = CallWindowProcA(ComboProc, ComboWnd, msg, Message.WParam, Message.LParam);

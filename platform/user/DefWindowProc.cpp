@@ -350,6 +350,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) SetFocus(hwnd);
       return 0;
     case WM_CANCELMODE:
+      CancelScrollTracking(hwnd);
       if (UserState().Capture == hwnd) ReleaseCapture();
       g_ncPressedHwnd = nullptr;
       return 0;

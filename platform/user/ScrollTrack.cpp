@@ -299,6 +299,10 @@ bool ScrollTrackingInput(const MSG& m) {
   }
 }
 
+void CancelScrollTracking(HWND hwnd) {
+  if (g_track.Hwnd && g_track.Hwnd == hwnd) EndScrollTracking();
+}
+
 void ResetScrollTracking() {
   g_track = ScrollTracker{};
   SetInternalTimer(&RepeatTick, 0, false);

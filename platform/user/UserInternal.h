@@ -503,6 +503,8 @@ constexpr int kSizeMoveKeyStep = 8;
 // Input of the thread while a scroll bar or a move/size loop tracks it: true when taken.
 bool TrackingInput(const MSG& m);
 bool ScrollTrackingInput(const MSG& m);
+// WM_CANCELMODE: the tracking of a scroll bar of the window ends as a release would end it.
+void CancelScrollTracking(HWND hwnd);
 void ResetScrollTracking();
 // Ends any tracking (the test kit's fresh start).
 void ResetTracking();

@@ -266,6 +266,30 @@ TEST_F(ScrollBarTest, ReleasingTheMouseStopsTheRepeatWhenOnMouseUpRaises) {
   EXPECT_EQ(log_.Take(), "8 2 8 2");
 }
 
+// A drag begun from the press takes the mouse: the paging the press began stops with the first
+// page, as a release would stop it.
+struct TDragOnPress : vcl::TObject {
+  void Press(vcl::TObject* Sender, vcl::TMouseButton, vcl::TShiftState, int, int) {
+    static_cast<vcl::TControl*>(Sender)->BeginDrag(true);
+  }
+};
+
+TEST_F(ScrollBarTest, ADragBegunFromThePressStopsTheRepeat) {
+  TDragOnPress drag;
+  bar_->OnMouseDown = vcl::TMouseEvent(&drag, &TDragOnPress::Press);
+  const win::POINT p = At(170, 8);
+  tk::AdvanceClock(1000);
+  tk::MouseDown(p.X, p.Y);
+  EXPECT_EQ(bar_->Position(), 10);
+  tk::MouseMove(p.X, p.Y + 60);
+  EXPECT_FALSE(bar_->Repeating());
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(bar_->Position(), 10);
+  tk::MouseUp(p.X, p.Y + 60);
+  EXPECT_FALSE(bar_->Dragging());
+  EXPECT_EQ(log_.Take(), "8 2");
+}
+
 TEST_F(ScrollBarTest, APageThatJumpsOverTheMouseDoesNotComeBack) {
   bar_->SetInteger(B::ipMax, 10);  // one page crosses the whole track
   const win::POINT p = At(100, 8);

@@ -277,4 +277,31 @@ int ShownWindows() {
   return n;
 }
 
+namespace {
+
+bool IsValue(vcl::TObject*, const vcl::TPropInfo* p) {
+  return p->Kind() != vcl::tkClass && p->Kind() != vcl::tkMethod;
+}
+
+}  // namespace
+
+TValues PublishedValues(vcl::TControl* c) {
+  std::vector<Path> paths;
+  PropertyPaths(c, {}, 0, &IsValue, paths);
+  TValues values;
+  for (const Path& path : paths)
+    if (vcl::TObject* target = Walk(c, path))
+      values[Text(path)] = vcl::GetPropValue(target, path.back());
+  return values;
+}
+
+std::set<std::string> ChangedPaths(const TValues& before, const TValues& after) {
+  std::set<std::string> changed;
+  for (const auto& [path, value] : before) {
+    auto it = after.find(path);
+    if (it == after.end() || it->second != value) changed.insert(path);
+  }
+  return changed;
+}
+
 }  // namespace packagetest

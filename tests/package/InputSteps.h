@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -139,5 +140,11 @@ std::vector<const vcl::TPropInfo*> EventsOf(vcl::TClass cls);
 
 // The shown top-level windows: a list or a calendar dropped down is one more.
 int ShownWindows();
+
+// The published values of a control and of the persistent objects it owns, by path.
+using TValues = std::map<std::string, std::string>;
+TValues PublishedValues(vcl::TControl* c);
+// The paths whose values differ.
+std::set<std::string> ChangedPaths(const TValues& before, const TValues& after);
 
 }  // namespace packagetest

@@ -175,31 +175,12 @@ class TMouseCounter : public vcl::TObject {
   vcl::TWndMethod old_;
 };
 
-// The published values of a control and of the persistent objects it owns, by path.
-using TValues = std::map<std::string, std::string>;
+using packagetest::TValues;
 
-bool IsValue(vcl::TObject*, const vcl::TPropInfo* p) {
-  return p->Kind() != vcl::tkClass && p->Kind() != vcl::tkMethod;
-}
+TValues ValuesOf(vcl::TControl* c) { return packagetest::PublishedValues(c); }
 
-TValues ValuesOf(vcl::TControl* c) {
-  std::vector<Path> paths;
-  packagetest::PropertyPaths(c, {}, 0, &IsValue, paths);
-  TValues values;
-  for (const Path& path : paths)
-    if (vcl::TObject* target = packagetest::Walk(c, path))
-      values[packagetest::Text(path)] = vcl::GetPropValue(target, path.back());
-  return values;
-}
-
-// The paths whose values differ.
 std::set<std::string> Changed(const TValues& before, const TValues& after) {
-  std::set<std::string> changed;
-  for (const auto& [path, value] : before) {
-    auto it = after.find(path);
-    if (it == after.end() || it->second != value) changed.insert(path);
-  }
-  return changed;
+  return packagetest::ChangedPaths(before, after);
 }
 
 // The published values a user's mouse changes on a control of the class, where the class is

@@ -51,8 +51,10 @@ TEST_F(BehaviourTest, AutomaticDragDropsOnAnAcceptingTarget) {
   auto* target = Place<TPanel>(form.get(), 150, 10, 100, 60);
   struct TD : TLog {
     bool Accept = true;
-    void Over(TObject*, TObject*, int x, int y, TDragState, bool& accept) {
-      Add("over " + std::to_string(x) + "," + std::to_string(y));
+    void Over(TObject*, TObject*, int x, int y, TDragState state, bool& accept) {
+      // The target is asked as the mouse enters it and once more as the drag leaves it.
+      Add(std::string(state == dsDragLeave ? "leave " : "over ") + std::to_string(x) + "," +
+          std::to_string(y));
       accept = Accept;
     }
     void Drop(TObject*, TObject* src, int, int) { Add(std::string("drop ") + src->ClassName()); }
@@ -63,12 +65,12 @@ TEST_F(BehaviourTest, AutomaticDragDropsOnAnAcceptingTarget) {
   source->OnEndDrag = TEndDragEvent(&d, &TD::End);
   ShowNow(form.get());
   win::testkit::Drag(ScreenOf(source, 5, 5), ScreenOf(target, 20, 30));
-  EXPECT_EQ(d.Entries, (TLines{"over 20,30", "drop TLabel", "end on target"}));
+  EXPECT_EQ(d.Entries, (TLines{"over 20,30", "leave 20,30", "drop TLabel", "end on target"}));
   EXPECT_FALSE(source->Dragging());
   d.Clear();
   d.Accept = false;
   win::testkit::Drag(ScreenOf(source, 5, 5), ScreenOf(target, 20, 30));
-  EXPECT_EQ(d.Entries, (TLines{"over 20,30", "end nowhere"}));
+  EXPECT_EQ(d.Entries, (TLines{"over 20,30", "leave 20,30", "end nowhere"}));
 }
 
 TEST_F(BehaviourTest, LabelsSizeThemselvesToTheirCaption) {

@@ -224,6 +224,34 @@ TEST_F(ComboBoxTest, TheMouseOverTheEditChildIsOverTheCombo) {
   EXPECT_EQ(MouseControl(), nullptr);
 }
 
+// A combo that drags of itself drags from its text field too: the press there begins the drag
+// and is not the edit's (no caret placed, no selection begun).
+TEST_F(ComboBoxTest, AnAutomaticDragStartsFromTheEditChild) {
+  combo_->SetDragMode(dmAutomatic);
+  combo_->SetText("Some text");
+  auto* target = new TPanel(form_);
+  target->SetBounds(180, 10, 80, 60);
+  target->SetParent(form_);
+  struct TD : TLog {
+    void Start(TObject* s, TObject*&) { Add(std::string("start ") + s->ClassName()); }
+    void Over(TObject*, TObject*, int, int, TDragState, bool& accept) { accept = true; }
+    void Drop(TObject*, TObject* src, int, int) { Add(std::string("drop ") + src->ClassName()); }
+  } d;
+  combo_->OnStartDrag = TStartDragEvent(&d, &TD::Start);
+  target->OnDragOver = TDragOverEvent(&d, &TD::Over);
+  target->OnDragDrop = TDragDropEvent(&d, &TD::Drop);
+  Show();
+  const TPoint text = ScreenOf(combo_, 12, combo_->Height() / 2);
+  ASSERT_EQ(win::WindowFromPoint(text), combo_->EditHandle());
+  const TPoint to = ScreenOf(target, 20, 20);
+  const int selStart = combo_->SelStart(), selLength = combo_->SelLength();
+  win::testkit::Drag({text.X, text.Y}, {to.X, to.Y});
+  EXPECT_EQ(d.Entries, (TLines{"start TComboBox", "drop TComboBox"}));
+  EXPECT_EQ(win::GetCapture(), nullptr);
+  EXPECT_EQ(combo_->SelStart(), selStart);
+  EXPECT_EQ(combo_->SelLength(), selLength);
+}
+
 TEST_F(ComboBoxTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheEvents) {
   combo_->SetStyle(csOwnerDrawVariable);
   combo_->SetItemHeight(24);  // the dropped list has room for all three
