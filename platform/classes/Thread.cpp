@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
@@ -127,7 +128,52 @@ void DropPendingStart(TThread* thread) {
   if (it != p.end()) p.erase(it);
 }
 
+// The count of live threads and its signal.
+struct TLiveThreads {
+  std::mutex Mutex;
+  std::condition_variable Changed;
+  int Count = 0;
+};
+
+TLiveThreads& LiveThreads() {
+  static auto* live = new TLiveThreads;
+  return *live;
+}
+
+void ThreadBegins() {
+  std::lock_guard<std::mutex> lock(LiveThreads().Mutex);
+  ++LiveThreads().Count;
+}
+
+void ThreadEnds() {
+  TLiveThreads& live = LiveThreads();
+  std::lock_guard<std::mutex> lock(live.Mutex);
+  --live.Count;
+  live.Changed.notify_all();
+}
+
 }  // namespace
+
+int LiveThreadCount() {
+  std::lock_guard<std::mutex> lock(LiveThreads().Mutex);
+  return LiveThreads().Count;
+}
+
+bool WaitForLiveThreads(int Count, int TimeoutMs) {
+  TLiveThreads& live = LiveThreads();
+  std::unique_lock<std::mutex> lock(live.Mutex);
+  return live.Changed.wait_for(lock, std::chrono::milliseconds(TimeoutMs),
+                               [&] { return live.Count <= Count; });
+}
+
+std::thread StartWorkerThread(std::function<void()> Proc) {
+  ThreadBegins();
+  const TOnFailure uncounted(&ThreadEnds);  // no thread came
+  return std::thread([proc = std::move(Proc)] {
+    const TFinally ends(&ThreadEnds);
+    proc();
+  });
+}
 
 bool IsMainThread() { return std::this_thread::get_id() == gMainThread; }
 uint64_t MainThreadID() { return IdOf(gMainThread); }
@@ -230,7 +276,11 @@ void TThread::Start() {
     state_->Pending = false;
   }
   DropPendingStart(this);
-  std::thread t(&TThread::Run, this, state_);
+  ThreadBegins();
+  std::thread t = [this] {
+    const TOnFailure uncounted(&ThreadEnds);  // no thread came
+    return std::thread(&TThread::Run, this, state_);
+  }();
   {
     std::lock_guard<std::mutex> lock(state_->Mutex);
     state_->Id = t.get_id();
@@ -265,6 +315,7 @@ void TThread::Run(TThread* self, std::shared_ptr<TState> state) {
   }
   Queue().Queued.notify_all();
   if (freeIt) delete self;
+  ThreadEnds();
 }
 
 void TThread::DoTerminate() {

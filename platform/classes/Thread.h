@@ -25,6 +25,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "platform/classes/Events.h"
 
@@ -114,6 +115,16 @@ bool CheckSynchronize(int TimeoutMs = 0);
 std::function<void()> SetWakeMainThread(std::function<void()> Hook);
 bool IsMainThread();
 uint64_t MainThreadID();
+// The threads the platform runs at this moment: a TThread from its start until its thread
+// function has returned (a thread that frees itself, once freed), and a worker made with
+// StartWorkerThread until its procedure has returned.
+int LiveThreadCount();
+// Waits until at most Count threads live, for at most TimeoutMs; answers whether they did. It
+// serves no Synchronize call meanwhile: a worker that needs the main thread to end keeps living.
+bool WaitForLiveThreads(int Count, int TimeoutMs);
+// A thread running Proc, counted by LiveThreadCount while Proc runs (also when it raises,
+// which ends the program as for any thread).
+std::thread StartWorkerThread(std::function<void()> Proc);
 uint64_t GetCurrentThreadID();
 
 }  // namespace vcl

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <future>
@@ -249,4 +250,52 @@ TEST(Thread, ASyncChannelClosedWhileItsWorkerWaitsLetsTheWorkerGo) {
   worker.join();
   EXPECT_EQ(calls.load(), 0);
   EXPECT_FALSE(CheckSynchronize());
+}
+
+TEST(Thread, ALiveThreadIsCountedFromItsStartUntilItsFunctionReturned) {
+  TWakeSignal wake;
+  const int before = LiveThreadCount();
+  {
+    TWorker w(true);
+    EXPECT_EQ(LiveThreadCount(), before);  // suspended: no thread yet
+    w.Start();
+    EXPECT_EQ(LiveThreadCount(), before + 1);
+    wake.WaitForWake();  // it waits for the main thread, and lives
+    EXPECT_EQ(LiveThreadCount(), before + 1);
+    EXPECT_FALSE(WaitForLiveThreads(before, 0));
+    EXPECT_TRUE(CheckSynchronize());
+    EXPECT_EQ(w.WaitFor(), 42);
+  }
+  EXPECT_TRUE(WaitForLiveThreads(before, 60000));
+  EXPECT_EQ(LiveThreadCount(), before);
+}
+
+TEST(Thread, AThreadThatFreesItselfIsCountedUntilFreed) {
+  TWakeSignal wake;
+  const int before = LiveThreadCount();
+  std::promise<void> destroyed;
+  auto* t = new TSelfFreeing(&destroyed);
+  t->Start();
+  wake.WaitForWake();
+  EXPECT_EQ(LiveThreadCount(), before + 1);
+  EXPECT_TRUE(CheckSynchronize());
+  EXPECT_TRUE(WaitForLiveThreads(before, 60000));
+  // Counted off only after its destructor ran.
+  EXPECT_EQ(destroyed.get_future().wait_for(std::chrono::seconds(0)), std::future_status::ready);
+}
+
+TEST(Thread, AWorkerThreadIsCountedWhileItsProcedureRuns) {
+  const int before = LiveThreadCount();
+  std::promise<void> go;
+  std::shared_future<void> goes = go.get_future().share();
+  std::thread a = StartWorkerThread([goes] { goes.wait(); });
+  std::thread b = StartWorkerThread([goes] { goes.wait(); });
+  EXPECT_EQ(LiveThreadCount(), before + 2);
+  EXPECT_FALSE(WaitForLiveThreads(before + 1, 0));
+  go.set_value();
+  a.join();
+  b.join();
+  // A joined worker's procedure has returned: it is counted off already.
+  EXPECT_EQ(LiveThreadCount(), before);
+  EXPECT_TRUE(WaitForLiveThreads(before, 0));
 }
