@@ -224,8 +224,9 @@ class TZYLHiTimer::TWorker {
     shared_->Event = OnTimer;
     // The first tick is due one interval after the start, not after the thread got going.
     const uint64_t first = win::CurrentClock().Milliseconds() + Interval;
-    thread_ = vcl::StartWorkerThread(
-        [shared = shared_, Owner, Interval, first, Sync] { Run(shared, Owner, Interval, first, Sync); });
+    thread_ = vcl::StartWorkerThread([shared = shared_, Owner, Interval, first, Sync] {
+      Run(shared, Owner, Interval, first, Sync);
+    });
   }
   // The worker's queued tick is withdrawn, so it stops without the main thread. Inside that
   // very tick (its handler stops the timer) the worker is waiting for it, and inside the

@@ -42,7 +42,7 @@ using packagetest::TInputStage;
 using packagetest::TMade;
 
 // How often each act is played, each time on a new form.
-constexpr int kRounds = 3;
+constexpr int kRounds = 5;
 // The interval the timed components run at, in virtual milliseconds.
 constexpr int kInterval = 10;
 // The bound of every wait for a worker: far beyond what a worker takes, unless it hangs.
@@ -210,8 +210,12 @@ class TRig {
  public:
   TRig(const TThreaded& row, vcl::TClass cls, win::TVirtualClock& clock,
        packagetest::THandlers& handlers, const std::string& folder)
-      : Row(row), clock_(clock), threads_(vcl::LiveThreadCount()), stage_(cls, TMade::InCode),
-        gone_(std::make_unique<TGone>(stage_.Component())), events_(*gone_) {
+      : Row(row),
+        clock_(clock),
+        threads_(vcl::LiveThreadCount()),
+        stage_(cls, TMade::InCode),
+        gone_(std::make_unique<TGone>(stage_.Component())),
+        events_(*gone_) {
     Row.Prepare(C(), folder);
     if (*Row.Event) {
       const vcl::TPropInfo* event = vcl::GetPropInfo(C(), Row.Event);
