@@ -62,6 +62,8 @@ struct TThreaded {
   bool HandsOver;
   // How far the clock moves for the thread's next call (0: it calls as soon as it starts).
   int Interval;
+  // The handler, called in the worker, hands its work to the main thread (Synchronize).
+  bool HandlerHandsOver = false;
 };
 
 template <class T>
@@ -88,6 +90,10 @@ const std::vector<TThreaded>& Threaded() {
        [](vcl::TComponent* c) { As<TZYLHiTimer>(c).SetEnabled(true); },
        [](vcl::TComponent* c) { As<TZYLHiTimer>(c).SetEnabled(false); }, "OnTimer", false,
        kInterval},
+      {"HiTimerWhoseWorkerHandsOver", "TZYLHiTimer", hiTimer(false),
+       [](vcl::TComponent* c) { As<TZYLHiTimer>(c).SetEnabled(true); },
+       [](vcl::TComponent* c) { As<TZYLHiTimer>(c).SetEnabled(false); }, "OnTimer", true, kInterval,
+       true},
       {"AniCtrl", "TZYLAniCtrl",
        [](vcl::TComponent* c, const std::string&) {
          auto& a = As<TZYLAniCtrl>(c);
@@ -219,9 +225,9 @@ class TRig {
     Row.Prepare(C(), folder);
     if (*Row.Event) {
       const vcl::TPropInfo* event = vcl::GetPropInfo(C(), Row.Event);
-      const vcl::TMethod* m = event ? handlers.For(event->PropType->Signature,
-                                                   [this](vcl::TObject*) { events_.Heard(); })
-                                    : nullptr;
+      const vcl::TMethod* m =
+          event ? handlers.For(event->PropType->Signature, [this](vcl::TObject*) { Heard(); })
+                : nullptr;
       EXPECT_NE(m, nullptr) << Row.Event;
       if (m) vcl::SetMethodProp(C(), event, *m);
     }
@@ -245,6 +251,13 @@ class TRig {
   TEvents& Events() { return events_; }
   testsupport::TWakeSignal& Wake() { return wake_; }
 
+  // The component's event: its work done where the row says.
+  void Heard() {
+    if (Row.HandlerHandsOver)
+      vcl::TThread::Synchronize([this] { events_.Heard(); });
+    else
+      events_.Heard();
+  }
   void Start() { Row.Start(C()); }
   // Stops the component; an event after this comes after the stop.
   void Stop() {

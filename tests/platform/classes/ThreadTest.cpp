@@ -288,8 +288,8 @@ TEST(Thread, AWorkerThreadIsCountedWhileItsProcedureRuns) {
   const int before = LiveThreadCount();
   std::promise<void> go;
   std::shared_future<void> goes = go.get_future().share();
-  std::thread a = StartWorkerThread([goes] { goes.wait(); });
-  std::thread b = StartWorkerThread([goes] { goes.wait(); });
+  TWorkerThread a = StartWorkerThread([goes] { goes.wait(); });
+  TWorkerThread b = StartWorkerThread([goes] { goes.wait(); });
   EXPECT_EQ(LiveThreadCount(), before + 2);
   EXPECT_FALSE(WaitForLiveThreads(before + 1, 0));
   go.set_value();
@@ -298,4 +298,52 @@ TEST(Thread, AWorkerThreadIsCountedWhileItsProcedureRuns) {
   // A joined worker's procedure has returned: it is counted off already.
   EXPECT_EQ(LiveThreadCount(), before);
   EXPECT_TRUE(WaitForLiveThreads(before, 0));
+}
+
+// A worker joined on the main thread while it waits for the main thread has its own call
+// served, and ends; another thread's call waits for the main thread's next round.
+TEST(Thread, JoiningAWorkerOnTheMainThreadServesItsCallsOnly) {
+  TWakeSignal wake;
+  std::atomic<int> workerCalls{0}, otherCalls{0};
+  std::thread other([&otherCalls] { TThread::Synchronize([&otherCalls] { ++otherCalls; }); });
+  wake.WaitForWake();
+  TWorkerThread worker = StartWorkerThread([&workerCalls] {
+    for (int i = 0; i < 2; ++i) TThread::Synchronize([&workerCalls] { ++workerCalls; });
+  });
+  wake.WaitForWake();  // its first call waits
+  worker.join();
+  EXPECT_EQ(workerCalls.load(), 2);
+  EXPECT_EQ(otherCalls.load(), 0);
+  EXPECT_TRUE(CheckSynchronize());
+  other.join();
+  EXPECT_EQ(otherCalls.load(), 1);
+}
+
+// Joined elsewhere, a worker is only waited for: it must not need the main thread.
+TEST(Thread, JoiningAWorkerElsewhereOnlyWaitsForIt) {
+  std::atomic<bool> ran{false};
+  std::thread joiner([&ran] {
+    TWorkerThread worker = StartWorkerThread([&ran] { ran = true; });
+    worker.join();
+  });
+  joiner.join();
+  EXPECT_TRUE(ran.load());
+}
+
+// Joined inside a call of its own that the main thread runs, a worker cannot end before the
+// call returns: it is let go, and ends once the call returned.
+TEST(Thread, JoiningAWorkerInsideItsOwnCallLetsItGo) {
+  TWakeSignal wake;
+  const int before = LiveThreadCount();
+  TWorkerThread worker;
+  std::atomic<bool> after{false};
+  worker = StartWorkerThread([&worker, &after] {
+    TThread::Synchronize([&worker] { worker.join(); });
+    after = true;
+  });
+  wake.WaitForWake();
+  EXPECT_TRUE(CheckSynchronize());  // returns: the join did not wait for the worker
+  EXPECT_FALSE(worker.joinable());
+  EXPECT_TRUE(WaitForLiveThreads(before, 60000));
+  EXPECT_TRUE(after.load());
 }
