@@ -7,6 +7,7 @@
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwnedComponent.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
@@ -190,8 +191,12 @@ void TZYLAniCtrl::Play() {
   FPassCount = 0;
   FImageIndex = GetFirstFrame();
   FAnimate = true;
+  TZYLFreeWatch life;  // a handler may free the control
+  life.Watch(this);
   if (FOnStart) FOnStart(this);
+  if (!life.Watched()) return;
   ShowFrame(true);
+  if (!life.Watched()) return;
   FTimer.Enable(true);
 }
 
@@ -350,8 +355,10 @@ void TZYLAniCtrl::ShowFrame(bool FireEvent) {
       (!FUseBitmap || FBackRefresh || !FBackBitmap || FBackBitmap->Empty());
   if (needsBack || !CanDrawNow()) {
     // A full repaint (background first) shows the frame; the event is not lost on the way.
+    TZYLFreeWatch life;  // a handler may free the control
+    life.Watch(this);
     if (FireEvent && FOnAnimate) FOnAnimate(this);
-    if (needsBack) Invalidate();
+    if (needsBack && life.Watched()) Invalidate();
     return;
   }
   PaintImage(FireEvent);
@@ -388,7 +395,12 @@ void TZYLAniCtrl::PaintImage(bool FireEvent) {
   const TRect r = BeveledRect();
   TZYLDrawStyleFlags flags = FForceTransparent ? dsfTransparent : 0;
   AddStyleFlags(flags);
-  if (FireEvent && FOnAnimate) FOnAnimate(this);
+  if (FireEvent && FOnAnimate) {
+    TZYLFreeWatch life;  // a handler may free the control
+    life.Watch(this);
+    FOnAnimate(this);
+    if (!life.Watched()) return;
+  }
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
   vcl::TCanvas* c = Canvas();
   const TRect whole{0, 0, r.Width(), r.Height()};

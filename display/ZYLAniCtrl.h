@@ -101,7 +101,8 @@ class TZYLAniCtrl : public TZYLCustomLImage {
   void GetIMLChange(vcl::TObject* Sender) override;
   void CMTransparentChanged(vcl::TMessage& Message);
 
-  // Draws the current frame inside the bevel; FireEvent raises OnAnimate first.
+  // Draws the current frame inside the bevel; FireEvent raises OnAnimate first (a handler that
+  // frees the control leaves nothing to draw).
   void PaintImage(bool FireEvent);
 
  private:

@@ -9,6 +9,7 @@
 #include "foundation/ZYLBitmapEffect.h"
 #include "foundation/ZYLGraph.h"
 #include "foundation/ZYLObject.h"
+#include "foundation/ZYLOwnedComponent.h"
 #include "foundation/ZYLProcs.h"
 #include "foundation/ZYLTimer.h"
 #include "platform/base/Numbers.h"
@@ -261,9 +262,11 @@ void TZYLScrollText::ExecuteEnh(int32_t Start) {
   }
   FScroll = true;
   FStepCounter = (Start >= 0 && Start <= FSteps - 1) ? Start : 0;
+  TZYLFreeWatch life;  // a handler may free the control
+  life.Watch(this);
   if (FOnStart) FOnStart(this);
-  if (!FScroll) return;  // OnStart stopped it again
-  // Running before the first frame, whose OnScroll may raise (or stop the run).
+  if (!life.Watched() || !FScroll) return;  // OnStart freed or stopped it again
+  // Running before the first frame, whose OnScroll may raise, stop the run or free the control.
   FTimer.Enable(true);
   PaintImage();
 }
@@ -297,8 +300,8 @@ void TZYLScrollText::Reverse() {
 void TZYLScrollText::GetTimer(vcl::TObject* /*Sender*/) {
   if (!FScroll) return;
   ++FStepCounter;
-  PaintImage();
-  // FOnScroll may have stopped the run.
+  // FOnScroll may have freed the control or stopped the run.
+  if (!PaintImage()) return;
   if (!FScroll || FStepCounter <= FSteps) return;
   switch (FScrollStyle) {
     case ssLoop:
@@ -435,7 +438,7 @@ void TZYLScrollText::Paint() {
     }
     FBackRefresh = false;
   }
-  PaintImage();
+  if (!PaintImage()) return;
   if (ComponentState().contains(vcl::csDesigning) && !FScroll && BevelExt() == 0)
     DrawDashedFrame();
 }
@@ -471,7 +474,7 @@ void TZYLScrollText::DrawLine(vcl::TCanvas* Canvas, const std::string& Line, con
   }
 }
 
-void TZYLScrollText::PaintImage() {
+bool TZYLScrollText::PaintImage() {
   Measure();
   const TRect inner = BeveledRect();
   FInnerWidth = std::max(0, inner.Width());
@@ -522,12 +525,18 @@ void TZYLScrollText::PaintImage() {
       // Text that cannot be drawn leaves the background of this step.
     }
   }
-  if (FOnScroll) FOnScroll(this);
+  if (FOnScroll) {
+    TZYLFreeWatch life;  // a handler may free the control
+    life.Watch(this);
+    FOnScroll(this);
+    if (!life.Watched()) return false;
+  }
   if (work && (FDrawing || CanDrawNow())) {
     const int ext = BevelExt();
     Canvas()->CopyRect(TRect{ext, ext, Width() - ext, Height() - ext}, work->Canvas(),
                        TRect{0, 0, FInnerWidth, FInnerHeight});
   }
+  return true;
 }
 
 }  // namespace zyl

@@ -147,8 +147,9 @@ class TZYLScrollText : public TZYLGraphicControl {
   void Paint() override;
   void BoundsChange(TZYLBoundsChangeStates State) override;
   void CMFontChanged(vcl::TMessage& Message);
-  // Composes the current step in a working bitmap and copies it inside the bevel.
-  void PaintImage();
+  // Composes the current step in a working bitmap and copies it inside the bevel, raising
+  // OnScroll between the two; false when the handler freed the control (nothing is drawn).
+  bool PaintImage();
 
  private:
   bool CanDrawNow();

@@ -224,12 +224,15 @@ class TZYLHiTimer::TWorker {
     shared_->Event = OnTimer;
     // The first tick is due one interval after the start, not after the thread got going.
     const uint64_t first = win::CurrentClock().Milliseconds() + Interval;
-    thread_ = std::thread(&TWorker::Run, shared_, Owner, Interval, first, Sync);
+    thread_ = vcl::StartWorkerThread([shared = shared_, Owner, Interval, first, Sync] {
+      Run(shared, Owner, Interval, first, Sync);
+    });
   }
-  // The worker's queued tick is withdrawn, so it stops without the main thread. Inside that
-  // very tick (its handler stops the timer) the worker is waiting for it, and inside the
-  // worker itself (a handler without Synchronize) it is the caller: either way it goes on
-  // its own once the handler returns.
+  // The worker's queued tick is withdrawn, so it stops without the main thread; a call a
+  // handler without Synchronize made to the main thread is served while the main thread waits
+  // (and only that), so the worker can end. Inside the timer's very tick (its handler stops the
+  // timer) the worker is waiting for it, and inside the worker itself (a handler without
+  // Synchronize) it is the caller: either way it goes on its own once the handler returns.
   ~TWorker() {
     shared_->Stop = true;
     shared_->Channel.Close();
@@ -286,7 +289,7 @@ class TZYLHiTimer::TWorker {
   }
 
   std::shared_ptr<TShared> shared_;
-  std::thread thread_;
+  vcl::TWorkerThread thread_;
 };
 
 ZYL_CLASS_IMPL(TZYLHiTimer) {

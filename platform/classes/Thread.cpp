@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
@@ -26,6 +27,7 @@ const std::thread::id gMainThread = std::this_thread::get_id();
 
 struct TSyncRequest {
   std::function<void()> Proc;
+  std::thread::id Caller = std::this_thread::get_id();
   const TSyncChannel* Channel = nullptr;
   std::exception_ptr Error;
   bool Done = false;
@@ -39,6 +41,8 @@ struct TSyncQueue {
   std::deque<TSyncRequest*> Requests;
   std::vector<TThread*> PendingStarts;
   std::function<void()> Wake;
+  // The threads whose calls the main thread runs now, the innermost last.
+  std::vector<std::thread::id> Serving;
 };
 
 TSyncQueue& Queue() {
@@ -92,9 +96,28 @@ bool RunOnMainThread(const std::function<void()>& proc, const TSyncChannel* chan
   return !request.Withdrawn;
 }
 
+// Runs a request taken off the queue and tells its waiting thread that it was served.
+void Serve(TSyncQueue& q, TSyncRequest* r) {
+  {
+    std::lock_guard<std::mutex> lock(q.Mutex);
+    q.Serving.push_back(r->Caller);
+  }
+  try {
+    r->Proc();
+  } catch (...) {  // the exception goes back to the thread that asked for the call
+    r->Error = std::current_exception();
+  }
+  {
+    std::lock_guard<std::mutex> lock(q.Mutex);
+    q.Serving.pop_back();
+    r->Done = true;
+  }
+  q.Served.notify_all();
+}
+
 // Runs up to `round` requests (those queued when the caller looked), each taken off the queue
 // only as its turn comes (a request withdrawn meanwhile, even by an earlier one of the round,
-// does not run), and tells each waiting thread that it was served. Returns how many ran.
+// does not run). Returns how many ran.
 size_t ServeRequests(TSyncQueue& q, size_t round) {
   size_t ran = 0;
   for (; ran < round; ++ran) {
@@ -105,18 +128,19 @@ size_t ServeRequests(TSyncQueue& q, size_t round) {
       r = q.Requests.front();
       q.Requests.pop_front();
     }
-    try {
-      r->Proc();
-    } catch (...) {  // the exception goes back to the thread that asked for the call
-      r->Error = std::current_exception();
-    }
-    {
-      std::lock_guard<std::mutex> lock(q.Mutex);
-      r->Done = true;
-    }
-    q.Served.notify_all();
+    Serve(q, r);
   }
   return ran;
+}
+
+// Takes the first request of `caller` off the queue (the queue's lock held); nullptr for none.
+TSyncRequest* TakeRequestOf(TSyncQueue& q, std::thread::id caller) {
+  auto it = std::find_if(q.Requests.begin(), q.Requests.end(),
+                         [caller](TSyncRequest* r) { return r->Caller == caller; });
+  if (it == q.Requests.end()) return nullptr;
+  TSyncRequest* r = *it;
+  q.Requests.erase(it);
+  return r;
 }
 
 // Takes a thread off the list of starts the main thread has still to make.
@@ -127,7 +151,97 @@ void DropPendingStart(TThread* thread) {
   if (it != p.end()) p.erase(it);
 }
 
+// The count of live threads and its signal.
+struct TLiveThreads {
+  std::mutex Mutex;
+  std::condition_variable Changed;
+  int Count = 0;
+};
+
+TLiveThreads& LiveThreads() {
+  static auto* live = new TLiveThreads;
+  return *live;
+}
+
+void ThreadBegins() {
+  std::lock_guard<std::mutex> lock(LiveThreads().Mutex);
+  ++LiveThreads().Count;
+}
+
+void ThreadEnds() {
+  TLiveThreads& live = LiveThreads();
+  std::lock_guard<std::mutex> lock(live.Mutex);
+  --live.Count;
+  live.Changed.notify_all();
+}
+
 }  // namespace
+
+int LiveThreadCount() {
+  std::lock_guard<std::mutex> lock(LiveThreads().Mutex);
+  return LiveThreads().Count;
+}
+
+bool WaitForLiveThreads(int Count, int TimeoutMs) {
+  TLiveThreads& live = LiveThreads();
+  std::unique_lock<std::mutex> lock(live.Mutex);
+  return live.Changed.wait_for(lock, std::chrono::milliseconds(TimeoutMs),
+                               [&] { return live.Count <= Count; });
+}
+
+struct TWorkerThread::TState {
+  bool Ended = false;  // under the synchronisation queue's lock
+};
+
+TWorkerThread StartWorkerThread(std::function<void()> Proc) {
+  TWorkerThread worker;
+  worker.state_ = std::make_shared<TWorkerThread::TState>();
+  ThreadBegins();
+  const TOnFailure uncounted(&ThreadEnds);  // no thread came
+  worker.thread_ = std::thread([proc = std::move(Proc), state = worker.state_] {
+    const TFinally ends([&state] {
+      {
+        // A main thread joining the worker sleeps on the queue's condition.
+        std::lock_guard<std::mutex> lock(Queue().Mutex);
+        state->Ended = true;
+      }
+      Queue().Queued.notify_all();
+      ThreadEnds();
+    });
+    proc();
+  });
+  return worker;
+}
+
+void TWorkerThread::join() {
+  if (IsMainThread() && state_) {
+    TSyncQueue& q = Queue();
+    const std::thread::id worker = thread_.get_id();
+    {
+      // Inside a call of the worker's own it waits for that call: it ends once the call returns.
+      std::lock_guard<std::mutex> lock(q.Mutex);
+      if (std::find(q.Serving.begin(), q.Serving.end(), worker) != q.Serving.end()) {
+        thread_.detach();
+        return;
+      }
+    }
+    for (;;) {
+      TSyncRequest* r;
+      {
+        std::unique_lock<std::mutex> lock(q.Mutex);
+        q.Queued.wait(lock, [&] {
+          return state_->Ended ||
+                 std::any_of(q.Requests.begin(), q.Requests.end(),
+                             [worker](TSyncRequest* x) { return x->Caller == worker; });
+        });
+        r = TakeRequestOf(q, worker);
+        if (!r) break;  // ended, nothing of it left to serve
+      }
+      Serve(q, r);
+    }
+  }
+  thread_.join();
+}
 
 bool IsMainThread() { return std::this_thread::get_id() == gMainThread; }
 uint64_t MainThreadID() { return IdOf(gMainThread); }
@@ -230,7 +344,11 @@ void TThread::Start() {
     state_->Pending = false;
   }
   DropPendingStart(this);
-  std::thread t(&TThread::Run, this, state_);
+  ThreadBegins();
+  std::thread t = [this] {
+    const TOnFailure uncounted(&ThreadEnds);  // no thread came
+    return std::thread(&TThread::Run, this, state_);
+  }();
   {
     std::lock_guard<std::mutex> lock(state_->Mutex);
     state_->Id = t.get_id();
@@ -265,6 +383,7 @@ void TThread::Run(TThread* self, std::shared_ptr<TState> state) {
   }
   Queue().Queued.notify_all();
   if (freeIt) delete self;
+  ThreadEnds();
 }
 
 void TThread::DoTerminate() {

@@ -25,6 +25,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "platform/classes/Events.h"
 
@@ -114,6 +115,38 @@ bool CheckSynchronize(int TimeoutMs = 0);
 std::function<void()> SetWakeMainThread(std::function<void()> Hook);
 bool IsMainThread();
 uint64_t MainThreadID();
+// The threads the platform runs at this moment: a TThread from its start until its thread
+// function has returned (a thread that frees itself, once freed), and a worker made with
+// StartWorkerThread until its procedure has returned.
+int LiveThreadCount();
+// Waits until at most Count threads live, for at most TimeoutMs; answers whether they did. It
+// serves no Synchronize call meanwhile: a worker that needs the main thread to end keeps living.
+bool WaitForLiveThreads(int Count, int TimeoutMs);
+// A worker thread of the platform's own (StartWorkerThread): counted by LiveThreadCount while
+// its procedure runs. Joined on the main thread, it is waited for with the calls it queued for
+// the main thread served meanwhile (and no others), so a worker that waits for the main thread
+// can end; joined inside a call of its own that the main thread runs, it is let go instead (it
+// ends once the call returns); joined elsewhere, it is only waited for.
+class TWorkerThread {
+ public:
+  TWorkerThread() = default;
+  TWorkerThread(TWorkerThread&&) = default;
+  TWorkerThread& operator=(TWorkerThread&&) = default;
+  ~TWorkerThread() = default;  // joined or detached before (as a std::thread)
+  std::thread::id get_id() const noexcept { return thread_.get_id(); }
+  bool joinable() const noexcept { return thread_.joinable(); }
+  void join();
+  void detach() { thread_.detach(); }
+
+ private:
+  friend TWorkerThread StartWorkerThread(std::function<void()> Proc);
+  struct TState;
+  std::thread thread_;
+  std::shared_ptr<TState> state_;
+};
+
+// Starts a worker running Proc (an exception leaving it ends the program, as for any thread).
+TWorkerThread StartWorkerThread(std::function<void()> Proc);
 uint64_t GetCurrentThreadID();
 
 }  // namespace vcl

@@ -5,16 +5,21 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/ZYLAniCtrl.h"
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLTimer.h"
+#include "platform/base/Clock.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Registry.h"
+#include "platform/classes/Thread.h"
 #include "platform/classes/TypeInfo.h"
 #include "tests/display/ImageTestSupport.h"
+#include "tests/support/FreeProbe.h"
+#include "tests/support/WakeSignal.h"
 
 namespace zyl {
 namespace {
@@ -468,6 +473,66 @@ TEST_F(AniCtrlTest, FormWithAnimateSetStartsPlayingWhenLoaded) {
   Ticks(3);
   EXPECT_EQ(r.Shown, (Frames{1, 2, 3, 1}));
   b.SetImageList(nullptr);
+}
+
+// Frees the animation from its event the n-th time the event comes.
+struct TFreeFromEvent : vcl::TObject {
+  TZYLAniCtrl* Ani = nullptr;
+  int FreeAt = 1;
+  int Calls = 0;
+  void Hit(vcl::TObject*) {
+    if (++Calls == FreeAt) delete std::exchange(Ani, nullptr);
+  }
+};
+
+struct TFreedCase {
+  const char* Name;
+  TZYLTimerMode Mode;
+  const char* Event;
+  int FreeAt;  // the event that frees: the first comes as Play starts, the second at a tick
+};
+
+TEST_F(AniCtrlTest, AControlFreedFromItsOwnEventIsLeftAlone) {
+  const TFreedCase cases[] = {
+      {"start event", tmNormal, "OnStart", 1},
+      {"first frame, as it starts", tmNormal, "OnAnimate", 1},
+      {"frame of a tick of its own timer", tmNormal, "OnAnimate", 2},
+      {"frame of a tick of the pool", tmGlobalTimer, "OnAnimate", 2},
+      {"frame of a tick of the window timer", tmHiTimer, "OnAnimate", 2},
+      {"frame of a tick of the worker", tmThreaded, "OnAnimate", 2},
+  };
+  for (const TFreedCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TPicturePanel* panel = nullptr;
+    std::unique_ptr<vcl::TForm> form(host_.MakeHost(panel));
+    TZYLAniCtrl* a = Place(form.get(), panel, 4, 4, 3);
+    a->SetTimerMode(c.Mode);
+    a->SetInterval(50);
+    form->Show();  // each frame is drawn as it comes
+    filltest::THostSession::Idle();
+    testsupport::TFreeProbe gone(a);
+    TFreeFromEvent f;
+    f.Ani = a;
+    f.FreeAt = c.FreeAt;
+    vcl::SetMethodProp(a, vcl::GetPropInfo(a, c.Event),
+                       vcl::TNotifyEvent(&f, &TFreeFromEvent::Hit).Method());
+    testsupport::TWakeSignal wake;
+    a->Play();
+    if (c.FreeAt > 1 && c.Mode == tmThreaded) {
+      // The worker's tick waits for the main thread.
+      static_cast<win::TVirtualClock&>(win::CurrentClock()).Advance(50);
+      ASSERT_TRUE(wake.WaitForWakeWithin(30000));
+      EXPECT_TRUE(vcl::CheckSynchronize(0));
+    } else if (c.FreeAt > 1) {
+      tk::AdvanceClock(50);
+    }
+    EXPECT_EQ(gone.Times, 1);
+    // Nothing comes after, and the form paints without it.
+    tk::AdvanceClock(500);
+    vcl::CheckSynchronize(0);
+    filltest::THostSession::Idle();
+    EXPECT_EQ(f.Calls, c.FreeAt);
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/ZYLScrollText.h"
@@ -15,16 +16,20 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLProcs.h"
 #include "foundation/ZYLTimer.h"
+#include "platform/base/Clock.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/StringList.h"
+#include "platform/classes/Thread.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "tests/display/ExampleForm.h"
 #include "tests/display/ImageTestSupport.h"
+#include "tests/support/FreeProbe.h"
 #include "tests/support/RaisingHandler.h"
 #include "tests/support/StreamCopy.h"
+#include "tests/support/WakeSignal.h"
 
 namespace zyl {
 namespace {
@@ -787,6 +792,64 @@ TEST_F(ScrollTextTest, LinesComeBackFromAStreamAsTheyWereWritten) {
     std::vector<std::string> got;
     for (int i = 0; i < read.Lines()->GetCount(); ++i) got.push_back(read.Lines()->Get(i));
     EXPECT_EQ(got, lines);
+  }
+}
+
+// Frees the scrolling text from its event the n-th time the event comes.
+struct TFreeFromEvent : vcl::TObject {
+  TZYLScrollText* S = nullptr;
+  int FreeAt = 1;
+  int Calls = 0;
+  void Hit(vcl::TObject*) {
+    if (++Calls == FreeAt) delete std::exchange(S, nullptr);
+  }
+};
+
+struct TFreedCase {
+  const char* Name;
+  TZYLTimerMode Mode;
+  const char* Event;
+  int FreeAt;  // the event that frees: the first comes as it starts, the second at a tick
+};
+
+TEST_F(ScrollTextTest, AControlFreedFromItsOwnEventIsLeftAlone) {
+  const TFreedCase cases[] = {
+      {"start event", tmNormal, "OnStart", 1},
+      {"first step, as it starts", tmNormal, "OnScroll", 1},
+      {"step of a tick of its own timer", tmNormal, "OnScroll", 2},
+      {"step of a tick of the pool", tmGlobalTimer, "OnScroll", 2},
+      {"step of a tick of the window timer", tmHiTimer, "OnScroll", 2},
+      {"step of a tick of the worker", tmThreaded, "OnScroll", 2},
+  };
+  for (const TFreedCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TZYLScrollText* s = OnHost();
+    s->SetBounds(4, 4, 80, 30);
+    s->Lines()->SetText("Going");
+    s->SetTimerMode(c.Mode);
+    Show(s);  // each step is drawn as it comes
+    testsupport::TFreeProbe gone(s);
+    TFreeFromEvent f;
+    f.S = s;
+    f.FreeAt = c.FreeAt;
+    vcl::SetMethodProp(s, vcl::GetPropInfo(s, c.Event),
+                       vcl::TNotifyEvent(&f, &TFreeFromEvent::Hit).Method());
+    testsupport::TWakeSignal wake;
+    s->Execute();
+    if (c.FreeAt > 1 && c.Mode == tmThreaded) {
+      // The worker's tick waits for the main thread.
+      static_cast<win::TVirtualClock&>(win::CurrentClock()).Advance(100);
+      ASSERT_TRUE(wake.WaitForWakeWithin(30000));
+      EXPECT_TRUE(vcl::CheckSynchronize(0));
+    } else if (c.FreeAt > 1) {
+      Ticks(1);
+    }
+    EXPECT_EQ(gone.Times, 1);
+    // Nothing comes after, and the form paints without it.
+    Ticks(5);
+    vcl::CheckSynchronize(0);
+    Idle();
+    EXPECT_EQ(f.Calls, c.FreeAt);
   }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <future>
@@ -421,4 +422,130 @@ TEST(HiTimerInAnApplication, TicksThroughTheMessageLoop) {
   ASSERT_FALSE(r.senders.empty());
   EXPECT_EQ(r.senders[0], timer);
   delete form;
+}
+
+namespace {
+
+// A handler without Synchronize that hands work of its own to the main thread, through a
+// channel a watchdog can close.
+struct THandsOver : vcl::TObject {
+  vcl::TSyncChannel channel;
+  std::atomic<int> ran{0};
+  void Hit(vcl::TObject*) {
+    channel.Synchronize([this] { ++ran; });
+  }
+};
+
+// Closes the channel unless the main thread got through within the bound: a main thread that
+// waits for a worker which waits for it would otherwise hang the test.
+class TWatchdog {
+ public:
+  explicit TWatchdog(vcl::TSyncChannel& channel)
+      : thread_([this, &channel] {
+          std::unique_lock<std::mutex> lock(mutex_);
+          if (cv_.wait_for(lock, std::chrono::seconds(30), [this] { return done_; })) return;
+          fired_ = true;
+          lock.unlock();
+          channel.Close();
+        }) {}
+  // The main thread got through; answers whether the watchdog had to let it.
+  bool Fired() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      done_ = true;
+    }
+    cv_.notify_all();
+    thread_.join();
+    return fired_;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable cv_;
+  bool done_ = false;
+  bool fired_ = false;
+  std::thread thread_;
+};
+
+struct THandOverCase {
+  const char* Name;
+  std::function<void(TZYLHiTimer*&)> Go;
+};
+
+}  // namespace
+
+// Stopping, restarting or freeing the timer on the main thread waits for its worker; while a
+// call its handler made waits for the main thread, that call is served, so the worker ends.
+TEST_F(TimerTest, HiTimerWithoutSynchronizeEndsWhileItsHandlersCallWaitsForTheMainThread) {
+  const THandOverCase cases[] = {
+      {"stopped", [](TZYLHiTimer*& t) { t->SetEnabled(false); }},
+      {"restarted with another interval", [](TZYLHiTimer*& t) { t->SetInterval(20); }},
+      {"freed", [](TZYLHiTimer*& t) { delete std::exchange(t, nullptr); }},
+  };
+  for (const THandOverCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const int before = vcl::LiveThreadCount();
+    THandsOver h;
+    testsupport::TWakeSignal wake;
+    auto* t = new TZYLHiTimer(nullptr);
+    t->SetSynchronize(false);
+    t->SetOnTimer(vcl::TNotifyEvent(&h, &THandsOver::Hit));
+    t->SetInterval(10);
+    t->SetEnabled(true);
+    session_.Clock().Advance(10);
+    ASSERT_TRUE(wake.WaitForWakeWithin(30000));  // the handler's call waits
+    TWatchdog dog(h.channel);
+    c.Go(t);
+    EXPECT_FALSE(dog.Fired());
+    EXPECT_EQ(h.ran.load(), 1);
+    delete t;
+    EXPECT_TRUE(vcl::WaitForLiveThreads(before, 30000));
+  }
+}
+
+namespace {
+
+// A handler without Synchronize whose call to the main thread does what the case says to the
+// timer there.
+struct TActsInItsCall : vcl::TObject {
+  TZYLHiTimer* timer = nullptr;
+  std::function<void(TZYLHiTimer*&)> act;
+  std::atomic<int> ran{0};
+  void Hit(vcl::TObject*) {
+    vcl::TThread::Synchronize([this] {
+      if (++ran == 1) act(timer);
+    });
+  }
+};
+
+}  // namespace
+
+// The call a handler without Synchronize hands to the main thread may stop, restart or free the
+// timer: the main thread does not wait there for the worker, which waits for that very call; the
+// worker ends on its own once the call returns.
+TEST_F(TimerTest, HiTimerWithoutSynchronizeStoppedFromTheCallItsHandlerHandsOver) {
+  const THandOverCase cases[] = {
+      {"stopped", [](TZYLHiTimer*& t) { t->SetEnabled(false); }},
+      {"restarted with another interval", [](TZYLHiTimer*& t) { t->SetInterval(20); }},
+      {"freed", [](TZYLHiTimer*& t) { delete std::exchange(t, nullptr); }},
+  };
+  for (const THandOverCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const int before = vcl::LiveThreadCount();
+    TActsInItsCall h;
+    h.act = c.Go;
+    testsupport::TWakeSignal wake;
+    h.timer = new TZYLHiTimer(nullptr);
+    h.timer->SetSynchronize(false);
+    h.timer->SetOnTimer(vcl::TNotifyEvent(&h, &TActsInItsCall::Hit));
+    h.timer->SetInterval(10);
+    h.timer->SetEnabled(true);
+    session_.Clock().Advance(10);
+    ASSERT_TRUE(wake.WaitForWakeWithin(30000));  // the handler's call waits
+    EXPECT_TRUE(vcl::CheckSynchronize(0));
+    EXPECT_EQ(h.ran.load(), 1);
+    if (h.timer) h.timer->SetEnabled(false);
+    delete h.timer;
+    EXPECT_TRUE(vcl::WaitForLiveThreads(before, 30000));
+  }
 }

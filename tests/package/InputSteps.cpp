@@ -19,6 +19,7 @@
 #include "edits/ZYLListBox.h"
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLBuffer.h"
+#include "foundation/ZYLCont.h"
 #include "foundation/ZYLControl.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/StringList.h"
@@ -37,6 +38,7 @@
 #include "platform/controls/StatusBars.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/controls/TabCtrls.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLApplicationCtrl.h"
 #include "system/ZYLCustomFormFill.h"
@@ -171,6 +173,21 @@ void GiveItems(vcl::TControl* c) {
     for (const char* item : {"One", "Two", "Three"}) items->Add(item);
     win::testkit::RunUntilIdle();
   }
+}
+
+zyl::TZYLImageList* FourFrames(vcl::TComponent* owner) {
+  auto* list = new zyl::TZYLImageList(owner);
+  auto* item = list->GetArrayItem(list->Add());
+  item->SetInteger(zyl::TZYLImageListItem::iiWidth, 16);
+  item->SetInteger(zyl::TZYLImageListItem::iiHeight, 16);
+  for (vcl::TColor color : {vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clYellow}) {
+    vcl::TBitmap frame;
+    frame.SetSize(16, 16);
+    frame.Canvas()->Brush()->SetColor(color);
+    frame.Canvas()->FillRect(vcl::TRect{0, 0, 16, 16});
+    item->Add(&frame, nullptr);
+  }
+  return list;
 }
 
 namespace {

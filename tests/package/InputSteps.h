@@ -19,6 +19,10 @@
 #include "platform/user/WinUser.h"
 #include "tests/support/FreeProbe.h"
 
+namespace zyl {
+class TZYLImageList;
+}
+
 namespace packagetest {
 
 // How the component came onto its form.
@@ -58,6 +62,9 @@ win::POINT Spot(const TInputStage& s);
 // Three items for a control that lists items (a button group's buttons, a list's lines), so
 // that a click has one to pick.
 void GiveItems(vcl::TControl* c);
+
+// An image list owned by `owner` whose first entry holds four 16 x 16 frames of plain colours.
+zyl::TZYLImageList* FourFrames(vcl::TComponent* owner);
 
 // One thing a user does, or the clock.
 struct TStep {

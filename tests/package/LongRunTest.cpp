@@ -43,6 +43,7 @@
 #include "platform/user/WinUser.h"
 #include "system/ZYLStopWatch.h"
 #include "system/ZYLTrayIcon.h"
+#include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
@@ -52,6 +53,7 @@
 namespace {
 
 namespace tk = win::testkit;
+using packagetest::FourFrames;
 using packagetest::Path;
 using packagetest::TStage;
 
@@ -343,22 +345,6 @@ class TimedAcrossTheWrap
 TEST_P(TimedAcrossTheWrap, KeepsItsTime) {
   TWrapRig rig(session_);
   GetParam().Run(rig);
-}
-
-// An image list whose first entry holds four 16 x 16 frames of plain colours.
-zyl::TZYLImageList* FourFrames(vcl::TComponent* owner) {
-  auto* list = new zyl::TZYLImageList(owner);
-  auto* item = list->GetArrayItem(list->Add());
-  item->SetInteger(zyl::TZYLImageListItem::iiWidth, 16);
-  item->SetInteger(zyl::TZYLImageListItem::iiHeight, 16);
-  for (vcl::TColor color : {vcl::clRed, vcl::clLime, vcl::clBlue, vcl::clYellow}) {
-    vcl::TBitmap frame;
-    frame.SetSize(16, 16);
-    frame.Canvas()->Brush()->SetColor(color);
-    frame.Canvas()->FillRect(vcl::TRect{0, 0, 16, 16});
-    item->Add(&frame, nullptr);
-  }
-  return list;
 }
 
 // A timer that fires every `interval` ms fires `seconds` * 1000 / interval times in as many

@@ -2,6 +2,7 @@
 // of the synchronisation queue counts every queued call.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -35,6 +36,16 @@ class TWakeSignal {
     std::unique_lock<std::mutex> lock(mutex_);
     cv_.wait(lock, [&] { return wakes_ >= seen_ + Count; });
     seen_ += Count;
+  }
+  // The same, for at most TimeoutMs (a bound against a hang, not a measure); false when the
+  // calls did not come, which leaves them still awaited.
+  bool WaitForWakeWithin(int TimeoutMs, int Count = 1) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (!cv_.wait_for(lock, std::chrono::milliseconds(TimeoutMs),
+                      [&] { return wakes_ >= seen_ + Count; }))
+      return false;
+    seen_ += Count;
+    return true;
   }
   int Wakes() {
     std::lock_guard<std::mutex> lock(mutex_);

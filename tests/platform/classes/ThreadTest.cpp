@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <future>
@@ -249,4 +250,100 @@ TEST(Thread, ASyncChannelClosedWhileItsWorkerWaitsLetsTheWorkerGo) {
   worker.join();
   EXPECT_EQ(calls.load(), 0);
   EXPECT_FALSE(CheckSynchronize());
+}
+
+TEST(Thread, ALiveThreadIsCountedFromItsStartUntilItsFunctionReturned) {
+  TWakeSignal wake;
+  const int before = LiveThreadCount();
+  {
+    TWorker w(true);
+    EXPECT_EQ(LiveThreadCount(), before);  // suspended: no thread yet
+    w.Start();
+    EXPECT_EQ(LiveThreadCount(), before + 1);
+    wake.WaitForWake();  // it waits for the main thread, and lives
+    EXPECT_EQ(LiveThreadCount(), before + 1);
+    EXPECT_FALSE(WaitForLiveThreads(before, 0));
+    EXPECT_TRUE(CheckSynchronize());
+    EXPECT_EQ(w.WaitFor(), 42);
+  }
+  EXPECT_TRUE(WaitForLiveThreads(before, 60000));
+  EXPECT_EQ(LiveThreadCount(), before);
+}
+
+TEST(Thread, AThreadThatFreesItselfIsCountedUntilFreed) {
+  TWakeSignal wake;
+  const int before = LiveThreadCount();
+  std::promise<void> destroyed;
+  auto* t = new TSelfFreeing(&destroyed);
+  t->Start();
+  wake.WaitForWake();
+  EXPECT_EQ(LiveThreadCount(), before + 1);
+  EXPECT_TRUE(CheckSynchronize());
+  EXPECT_TRUE(WaitForLiveThreads(before, 60000));
+  // Counted off only after its destructor ran.
+  EXPECT_EQ(destroyed.get_future().wait_for(std::chrono::seconds(0)), std::future_status::ready);
+}
+
+TEST(Thread, AWorkerThreadIsCountedWhileItsProcedureRuns) {
+  const int before = LiveThreadCount();
+  std::promise<void> go;
+  std::shared_future<void> goes = go.get_future().share();
+  TWorkerThread a = StartWorkerThread([goes] { goes.wait(); });
+  TWorkerThread b = StartWorkerThread([goes] { goes.wait(); });
+  EXPECT_EQ(LiveThreadCount(), before + 2);
+  EXPECT_FALSE(WaitForLiveThreads(before + 1, 0));
+  go.set_value();
+  a.join();
+  b.join();
+  // A joined worker's procedure has returned: it is counted off already.
+  EXPECT_EQ(LiveThreadCount(), before);
+  EXPECT_TRUE(WaitForLiveThreads(before, 0));
+}
+
+// A worker joined on the main thread while it waits for the main thread has its own call
+// served, and ends; another thread's call waits for the main thread's next round.
+TEST(Thread, JoiningAWorkerOnTheMainThreadServesItsCallsOnly) {
+  TWakeSignal wake;
+  std::atomic<int> workerCalls{0}, otherCalls{0};
+  std::thread other([&otherCalls] { TThread::Synchronize([&otherCalls] { ++otherCalls; }); });
+  wake.WaitForWake();
+  TWorkerThread worker = StartWorkerThread([&workerCalls] {
+    for (int i = 0; i < 2; ++i) TThread::Synchronize([&workerCalls] { ++workerCalls; });
+  });
+  wake.WaitForWake();  // its first call waits
+  worker.join();
+  EXPECT_EQ(workerCalls.load(), 2);
+  EXPECT_EQ(otherCalls.load(), 0);
+  EXPECT_TRUE(CheckSynchronize());
+  other.join();
+  EXPECT_EQ(otherCalls.load(), 1);
+}
+
+// Joined elsewhere, a worker is only waited for: it must not need the main thread.
+TEST(Thread, JoiningAWorkerElsewhereOnlyWaitsForIt) {
+  std::atomic<bool> ran{false};
+  std::thread joiner([&ran] {
+    TWorkerThread worker = StartWorkerThread([&ran] { ran = true; });
+    worker.join();
+  });
+  joiner.join();
+  EXPECT_TRUE(ran.load());
+}
+
+// Joined inside a call of its own that the main thread runs, a worker cannot end before the
+// call returns: it is let go, and ends once the call returned.
+TEST(Thread, JoiningAWorkerInsideItsOwnCallLetsItGo) {
+  TWakeSignal wake;
+  const int before = LiveThreadCount();
+  TWorkerThread worker;
+  std::atomic<bool> after{false};
+  worker = StartWorkerThread([&worker, &after] {
+    TThread::Synchronize([&worker] { worker.join(); });
+    after = true;
+  });
+  wake.WaitForWake();
+  EXPECT_TRUE(CheckSynchronize());  // returns: the join did not wait for the worker
+  EXPECT_FALSE(worker.joinable());
+  EXPECT_TRUE(WaitForLiveThreads(before, 60000));
+  EXPECT_TRUE(after.load());
 }
