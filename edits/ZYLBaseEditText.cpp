@@ -92,13 +92,18 @@ void TZYLBaseEdit::ApplyChange(int Start, int Len, std::string S, bool Exact) {
   FTyping = true;  // the caret move below leaves the selection alone
   vcl::TFinally restore([&] { FTyping = typing; });
   BeginUpdate();
-  // The selection is collapsed where the caret goes before the move is told, so that a handler
-  // of the move sees the edit as it stays and what it selects stands.
-  FSelLength = 0;
-  FSelStart = std::clamp(Start + static_cast<int>(S.size()), 1, GetLength() + 1);
-  SetInteger(iiCaretPos, FSelStart);
-  EndUpdate(true);
-  SetCaret();
+  {
+    // The edit draws again and shows its caret also when a handler of the move raises.
+    vcl::TFinally drawAgain([&] {
+      EndUpdate(true);
+      SetCaret();
+    });
+    // The selection is collapsed where the caret goes before the move is told, so that a
+    // handler of the move sees the edit as it stays and what it selects stands.
+    FSelLength = 0;
+    FSelStart = std::clamp(Start + static_cast<int>(S.size()), 1, GetLength() + 1);
+    SetInteger(iiCaretPos, FSelStart);
+  }
   FinishedSetSelText();
 }
 

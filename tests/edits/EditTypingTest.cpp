@@ -334,6 +334,25 @@ INSTANTIATE_TEST_SUITE_P(Handlers, EditRaisingRelease,
                                   (info.param.DragSelection ? "_Drag" : "_Click");
                          });
 
+// A handler of the caret's move that raises while a typed character goes in leaves the edit
+// drawing: the character stands, and the next one is drawn after it.
+TEST_F(EditTypingTest, ACaretMoveHandlerRaisingWhileTypingLeavesTheEditDrawing) {
+  testsupport::TRaisingHandler raising;
+  edit_->SetOnCursorPosChanged(vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify));
+  edit_->SetFocus();
+  THost::Idle();
+  tk::TypeText("a");
+  THost::Idle();
+  EXPECT_FALSE(raising.Arrived.empty());
+  EXPECT_EQ(edit_->Text(), "a");
+  EXPECT_FALSE(edit_->IsUpdating());
+  raising.Armed = false;
+  tk::TypeText("b");
+  EXPECT_EQ(edit_->Text(), "ab");
+  EXPECT_EQ(edit_->CaretPos(), 3);
+  EXPECT_FALSE(edit_->IsUpdating());
+}
+
 TEST_F(EditTypingTest, FocusByTabSelectsAllWithAutoSelectButAClickDoesNot) {
   other_->SetAutoSelect(true);
   other_->SetText("abc");

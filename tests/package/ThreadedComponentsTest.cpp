@@ -325,8 +325,12 @@ void ExpectRunsAgain(TRig& r) {
   // Starting may show its first step at once: only what the thread brings counts.
   const int heard = r.Events().Count();
   ASSERT_TRUE(r.Due());
-  if (r.Row.HandsOver) EXPECT_TRUE(r.Serve());
-  if (*r.Row.Event) EXPECT_GT(r.Events().Count(), heard);
+  if (r.Row.HandsOver) {
+    EXPECT_TRUE(r.Serve());
+  }
+  if (*r.Row.Event) {
+    EXPECT_GT(r.Events().Count(), heard);
+  }
   r.Stop();
   ExpectStoppedForGood(r);
 }
@@ -347,7 +351,9 @@ const std::vector<TAct>& Acts() {
        [](TRig& r) {
          for (int run = 0; run < 3; ++run) ExpectRunsAgain(r);
          // A thread that does not hand its work over never queues a call.
-         if (!r.Row.HandsOver) EXPECT_EQ(r.Wake().Wakes(), 0);
+         if (!r.Row.HandsOver) {
+           EXPECT_EQ(r.Wake().Wakes(), 0);
+         }
        }},
       {"StoppedRestartedAndFreedWhileItsThreadRuns", kNothing,
        [](TRig& r) {
@@ -389,7 +395,9 @@ const std::vector<TAct>& Acts() {
          r.Start();
          r.Events().Next([&r] { r.Stop(); });
          ASSERT_TRUE(r.Due());
-         if (r.Row.HandsOver) EXPECT_TRUE(r.Serve());
+         if (r.Row.HandsOver) {
+           EXPECT_TRUE(r.Serve());
+         }
          ExpectStoppedForGood(r);
          ExpectRunsAgain(r);
        }},
@@ -499,7 +507,9 @@ TEST_P(ThreadedComponents, SurviveEveryPointAUserCanReach) {
   EXPECT_GE(played, 4);
   EXPECT_EQ(rigs, played * kRounds);
   // The threads did their work (an act that frees or releases at once hears nothing).
-  if (*row.Event) EXPECT_GE(heard, played * kRounds / 2);
+  if (*row.Event) {
+    EXPECT_GE(heard, played * kRounds / 2);
+  }
   RecordProperty("heard", heard);
 }
 
