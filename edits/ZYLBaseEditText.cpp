@@ -49,7 +49,7 @@ void TZYLBaseEdit::SetSelText(const std::string& Value) {
     // Never between the CR and the LF of a pair.
     if (start > 1 && start <= len && at(start) == '\n' && at(start - 1) == '\r') --start;
     // A typed character replaces the one at the caret (a line break whole).
-    if (FTyping && Overwrite() && start <= len)
+    if (FTyping && Overwrite() && start <= len && TypingOverwritesAt(start))
       count = at(start) == '\r' && start < len && at(start + 1) == '\n' ? 2 : 1;
   } else {
     const int last = start + count - 1;

@@ -51,6 +51,9 @@ void TZYLCustomMaskEdit::WMCharMask(vcl::TWMKey& Message) {
   const int len = GetLength();
   const int suffix = static_cast<int>(EffectiveSuffix().size());
   if (suffix > 0 && FCaretPos > len - suffix + 1) return;
+  // A selection that reaches into the suffix is replaced up to it.
+  if (suffix > 0 && FSelStart + FSelLength > len - suffix + 1)
+    FSelLength = std::max(0, len - suffix + 1 - FSelStart);
   const char current = FCaretPos <= len ? FText[static_cast<size_t>(FCaretPos - 1)] : '\0';
   const char sep = FDecimalSeparator;
   const bool selectedFromStart = FSelStart == 1 && FSelLength > 0;
@@ -328,6 +331,11 @@ void TZYLCustomMaskEdit::FinishedSetSelText() {
   }
 }
 
+// The suffix is never typed over: a character typed at its first place goes in front of it.
+bool TZYLCustomMaskEdit::TypingOverwritesAt(int Pos) {
+  return Pos <= GetLength() - static_cast<int>(EffectiveSuffix().size());
+}
+
 bool TZYLCustomMaskEdit::SelectionInSuffix() const {
   const int suffix = static_cast<int>(EffectiveSuffix().size());
   return suffix > 0 && FSelStart + FSelLength > GetLength() - suffix + 1;
@@ -354,8 +362,12 @@ bool TZYLCustomMaskEdit::ShortenBeforeSuffix(bool Backspace) {
     FSelStart = FCaretPos;
   }
   if (!Backspace && FSelLength == 0 && FCaretPos > end) return false;
-  if (Backspace ? end < FSelStart + FSelLength : end <= FSelStart + FSelLength)
+  if (Backspace ? end < FSelStart + FSelLength : end <= FSelStart + FSelLength) {
+    const bool selected = FSelLength > 0;
     FSelLength = std::max(0, end - FSelStart + 1);
+    // A selection of suffix characters only leaves nothing to delete.
+    if (selected && FSelLength == 0) return false;
+  }
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include "edits/ZYLCurrencySettings.h"
 #include "edits/ZYLDateFormat.h"
 #include "edits/ZYLMaskEdit.h"
+#include "foundation/ZYLApplication.h"
 #include "platform/controls/Clipbrd.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/user/WinUserConsts.h"
@@ -197,6 +198,65 @@ TEST_F(MaskEditTyping, TheSuffixIsNeitherTypedIntoNorDeleted) {
   edit_->Select(1, 4);
   Play("{DEL}");
   EXPECT_EQ(edit_->RawText(), " g");
+}
+
+// A typed character never replaces a character of the suffix: at the suffix's first place it
+// goes in front of it also in overwrite mode, and a selection that reaches into the suffix is
+// replaced only up to it.
+TEST_F(MaskEditTyping, TypingOverwritesNoCharacterOfTheSuffix) {
+  struct {
+    const char* Name;
+    TZYLMaskType Kind;
+    const char* Text;
+    int Start, Length, Caret;
+    bool Overwrite;
+    const char* Expected;  // State after typing 7
+  } const cases[] = {
+      {"overwrite at the suffix", meNone, " kg", 1, 0, 1, true, "7 kg|2"},
+      {"overwrite behind a digit", meInteger, "5 kg", 2, 0, 2, true, "57 kg|3"},
+      {"overwrite a digit", meInteger, "56 kg", 2, 0, 2, true, "57 kg|3"},
+      {"selection into the suffix", meInteger, "56 kg", 1, 5, 1, false, "7 kg|2"},
+      {"selection into the suffix, overwrite", meNone, "ab kg", 2, 3, 2, true, "a7 kg|3"},
+  };
+  TZYLApplication* app = ZYLApplication();
+  const TZYLEditModes modes = app->EditMode();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit_->SetMaskType(c.Kind);
+    edit_->SetSuffix(" kg");
+    edit_->SetText(c.Text);
+    edit_->Select(c.Start, c.Length, c.Caret);
+    app->SetEditMode(c.Overwrite ? modes - TZYLEditModes{emInsert} : modes + TZYLEditModes{emInsert});
+    Play("7");
+    EXPECT_EQ(State(edit_), c.Expected);
+  }
+  app->SetEditMode(modes);
+}
+
+// Backspace and Delete over a selection that holds nothing but suffix characters delete
+// nothing; over one that begins in the value they delete the value's part of it.
+TEST_F(MaskEditTyping, BackspaceAndDeleteOverTheSuffixAloneDeleteNothing) {
+  struct {
+    const char* Keys;
+    const char* Text;
+    int Start, Length, Caret;
+    const char* Expected;
+  } const cases[] = {
+      {"{BS}", " kg", 1, 3, 4, " kg"},  {"{DEL}", " kg", 1, 3, 4, " kg"},
+      {"{BS}", "5 kg", 2, 2, 4, "5 kg"}, {"{DEL}", "5 kg", 2, 3, 5, "5 kg"},
+      {"{BS}", "5 kg", 2, 2, 2, "5 kg"}, {"{BS}", "5 kg", 1, 4, 5, " kg"},
+      {"{DEL}", "56 kg", 2, 4, 6, "5 kg"},
+  };
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.Keys) + " over " + c.Text + " " + std::to_string(c.Start) + "+" +
+                 std::to_string(c.Length));
+    edit_->SetText(c.Text);
+    edit_->Select(c.Start, c.Length, c.Caret);
+    Play(c.Keys);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
 }
 
 // Cut and paste leave the suffix alone: a selection that reaches into it changes nothing, one

@@ -1,0 +1,600 @@
+// Long seeded sequences of what a user does to an edit of every class and setting: typing
+// printable and control characters, Backspace and Delete, moving and selecting by keys and the
+// mouse, the clipboard keys with ordinary and hostile clipboard contents, undo and redo,
+// select-all and text set in code. After every step the edit's state is checked: nothing
+// raised, caret and selection lie within the text, MaxLength, the mask and the kinds' number
+// forms hold, a read-only text never changes by the user, a copy puts the selected text on the
+// clipboard. Every few steps the whole history is walked: undoing all the way gives the text
+// before the first step that can be undone (and, after a typed character, a paste or a cut,
+// the selection before it), redoing all the way the text after the last one.
+//
+// A failure names the case, its seed and the step, so that the sequence can be replayed alone
+// (--gtest_filter on the case's name; the steps are a function of the seed).
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "edits/ZYLBrowseEdit.h"
+#include "edits/ZYLColorEdit.h"
+#include "edits/ZYLExtSpinEdit.h"
+#include "edits/ZYLFileOpenEdit.h"
+#include "edits/ZYLHistoryEdit.h"
+#include "edits/ZYLListComboBox.h"
+#include "edits/ZYLMaskEdit.h"
+#include "edits/ZYLMemo.h"
+#include "edits/ZYLSpinEdit.h"
+#include "foundation/ZYLApplication.h"
+#include "platform/base/Exceptions.h"
+#include "platform/controls/Clipbrd.h"
+#include "platform/user/EditButtonConsts.h"
+#include "platform/user/WinUserConsts.h"
+#include "tests/edits/EditTestHost.h"
+
+namespace zyl {
+namespace {
+
+using edittest::THost;
+namespace tk = win::testkit;
+
+// A small generator of its own, so that a seed gives the same steps everywhere.
+class TRandom {
+ public:
+  explicit TRandom(uint32_t Seed) : state_(Seed * 2654435761u + 1) {}
+  uint32_t Next() {
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 17;
+    state_ ^= state_ << 5;
+    return state_;
+  }
+  int Below(int N) { return N <= 0 ? 0 : static_cast<int>(Next() % static_cast<uint32_t>(N)); }
+  bool Chance(int Percent) { return Below(100) < Percent; }
+
+ private:
+  uint32_t state_;
+};
+
+// What a case checks beyond the common invariants.
+enum class TForm {
+  Any,       // free text
+  Mask,      // the mask's positions
+  Integer,   // an optional sign, then digits
+  Word,      // digits only
+  Float,     // an optional sign, digits, one decimal separator at most
+  Reads,     // a value the kind reads back (fixed, number and currency forms)
+  Suffixed,  // free text ending in the suffix
+};
+
+struct TCase {
+  const char* Name;
+  uint32_t Seed;
+  // Places the edit on the host's form with its settings and starting text.
+  std::function<TZYLBaseEdit*(THost&)> Make;
+  TForm Form = TForm::Any;
+  // Undo puts back the selection before a typed character, a paste or a cut.
+  bool SelectionComesBack = true;
+  // The spin edits' step keys keep the value within their bound.
+  bool Spins = false;
+  // Texts set in code.
+  std::vector<std::string> Texts = {"", "abc", "one two three", "x"};
+};
+
+template <class E>
+E* Placed(THost& Host, int H = 21) {
+  return Host.Place<E>("Edit1", 10, 10, 200, H);
+}
+
+TZYLMaskEdit* MaskOf(THost& Host, TZYLMaskType Kind) {
+  auto* e = Placed<TZYLMaskEdit>(Host);
+  e->SetMaskType(Kind);
+  return e;
+}
+
+const std::vector<TCase>& Cases() {
+  static const std::vector<TCase> cases = [] {
+    std::vector<TCase> c;
+    c.push_back({"Edit", 11, [](THost& h) {
+                   auto* e = Placed<TZYLEdit>(h);
+                   e->SetText("hello world");
+                   return e;
+                 }});
+    c.push_back({"EditMaxLength", 12, [](THost& h) {
+                   auto* e = Placed<TZYLEdit>(h);
+                   e->SetMaxLength(12);
+                   e->SetText("abcdefghij");
+                   return e;
+                 }});
+    c.push_back({"EditReadOnly", 13, [](THost& h) {
+                   auto* e = Placed<TZYLEdit>(h);
+                   e->SetText("read only text");
+                   e->SetReadOnly(true);
+                   return e;
+                 }});
+    c.push_back({"EditUpperCase", 14, [](THost& h) {
+                   auto* e = Placed<TZYLEdit>(h);
+                   e->SetCharCase(vcl::ecUpperCase);
+                   e->SetText("ABC DEF");
+                   return e;
+                 }});
+    c.push_back({"EditPassword", 15, [](THost& h) {
+                   auto* e = Placed<TZYLEdit>(h);
+                   e->SetPasswordChar('*');
+                   e->SetText("secret");
+                   return e;
+                 }});
+    c.push_back({"MaskEditMask", 21,
+                 [](THost& h) {
+                   auto* e = MaskOf(h, meMask);
+                   e->SetMask("\\(000\\) 000\\-0000");
+                   return e;
+                 },
+                 TForm::Mask, false, false, {"(123) 456-7890", "(1__) ___-____", "no"}});
+    c.push_back({"MaskEditInteger", 22,
+                 [](THost& h) {
+                   auto* e = MaskOf(h, meInteger);
+                   e->SetText("-123");
+                   return e;
+                 },
+                 TForm::Integer, false, false, {"0", "42", "-7"}});
+    c.push_back({"MaskEditWord", 23,
+                 [](THost& h) {
+                   auto* e = MaskOf(h, meWord);
+                   e->SetText("123");
+                   return e;
+                 },
+                 TForm::Word, false, false, {"0", "42", "65535"}});
+    c.push_back({"MaskEditFloat", 24,
+                 [](THost& h) {
+                   auto* e = MaskOf(h, meFloat);
+                   e->SetText("1.5");
+                   return e;
+                 },
+                 TForm::Float, false, false, {"0", "-2.25", "3"}});
+    c.push_back({"MaskEditFloatFixed", 25,
+                 [](THost& h) {
+                   auto* e = MaskOf(h, meFloatFixed);
+                   e->SetDecimals(2);
+                   return e;
+                 },
+                 TForm::Reads, false, false, {"1.50", "-2.25"}});
+    c.push_back({"MaskEditCurrency", 26, [](THost& h) { return MaskOf(h, meCurrency); },
+                 TForm::Reads, false, false, {""}});
+    c.push_back({"MaskEditDate", 27, [](THost& h) { return MaskOf(h, meDate); }, TForm::Any,
+                 false, false, {""}});
+    c.push_back({"MaskEditSuffix", 28,
+                 [](THost& h) {
+                   auto* e = MaskOf(h, meNone);
+                   e->SetSuffix(" kg");
+                   e->SetTextWithSuffix("12");
+                   return e;
+                 },
+                 TForm::Suffixed, false, false, {"", "5", "a b"}});
+    c.push_back({"SpinEdit", 31,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLSpinEdit>(h);
+                   e->SetIntValue(50);
+                   return e;
+                 },
+                 TForm::Integer, false, true, {"0", "99", "100"}});
+    c.push_back({"ExtSpinEditFloat", 32,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLExtSpinEdit>(h);
+                   e->SetEditType(ntFloat);
+                   e->SetMinValue(-5);
+                   e->SetMaxValue(5);
+                   e->SetSpinValue(1.5);
+                   return e;
+                 },
+                 TForm::Float, false, true, {"0", "-4.5", "4"}});
+    const std::vector<std::string> lines = {"", "one\r\ntwo", "a\r\n\r\nb c d e f g h i j k l m n"};
+    c.push_back({"MemoWrapped", 41,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLMemo>(h, 80);
+                   e->SetText("the first line of the memo\r\nsecond\r\n\r\nfourth line wraps here");
+                   return e;
+                 },
+                 TForm::Any, true, false, lines});
+    c.push_back({"MemoUnwrappedMaxLength", 42,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLMemo>(h, 80);
+                   e->SetWordWrap(false);
+                   e->SetWantTabs(true);
+                   e->SetMaxLength(60);
+                   e->SetText("a long line that does not wrap at all\r\nshort");
+                   return e;
+                 },
+                 TForm::Any, true, false, lines});
+    c.push_back({"MemoReadOnly", 43,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLMemo>(h, 80);
+                   e->SetText("fixed\r\ntext");
+                   e->SetReadOnly(true);
+                   return e;
+                 },
+                 TForm::Any, true, false, lines});
+    c.push_back({"ListComboBox", 51, [](THost& h) {
+                   auto* e = Placed<TZYLListComboBox>(h);
+                   e->Items()->SetText("alpha\nbeta\ngamma");
+                   e->SetText("beta");
+                   return e;
+                 }});
+    c.push_back({"HistoryEdit", 52, [](THost& h) {
+                   auto* e = Placed<TZYLHistoryEdit>(h);
+                   e->SetText("first");
+                   return e;
+                 }});
+    c.push_back({"BrowseEdit", 53, [](THost& h) {
+                   auto* e = Placed<TZYLBrowseEdit>(h);
+                   e->SetText("/tmp/folder");
+                   return e;
+                 }});
+    c.push_back({"FileOpenEdit", 54, [](THost& h) {
+                   auto* e = Placed<TZYLFileOpenEdit>(h);
+                   e->SetText("file.txt");
+                   return e;
+                 }});
+    c.push_back({"ColorEdit", 55, [](THost& h) { return Placed<TZYLColorEdit>(h); }});
+    return c;
+  }();
+  return cases;
+}
+
+// The clipboard contents a user may bring from elsewhere.
+std::string HostileClipboard(TRandom& R) {
+  switch (R.Below(6)) {
+    case 0: return "";
+    case 1: return std::string(5000, 'w');
+    case 2: {
+      std::string s;
+      for (int i = 0; i < 200; ++i) s += "line " + std::to_string(i) + "\r\n";
+      return s;
+    }
+    case 3: {
+      std::string s;
+      for (int i = 1; i < 256; ++i) s += static_cast<char>(i);
+      return s;
+    }
+    case 4: return "zz!";
+    default: return "\n\r\n\r";
+  }
+}
+
+struct TState {
+  std::string Text;
+  int SelStart = 1;
+  int SelLength = 0;
+  bool operator==(const TState&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& Out, const TState& S) {
+  return Out << "\"" << S.Text << "\" " << S.SelStart << "+" << S.SelLength;
+}
+
+TState StateOf(TZYLBaseEdit* E) { return {E->RawText(), E->SelStart(), E->SelLength()}; }
+
+// The step kinds, with the share of the sequence each takes.
+enum TStepKind {
+  skType,
+  skControlChar,
+  skBackspace,
+  skDelete,
+  skMoveKey,
+  skClick,
+  skDrag,
+  skDoubleClick,
+  skCopy,
+  skCut,
+  skPaste,
+  skHostileClipboard,
+  skUndo,
+  skRedo,
+  skSelectAll,
+  skSetText,
+  skInsertKey,
+  skStepKey,
+  skCount
+};
+const int kWeights[skCount] = {22, 3, 6, 5, 14, 4, 3, 2, 4, 3, 4, 3, 7, 4, 2, 2, 1, 3};
+const char* const kStepNames[skCount] = {
+    "type",  "control char", "backspace",         "delete", "move key", "click",
+    "drag",  "double click", "copy",              "cut",    "paste",    "hostile clipboard",
+    "undo",  "redo",         "select all",        "set text", "insert key", "step key"};
+
+TStepKind PickStep(TRandom& R) {
+  int total = 0;
+  for (int w : kWeights) total += w;
+  int n = R.Below(total);
+  for (int k = 0; k < skCount; ++k) {
+    if (n < kWeights[k]) return static_cast<TStepKind>(k);
+    n -= kWeights[k];
+  }
+  return skType;
+}
+
+class TSequence {
+ public:
+  TSequence(const TCase& C, TZYLBaseEdit* E) : case_(C), edit_(E), random_(C.Seed) {
+    E->ClearUndo();
+    base_ = top_ = StateOf(E);
+    clipboard_ = vcl::Clipboard();
+  }
+
+  // Runs Steps steps; stops at the first failure.
+  void Run(int Steps) {
+    for (int i = 1; i <= Steps && !::testing::Test::HasFailure(); ++i) {
+      const TStepKind kind = PickStep(random_);
+      std::ostringstream where;
+      where << "case " << case_.Name << " seed " << case_.Seed << " step " << i << " ("
+            << kStepNames[kind] << ")";
+      SCOPED_TRACE(where.str());
+      Step(kind);
+      if (i % 40 == 0 || i == Steps) WalkHistory();
+    }
+  }
+
+ private:
+  void Step(TStepKind Kind) {
+    if (!edit_->Focused()) THost::Focus(edit_);
+    const TState before = StateOf(edit_);
+    const bool couldUndo = edit_->CanUndo();
+    const std::string clipBefore = clipboard_->AsText();
+    std::string selected = edit_->GetSelText();
+    bool copied = false;
+    bool userStep = Kind != skSetText;
+    try {
+      Do(Kind, copied);
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << "raised: " << e.what();
+      return;
+    }
+    THost::Idle();
+    const TState after = StateOf(edit_);
+    if (getenv("SEQ_DEBUG")) fprintf(stderr, "%s: [%s] %d+%d -> [%s] %d+%d caret %d undo %d\n", kStepNames[Kind], before.Text.substr(0,40).c_str(), before.SelStart, before.SelLength, after.Text.substr(0,40).c_str(), after.SelStart, after.SelLength, edit_->CaretPos(), edit_->UndoCount());
+    CheckBounds();
+    CheckForm();
+    if (edit_->ReadOnly() && userStep) {
+      EXPECT_EQ(after.Text, before.Text) << "read-only text changed";
+    }
+    if (copied) {
+      auto* custom = dynamic_cast<TZYLCustomEdit*>(edit_);
+      const bool allowed = !custom || custom->PasswordChar() == 0;
+      if (allowed && !selected.empty())
+        EXPECT_EQ(clipboard_->AsText(), selected) << "the clipboard after a copy";
+      else
+        EXPECT_EQ(clipboard_->AsText(), clipBefore) << "the clipboard after a copy of nothing";
+    }
+    // The text and selection before the first step that can be undone, and the text after
+    // the last step that can be redone.
+    if (!edit_->CanUndo()) {
+      base_ = after;
+      baseSelKnown_ = true;
+    } else if (!couldUndo) {
+      base_.Text = before.Text;
+      base_.SelStart = before.SelStart;
+      base_.SelLength = before.SelLength;
+      baseSelKnown_ = case_.SelectionComesBack &&
+                      (Kind == skType || Kind == skPaste || Kind == skCut) && !overwrite_;
+    }
+    if (!edit_->CanRedo()) top_ = after;
+  }
+
+  void Do(TStepKind Kind, bool& Copied) {
+    const vcl::TRect r = edit_->TextRect();
+    auto point = [&] {
+      const int x = r.Left + random_.Below(std::max(1, r.Right - r.Left));
+      const int y = r.Top + 2 + random_.Below(std::max(1, r.Bottom - r.Top - 4));
+      return THost::At(edit_, x, y);
+    };
+    switch (Kind) {
+      case skType: {
+        static const std::string pool = "abcXYZ 0123456789-.,/:;!é";
+        tk::TypeText(std::string(1, pool[static_cast<size_t>(random_.Below(int(pool.size())))]));
+        break;
+      }
+      case skControlChar: {
+        // Ctrl with a letter gives a control character; Enter, Tab (where the memo wants it)
+        // and Esc are keys of their own.
+        const int which = random_.Below(5);
+        if (which == 0) THost::Chord('B', false, true);
+        if (which == 1) THost::Chord('Z', false, true);
+        if (which == 2) tk::KeyPress(win::VK_ESCAPE);
+        if (which == 3) tk::KeyPress(win::VK_RETURN);
+        if (which == 4 && dynamic_cast<TZYLCustomMemo*>(edit_)) tk::KeyPress(win::VK_TAB);
+        break;
+      }
+      case skBackspace: THost::Chord(win::VK_BACK, false); break;
+      case skDelete: THost::Chord(win::VK_DELETE, false); break;
+      case skMoveKey: {
+        static const win::BYTE keys[] = {win::VK_LEFT, win::VK_RIGHT, win::VK_HOME,
+                                         win::VK_END,  win::VK_LEFT,  win::VK_RIGHT};
+        THost::Chord(keys[random_.Below(6)], random_.Chance(50), random_.Chance(20));
+        break;
+      }
+      case skClick: {
+        const win::POINT p = point();
+        tk::Click(p.X, p.Y);
+        break;
+      }
+      case skDrag: tk::Drag(point(), point()); break;
+      case skDoubleClick: {
+        const win::POINT p = point();
+        tk::DoubleClick(p.X, p.Y);
+        break;
+      }
+      case skCopy:
+        Copied = true;
+        if (random_.Chance(50))
+          THost::Chord('C', false, true);
+        else
+          THost::Chord(win::VK_INSERT, false, true);
+        break;
+      case skCut:
+        if (random_.Chance(50))
+          THost::Chord('X', false, true);
+        else
+          THost::Chord(win::VK_DELETE, true);
+        break;
+      case skPaste:
+        if (random_.Chance(50))
+          THost::Chord('V', false, true);
+        else
+          THost::Chord(win::VK_INSERT, true);
+        break;
+      case skHostileClipboard: clipboard_->SetAsText(HostileClipboard(random_)); break;
+      case skUndo:
+        if (random_.Chance(50))
+          edit_->Undo();
+        else
+          edit_->Perform(win::EM_UNDO, 0, 0);
+        break;
+      case skRedo: edit_->Redo(); break;
+      case skSelectAll:
+        if (random_.Chance(50))
+          edit_->SelectAll();
+        else
+          THost::Chord('A', false, true);
+        break;
+      case skSetText: {
+        const std::string& t =
+            case_.Texts[static_cast<size_t>(random_.Below(int(case_.Texts.size())))];
+        if (auto* m = dynamic_cast<TZYLCustomMaskEdit*>(edit_); m && case_.Form == TForm::Suffixed)
+          m->SetTextWithSuffix(t);
+        else
+          edit_->SetText(t);
+        break;
+      }
+      case skInsertKey:
+        THost::Chord(win::VK_INSERT, false);
+        overwrite_ = !overwrite_;
+        break;
+      case skStepKey: {
+        static const win::BYTE keys[] = {win::VK_UP, win::VK_DOWN, win::VK_PRIOR, win::VK_NEXT};
+        const win::BYTE key = keys[random_.Below(4)];
+        THost::Chord(key, false);
+        if (key == win::VK_DOWN) {
+          // A drop-down list that opened takes the next keys: it is closed with Esc.
+          if (auto* combo = dynamic_cast<TZYLCustomExtCombo*>(edit_); combo && combo->DroppedDown())
+            tk::KeyPress(win::VK_ESCAPE);
+        }
+        if (case_.Spins) CheckStep(key);
+        break;
+      }
+      case skCount: break;
+    }
+  }
+
+  void CheckBounds() {
+    const int len = edit_->GetLength();
+    EXPECT_GE(edit_->SelStart(), 1);
+    EXPECT_GE(edit_->SelLength(), 0);
+    EXPECT_LE(edit_->SelStart() + edit_->SelLength(), len + 1) << StateOf(edit_);
+    EXPECT_GE(edit_->CaretPos(), 1);
+    EXPECT_LE(edit_->CaretPos(), len + 1);
+    if (edit_->MaxLength() > 0) {
+      EXPECT_LE(len, edit_->MaxLength()) << StateOf(edit_);
+    }
+  }
+
+  void CheckForm() {
+    auto* m = dynamic_cast<TZYLCustomMaskEdit*>(edit_);
+    const std::string& t = edit_->RawText();
+    const std::string sep = m ? std::string(1, m->DecimalSeparator()) : ".";
+    switch (case_.Form) {
+      case TForm::Any: break;
+      case TForm::Mask: EXPECT_TRUE(m->checkText(t)) << "the mask refuses \"" << t << "\""; break;
+      case TForm::Integer:
+        EXPECT_TRUE(std::regex_match(t, std::regex("-?[0-9]*"))) << "\"" << t << "\"";
+        break;
+      case TForm::Word: EXPECT_TRUE(std::regex_match(t, std::regex("[0-9]*"))) << "\"" << t << "\""; break;
+      case TForm::Float:
+        EXPECT_TRUE(std::regex_match(t, std::regex("-?[0-9]*(\\" + sep + "[0-9]*)?")))
+            << "\"" << t << "\"";
+        break;
+      case TForm::Reads:
+        try {
+          if (m->MaskType() == meCurrency)
+            m->AsCurrency();
+          else
+            m->AsFloat();
+        } catch (const std::exception& e) {
+          ADD_FAILURE() << "\"" << t << "\" does not read back: " << e.what();
+        }
+        break;
+      case TForm::Suffixed:
+        EXPECT_TRUE(t.ends_with(m->Suffix())) << StateOf(edit_) << " lost its suffix";
+        break;
+    }
+  }
+
+  // The step keys never take the value past the bound they step towards.
+  void CheckStep(win::BYTE Key) {
+    auto* m = dynamic_cast<TZYLCustomMaskEdit*>(edit_);
+    double v = 0;
+    try {
+      v = m->AsFloat();
+    } catch (const std::exception&) {
+      v = m->AsInteger();
+    }
+    if (Key == win::VK_UP || Key == win::VK_PRIOR)
+      EXPECT_LE(v, m->MaxValue()) << "stepped up past the maximum";
+    else
+      EXPECT_GE(v, m->MinValue()) << "stepped down past the minimum";
+  }
+
+  // Undoes all the way, redoes all the way, and goes back to where it was.
+  void WalkHistory() {
+    SCOPED_TRACE("walking the history");
+    const TState now = StateOf(edit_);
+    const int depth = edit_->UndoCount();
+    for (int guard = depth + 1; edit_->CanUndo() && guard > 0; --guard) edit_->Undo();
+    if (!edit_->ReadOnly()) {
+      EXPECT_EQ(edit_->RawText(), base_.Text) << "undone all the way";
+      if (baseSelKnown_) {
+        EXPECT_EQ(StateOf(edit_), base_) << "undone all the way";
+      }
+    }
+    CheckBounds();
+    for (int guard = 100000; edit_->CanRedo() && guard > 0; --guard) edit_->Redo();
+    if (!edit_->ReadOnly()) {
+      EXPECT_EQ(edit_->RawText(), top_.Text) << "redone all the way";
+    }
+    CheckBounds();
+    for (int guard = 100000; edit_->UndoCount() > depth && guard > 0; --guard) edit_->Undo();
+    EXPECT_EQ(edit_->RawText(), now.Text) << "back where the walk began";
+    THost::Idle();
+  }
+
+  const TCase& case_;
+  TZYLBaseEdit* edit_;
+  TRandom random_;
+  vcl::TClipboard* clipboard_;
+  TState base_, top_;
+  bool baseSelKnown_ = true;
+  bool overwrite_ = false;
+};
+
+void PrintTo(const TCase& C, std::ostream* Out) { *Out << C.Name; }
+
+class EditHistorySequencesTest : public ::testing::TestWithParam<TCase> {};
+
+TEST_P(EditHistorySequencesTest, StateHoldsAfterEveryStep) {
+  THost host;
+  TZYLBaseEdit* edit = GetParam().Make(host);
+  THost::Focus(edit);
+  TZYLApplication* app = ZYLApplication();
+  ASSERT_NE(app, nullptr);
+  const TZYLEditModes modes = app->EditMode();
+  TSequence sequence(GetParam(), edit);
+  sequence.Run(300);
+  app->SetEditMode(modes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Classes, EditHistorySequencesTest, ::testing::ValuesIn(Cases()),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+}  // namespace
+}  // namespace zyl
