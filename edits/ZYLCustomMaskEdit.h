@@ -266,6 +266,9 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   std::string FEditRemoved;
   // FPrevText equals the text (so a change need not copy it before it starts).
   bool FPrevMirrors = false;
+  // The literals between the end of a short mask text and the position a typed character
+  // goes to: inserted in front of it, in the same step.
+  std::string FTypedGap;
 
  protected:
   vcl::TNotifyEvent FOnValidationError;

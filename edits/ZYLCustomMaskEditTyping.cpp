@@ -4,7 +4,8 @@
 //
 // A value the kind cannot read after a change (a pasted word in a number, an amount beyond the
 // currency range) puts the text back as it was before the change. A reformatted text cannot be
-// undone step by step: the histories are emptied when the text is rebuilt.
+// undone step by step: the histories are emptied when the text is rebuilt. Undo and redo give
+// back the texts as they were, unrebuilt.
 #include <algorithm>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include "edits/ZYLCustomMaskEdit.h"
 #include "edits/ZYLDateFormat.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/Locale.h"
@@ -130,9 +132,16 @@ void TZYLCustomMaskEdit::DoTypeMaskChar(char C, vcl::TWMKey& Message) {
     DoKeyPress(Message);
     return;
   }
+  const int len = GetLength();
+  if (pos > len + 1) {
+    // Behind a short text the literals stepped over come first.
+    FTypedGap = literalChars().substr(static_cast<size_t>(len), static_cast<size_t>(pos - 1 - len));
+    pos = len + 1;
+  }
   FPrevCaretPos = FCaretPos;
   FCaretPos = pos;
-  SetSelectionOnly(pos, pos <= GetLength() ? 1 : 0);
+  SetSelectionOnly(pos, pos <= len ? 1 : 0);
+  vcl::TFinally noGap([this] { FTypedGap.clear(); });
   ZYL_INHERITED(Message);
   int next = FCaretPos;
   while (next <= GetLength() && isLiteral(next)) ++next;
@@ -195,12 +204,13 @@ bool TZYLCustomMaskEdit::InsertFits(int Pos, int Removed, const std::string& S) 
 
 bool TZYLCustomMaskEdit::AllowedOperation(const std::string& Text) {
   if (!inherited::AllowedOperation(Text)) return false;
-  return Replaying() || InsertFits(FSelStart, FSelLength, Text);
+  return Replaying() || InsertFits(FSelStart, FSelLength, FTypedGap + Text);
 }
 
 void TZYLCustomMaskEdit::HandleInsertText(int Pos, std::string& Text) {
   inherited::HandleInsertText(Pos, Text);
   if (Replaying() || Text.empty()) return;
+  Text = std::exchange(FTypedGap, {}) + Text;
   // A mask is checked against the text before the change, where a typed character replaces
   // one of the same length and so touches one position.
   const bool fits =
@@ -254,7 +264,8 @@ void TZYLCustomMaskEdit::ChangedText(int At) {
   const int edit = std::exchange(FEditAt, 0);
   FPrevMirrors = false;
   bool mirrored = false;
-  switch (FMaskType) {
+  // Undo and redo give back texts the kind had accepted: they are not rebuilt.
+  switch (Replaying() ? meNone : FMaskType) {
     case meFloatFixed:
     case meFloatNumber:
       // A text read from a form may be of another locale: Loaded mends and lays it out.

@@ -233,6 +233,35 @@ TEST_F(MaskEditTyping, TypingOverwritesNoCharacterOfTheSuffix) {
   app->SetEditMode(modes);
 }
 
+// A mask text shorter than the template (emptied by a paste, say) grows by the literals the
+// typed character steps over; the caret stays within the text, and one undo takes the
+// character and its literals back.
+TEST_F(MaskEditTyping, TypingBehindAShortTextFillsTheLiteralsBetween) {
+  struct {
+    const char* Text;
+    int Caret;
+    const char* Keys;
+    const char* Expected;  // State after
+    int Undos;
+  } const cases[] = {
+      {"", 1, "5", "(5|3", 1},
+      {"(12", 4, "3", "(12)3|6", 1},
+      {"(12)3", 6, "x", "(12)3|6", 0},
+  };
+  edit_->SetMask("\\(00\\)00");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.Text) + " + " + c.Keys);
+    vcl::Clipboard()->SetAsText(c.Text);
+    Play("{ALL}{PASTE}");
+    ASSERT_EQ(edit_->RawText(), c.Text);
+    edit_->SetCaretPos(c.Caret);
+    Play(c.Keys);
+    EXPECT_EQ(State(edit_), c.Expected);
+    for (int i = 0; i < c.Undos; ++i) edit_->Undo();
+    EXPECT_EQ(edit_->RawText(), c.Text);
+  }
+}
+
 // Backspace and Delete over a selection that holds nothing but suffix characters delete
 // nothing; over one that begins in the value they delete the value's part of it.
 TEST_F(MaskEditTyping, BackspaceAndDeleteOverTheSuffixAloneDeleteNothing) {
@@ -369,6 +398,29 @@ class DateTyping : public MaskEditTyping {
     return std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d);
   }
 };
+
+// Undo and redo give back the texts the date had, partly typed years included: a step of the
+// history is not laid out again as a date.
+TEST_F(DateTyping, UndoAndRedoGiveBackThePartlyTypedTexts) {
+  Show(2024, 1, 31);
+  vcl::Clipboard()->SetAsText("4");
+  edit_->Select(7, 4, 7);
+  edit_->Perform(win::WM_CUT, 0, 0);
+  ASSERT_EQ(edit_->RawText(), "31/01/");
+  vcl::Clipboard()->SetAsText("4");
+  Play("{PASTE}{PASTE}");
+  ASSERT_EQ(edit_->RawText(), "31/01/44");
+  const char* const undone[] = {"31/01/4", "31/01/", "31/01/2024"};
+  for (const char* want : undone) {
+    edit_->Undo();
+    EXPECT_EQ(edit_->RawText(), want);
+  }
+  const char* const redone[] = {"31/01/", "31/01/4", "31/01/44"};
+  for (const char* want : redone) {
+    edit_->Redo();
+    EXPECT_EQ(edit_->RawText(), want);
+  }
+}
 
 TEST_F(DateTyping, TheArrowKeysStepTheFieldUnderTheCaret) {
   Show(2024, 1, 31);
