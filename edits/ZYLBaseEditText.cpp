@@ -71,9 +71,12 @@ void TZYLBaseEdit::ApplyChange(int Start, int Len, std::string S, bool Exact) {
   FSelLength = 0;
   HandleInsertText(Start, S);
   if (!Exact && FMaxLength > 0) {
-    // Only the part that fits is inserted.
-    const size_t room = static_cast<size_t>(std::max(0, FMaxLength - GetLength()));
-    if (S.size() > room) S.resize(room);
+    // Only the part that fits is inserted, and it never ends between a CR and its LF.
+    size_t room = static_cast<size_t>(std::max(0, FMaxLength - GetLength()));
+    if (S.size() > room) {
+      if (room > 0 && S[room - 1] == '\r' && S[room] == '\n') --room;
+      S.resize(room);
+    }
   }
   FText.insert(static_cast<size_t>(Start - 1), S);
   record->Inserted = S;

@@ -126,6 +126,29 @@ TEST_F(EditUndoTest, MaxLengthKeepsWhatFitsAndAFullEditTakesNothing) {
   EXPECT_EQ(edit_->RawText(), "abcde");
 }
 
+// The part of a pasted text that fits MaxLength never ends between the CR and the LF of a
+// line break: the break is kept whole or left out.
+TEST_F(EditUndoTest, MaxLengthNeverSplitsALineBreak) {
+  struct {
+    const char* Pasted;
+    int MaxLength;
+    const char* Expected;
+  } const cases[] = {
+      {"x\r\ny", 3, "abx"}, {"x\r\ny", 4, "abx"}, {"x\r\ny", 5, "abx\r\n"},
+      {"\r\n", 3, "ab"},   {"x\ry", 4, "abx\r"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.MaxLength);
+    edit_->SetMaxLength(0);
+    edit_->SetText("ab");
+    edit_->SetMaxLength(c.MaxLength);
+    edit_->SetCaretPos(3);
+    vcl::Clipboard()->SetAsText(c.Pasted);
+    THost::Chord('V', false, true);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
+}
+
 TEST_F(EditUndoTest, ReadOnlyRefusesUndoAndKeepsTheHistory) {
   tk::TypeText("ab");
   edit_->SetReadOnly(true);
