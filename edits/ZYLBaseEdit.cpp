@@ -675,7 +675,7 @@ void TZYLBaseEdit::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int
   vcl::Screen->SetCursor(FSavedCursor);
   int P = FCaretPos;
   const int S = FSelStart, L = FSelLength;
-  if (P >= S && P <= S + L) {  // dropped on the selection itself
+  if ((P >= S && P <= S + L) || !SelectionMovesTo(P)) {  // dropped on itself, or refused
     FSelStart = P;
     FSelLength = 0;
     DrawText(-1);

@@ -174,6 +174,7 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   bool AllowedOperation(const std::string& Text) override;
   void HandleReplaceText(int Pos, const std::string& Text) override;
   bool TypingOverwritesAt(int Pos) override;
+  bool SelectionMovesTo(int Pos) override;
   void CutToClipboard() override;
   void PasteFromClipboard() override;
   void GetCommandKey(uint16_t& Key, vcl::TShiftState Shift) override;

@@ -347,6 +347,12 @@ bool TZYLCustomMaskEdit::TypingOverwritesAt(int Pos) {
   return Pos <= GetLength() - static_cast<int>(EffectiveSuffix().size());
 }
 
+// A dragged selection moves as a cut and a paste: neither out of the suffix nor into it.
+bool TZYLCustomMaskEdit::SelectionMovesTo(int Pos) {
+  return !SelectionInSuffix() &&
+         Pos <= GetLength() - static_cast<int>(EffectiveSuffix().size()) + 1;
+}
+
 bool TZYLCustomMaskEdit::SelectionInSuffix() const {
   const int suffix = static_cast<int>(EffectiveSuffix().size());
   return suffix > 0 && FSelStart + FSelLength > GetLength() - suffix + 1;

@@ -288,6 +288,36 @@ TEST_F(MaskEditTyping, BackspaceAndDeleteOverTheSuffixAloneDeleteNothing) {
   }
 }
 
+// Dragging a selection moves it as a cut and a paste would: never out of the suffix nor into
+// it; a move within the value goes on as in any edit.
+TEST_F(MaskEditTyping, DraggingTextNeitherIntoNorOutOfTheSuffix) {
+  struct {
+    const char* Name;
+    const char* Text;
+    int Start, Length;
+    int From, To;  // the positions the drag starts and ends at
+    const char* Expected;
+  } const cases[] = {
+      {"value behind the suffix", "12 kg", 1, 2, 2, 6, "12 kg"},
+      {"suffix to the front", "12 kg", 3, 2, 4, 1, "12 kg"},
+      {"suffix into the value", "123 kg", 4, 3, 5, 2, "123 kg"},
+      {"within the value", "123 kg", 1, 2, 2, 4, "312 kg"},
+  };
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit_->SetText(c.Text);
+    edit_->Select(c.Start, c.Length);
+    const int x0 = edit_->TextOrigin();
+    const win::POINT from = THost::At(edit_, x0 + edit_->PrefixWidth(c.From - 1) + 1, 8);
+    const win::POINT to = THost::At(edit_, x0 + edit_->PrefixWidth(c.To - 1) + 1, 8);
+    tk::Drag(from, to);
+    tk::AdvanceClock(1000);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
+}
+
 // Cut and paste leave the suffix alone: a selection that reaches into it changes nothing, one
 // before it cuts and pastes as in any edit.
 TEST_F(MaskEditTyping, CutAndPasteDoNothingWhenTheSelectionReachesIntoTheSuffix) {
