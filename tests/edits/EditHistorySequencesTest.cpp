@@ -317,7 +317,7 @@ TStepKind PickStep(TRandom& R) {
 
 class TSequence {
  public:
-  TSequence(const TCase& C, TZYLBaseEdit* E) : case_(C), edit_(E), random_(C.Seed + (getenv("SEQ_OFF") ? atoi(getenv("SEQ_OFF")) : 0)) {
+  TSequence(const TCase& C, TZYLBaseEdit* E) : case_(C), edit_(E), random_(C.Seed) {
     E->ClearUndo();
     base_ = top_ = StateOf(E);
     clipboard_ = vcl::Clipboard();
@@ -340,6 +340,9 @@ class TSequence {
   void Step(TStepKind Kind) {
     if (!edit_->Focused()) THost::Focus(edit_);
     const TState before = StateOf(edit_);
+    std::ostringstream was;
+    was << "before the step: " << before << " caret " << edit_->CaretPos();
+    SCOPED_TRACE(was.str());
     const bool couldUndo = edit_->CanUndo();
     const std::string clipBefore = clipboard_->AsText();
     std::string selected = edit_->GetSelText();
@@ -353,7 +356,6 @@ class TSequence {
     }
     THost::Idle();
     const TState after = StateOf(edit_);
-    if (getenv("SEQ_DEBUG")) fprintf(stderr, "%s: [%s] %d+%d -> [%s] %d+%d caret %d undo %d\n", kStepNames[Kind], before.Text.substr(0,40).c_str(), before.SelStart, before.SelLength, after.Text.substr(0,40).c_str(), after.SelStart, after.SelLength, edit_->CaretPos(), edit_->UndoCount());
     CheckBounds();
     CheckForm();
     if (edit_->ReadOnly() && userStep) {
