@@ -156,11 +156,13 @@ void TZYLBaseEdit::ClearUndoBuffer() { FUndo->Clear(); }
 // Applies the newest record of From backwards; its reverse goes on To (through the undoing or
 // redoing flag). Refused while the edit is read-only: the record then stays where it is.
 void TZYLBaseEdit::ApplyRecord(TZYLDynLIFOBuffer* From, TZYLDynLIFOBuffer* /*To*/) {
-  if (From->isEmpty() || !AllowedOperation("")) return;
-  std::unique_ptr<TZYLUndoRecord> r(static_cast<TZYLUndoRecord*>(From->Get()));
+  if (From->isEmpty()) return;
+  // The descendants are asked about a replayed step as such.
   bool& flag = From == FUndo.get() ? FUndoing : FRedoing;
   flag = true;
   vcl::TFinally clear([&] { flag = false; });
+  if (!AllowedOperation("")) return;
+  std::unique_ptr<TZYLUndoRecord> r(static_cast<TZYLUndoRecord*>(From->Get()));
   BeforeChangeText();
   ApplyChange(r->Start, static_cast<int>(r->Inserted.size()), r->Removed, true);
   FPrevCaretPos = FCaretPos;

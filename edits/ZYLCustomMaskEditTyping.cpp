@@ -204,7 +204,10 @@ bool TZYLCustomMaskEdit::InsertFits(int Pos, int Removed, const std::string& S) 
 
 bool TZYLCustomMaskEdit::AllowedOperation(const std::string& Text) {
   if (!inherited::AllowedOperation(Text)) return false;
-  return Replaying() || InsertFits(FSelStart, FSelLength, FTypedGap + Text);
+  if (Replaying()) return true;
+  // The suffix stays: no change replaces a selection that reaches into it (the keys shorten
+  // their selections before they get here).
+  return !SelectionInSuffix() && InsertFits(FSelStart, FSelLength, FTypedGap + Text);
 }
 
 void TZYLCustomMaskEdit::HandleInsertText(int Pos, std::string& Text) {

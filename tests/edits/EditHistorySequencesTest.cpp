@@ -21,6 +21,7 @@
 
 #include "edits/ZYLBrowseEdit.h"
 #include "edits/ZYLColorEdit.h"
+#include "edits/ZYLEditAutoComplete.h"
 #include "edits/ZYLExtSpinEdit.h"
 #include "edits/ZYLFileOpenEdit.h"
 #include "edits/ZYLHistoryEdit.h"
@@ -29,6 +30,7 @@
 #include "edits/ZYLMemo.h"
 #include "edits/ZYLSpinEdit.h"
 #include "foundation/ZYLApplication.h"
+#include "foundation/ZYLCont.h"
 #include "platform/base/Exceptions.h"
 #include "platform/controls/Clipbrd.h"
 #include "platform/user/EditButtonConsts.h"
@@ -126,6 +128,26 @@ const std::vector<TCase>& Cases() {
                    e->SetText("secret");
                    return e;
                  }});
+    c.push_back({"EditLowerCaseOem", 16, [](THost& h) {
+                   auto* e = Placed<TZYLEdit>(h);
+                   e->SetCharCase(vcl::ecLowerCase);
+                   e->SetOEMConvert(true);
+                   e->SetAlignment(vcl::taRightJustify);
+                   e->SetText("mixed Text");
+                   return e;
+                 }});
+    c.push_back({"EditAutoComplete", 17, [](THost& h) {
+                   auto* strings = new TZYLStringList(h.Form());
+                   strings->GetArrayItem(strings->Add())
+                       ->GetList()
+                       ->SetText("apple\r\napplesauce\r\nbanana\r\n");
+                   auto* ac = new TZYLEditAutoComplete(h.Form());
+                   ac->SetStringList(strings);
+                   ac->SetMode(TZYLAutoCompleteModes{amText});
+                   auto* e = Placed<TZYLEdit>(h);
+                   e->SetAutoComplete(ac);
+                   return e;
+                 }});
     c.push_back({"MaskEditMask", 21,
                  [](THost& h) {
                    auto* e = MaskOf(h, meMask);
@@ -173,6 +195,45 @@ const std::vector<TCase>& Cases() {
                    return e;
                  },
                  TForm::Suffixed, false, false, {"", "5", "a b"}});
+    c.push_back({"MaskEditTime", 29, [](THost& h) { return MaskOf(h, meTime); }, TForm::Any,
+                 false, false, {""}});
+    c.push_back({"MaskEditUserRule", 20,
+                 [](THost& h) {
+                   auto* e = MaskOf(h, meMask);
+                   e->SetMask("!A!a\\-bc#*v18");
+                   e->SetBlankChar(' ');
+                   return e;
+                 },
+                 TForm::Mask, false, false, {"Ab-xY+1+1", "", "  -      "}});
+    c.push_back({"SpinEditSuffix", 33,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLSpinEdit>(h);
+                   e->SetSuffix(" pcs");
+                   e->SetIntValue(7);
+                   return e;
+                 },
+                 TForm::Suffixed, false, true, {"0", "99", "100"}});
+    c.push_back({"ExtSpinEditCurrency", 34,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLExtSpinEdit>(h);
+                   e->SetEditType(ntCurrency);
+                   e->SetMinValue(-50);
+                   e->SetMaxValue(50);
+                   e->SetSpinValue(12.5);
+                   return e;
+                 },
+                 TForm::Reads, false, true, {""}});
+    c.push_back({"ExtSpinEditFixed", 35,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLExtSpinEdit>(h);
+                   e->SetEditType(ntFloatFixed);
+                   e->SetDecimals(2);
+                   e->SetMinValue(0);
+                   e->SetMaxValue(10);
+                   e->SetSpinValue(2.5);
+                   return e;
+                 },
+                 TForm::Reads, false, true, {""}});
     c.push_back({"SpinEdit", 31,
                  [](THost& h) {
                    auto* e = Placed<TZYLSpinEdit>(h);
@@ -205,6 +266,15 @@ const std::vector<TCase>& Cases() {
                    e->SetWantTabs(true);
                    e->SetMaxLength(60);
                    e->SetText("a long line that does not wrap at all\r\nshort");
+                   return e;
+                 },
+                 TForm::Any, true, false, lines});
+    c.push_back({"MemoCentred", 44,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLMemo>(h, 80);
+                   e->SetWordWrap(false);
+                   e->SetAlignment(vcl::taCenter);
+                   e->SetText("centred rows wrap all the same when they are long enough\r\nx");
                    return e;
                  },
                  TForm::Any, true, false, lines});
@@ -296,13 +366,14 @@ enum TStepKind {
   skSetText,
   skInsertKey,
   skStepKey,
+  skMenu,
   skCount
 };
-const int kWeights[skCount] = {22, 3, 6, 5, 14, 4, 3, 2, 4, 3, 4, 3, 7, 4, 2, 2, 1, 3};
+const int kWeights[skCount] = {22, 3, 6, 5, 14, 4, 3, 2, 4, 3, 4, 3, 7, 4, 2, 2, 1, 3, 3};
 const char* const kStepNames[skCount] = {
     "type",  "control char", "backspace",         "delete", "move key", "click",
     "drag",  "double click", "copy",              "cut",    "paste",    "hostile clipboard",
-    "undo",  "redo",         "select all",        "set text", "insert key", "step key"};
+    "undo",  "redo",         "select all",        "set text", "insert key", "step key", "menu"};
 
 TStepKind PickStep(TRandom& R) {
   int total = 0;
@@ -485,6 +556,14 @@ class TSequence {
         if (case_.Spins) CheckStep(key);
         break;
       }
+      case skMenu: {
+        // The built-in context menu's items (a grey one does nothing).
+        static const char* const items[] = {"Undo", "Cut", "Copy", "Paste", "Delete", "Select all"};
+        const std::string item = items[random_.Below(6)];
+        THost::RightClickMenu(edit_, item);
+        Copied = item == "Copy";
+        break;
+      }
       case skCount: break;
     }
   }
@@ -535,12 +614,10 @@ class TSequence {
   // The step keys never take the value past the bound they step towards.
   void CheckStep(win::BYTE Key) {
     auto* m = dynamic_cast<TZYLCustomMaskEdit*>(edit_);
-    double v = 0;
-    try {
-      v = m->AsFloat();
-    } catch (const std::exception&) {
-      v = m->AsInteger();
-    }
+    const TZYLMaskType kind = m->MaskType();
+    const double v = kind == meCurrency  ? m->AsCurrency().ToDouble()
+                     : kind == meInteger ? static_cast<double>(m->AsInt64())
+                                         : m->AsFloat();
     if (Key == win::VK_UP || Key == win::VK_PRIOR)
       EXPECT_LE(v, m->MaxValue()) << "stepped up past the maximum";
     else
@@ -552,7 +629,12 @@ class TSequence {
     SCOPED_TRACE("walking the history");
     const TState now = StateOf(edit_);
     const int depth = edit_->UndoCount();
-    for (int guard = depth + 1; edit_->CanUndo() && guard > 0; --guard) edit_->Undo();
+    // The texts met on the way down come back in turn on the way up.
+    std::vector<std::string> down;
+    for (int guard = depth + 1; edit_->CanUndo() && guard > 0; --guard) {
+      edit_->Undo();
+      down.push_back(edit_->RawText());
+    }
     if (!edit_->ReadOnly()) {
       EXPECT_EQ(edit_->RawText(), base_.Text) << "undone all the way";
       if (baseSelKnown_) {
@@ -560,7 +642,15 @@ class TSequence {
       }
     }
     CheckBounds();
-    for (int guard = 100000; edit_->CanRedo() && guard > 0; --guard) edit_->Redo();
+    std::vector<std::string> up;
+    for (int guard = 100000; edit_->CanRedo() && guard > 0; --guard) {
+      up.push_back(edit_->RawText());
+      edit_->Redo();
+    }
+    if (!edit_->ReadOnly()) {
+      for (size_t i = 0; i < down.size() && i < up.size(); ++i)
+        EXPECT_EQ(up[i], down[down.size() - 1 - i]) << "redo " << i + 1 << " of the walk";
+    }
     if (!edit_->ReadOnly()) {
       EXPECT_EQ(edit_->RawText(), top_.Text) << "redone all the way";
     }

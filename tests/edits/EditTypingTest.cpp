@@ -297,43 +297,18 @@ TEST_F(EditTypingTest, EnterWithTabOnEnterMovesTheFocusOn) {
   EXPECT_TRUE(other_->Focused());
 }
 
-// Right-clicks the edit, notes the enabled items of the menu that opens and clicks Choice
-// ("" closes the menu). Answers the enabled items joined by ';', or "no menu".
-std::string RightClickMenu(vcl::TControl* Edit, const std::string& Choice) {
-  std::string enabled = "no menu";
-  tk::SetMenuHandler([&] {
-    const auto menus = tk::OpenMenus();
-    if (menus.empty() || enabled != "no menu") return;
-    enabled.clear();
-    for (const auto& item : menus.back().Items)
-      if (!(item.Flags & win::MF_GRAYED) && item.Text != "-" && !item.Text.empty())
-        enabled += item.Text + ";";
-    const int i = menus.back().Find(Choice);
-    if (i < 0) return;
-    const win::RECT r = menus.back().Items[static_cast<size_t>(i)].Rect;
-    tk::QueueClick((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-  });
-  tk::CloseMenusWhenIdle(true);
-  tk::AdvanceClock(1000);
-  const win::POINT p = THost::At(Edit, 20, 8);
-  tk::Click(p.X, p.Y, 1);
-  tk::SetMenuHandler(nullptr);
-  tk::CloseMenusWhenIdle(false);
-  return enabled;
-}
-
 TEST_F(EditTypingTest, ContextMenuOffersWhatTheStateAllows) {
   edit_->SetText("abc def");
   edit_->Select(1, 3);
   vcl::Clipboard()->Clear();
-  EXPECT_EQ(RightClickMenu(edit_, "Cut"), "&Cut;&Copy;&Delete;Select all;");
+  EXPECT_EQ(THost::RightClickMenu(edit_, "Cut"), "&Cut;&Copy;&Delete;Select all;");
   EXPECT_EQ(edit_->RawText(), " def");
-  EXPECT_EQ(RightClickMenu(edit_, "Undo"), "&Undo;&Paste;Select all;");
+  EXPECT_EQ(THost::RightClickMenu(edit_, "Undo"), "&Undo;&Paste;Select all;");
   EXPECT_EQ(edit_->RawText(), "abc def");
   // Read-only: cut, paste and delete are grey (and the undone step is gone from Undo).
   edit_->SetReadOnly(true);
   edit_->Select(1, 2);
-  EXPECT_EQ(RightClickMenu(edit_, "Select all"), "&Copy;Select all;");
+  EXPECT_EQ(THost::RightClickMenu(edit_, "Select all"), "&Copy;Select all;");
   EXPECT_EQ(edit_->SelLength(), 7);
   // An assigned PopupMenu comes instead of the built-in one.
   auto* own = new vcl::TPopupMenu(host_.Form());
@@ -341,16 +316,16 @@ TEST_F(EditTypingTest, ContextMenuOffersWhatTheStateAllows) {
   item->SetCaption("Mine");
   own->Items()->Add(item);
   edit_->SetPopupMenu(own);
-  EXPECT_EQ(RightClickMenu(edit_, ""), "Mine;");
+  EXPECT_EQ(THost::RightClickMenu(edit_, ""), "Mine;");
   // OnContextPopup may take the click; eoSuppressDefaultMenu shows no menu at all.
   host_.Events().Take();
   edit_->OnContextPopup = vcl::TContextPopupEvent(&host_.Events(), &edittest::TRecorder::TakePopup);
-  EXPECT_EQ(RightClickMenu(edit_, ""), "no menu");
+  EXPECT_EQ(THost::RightClickMenu(edit_, ""), "no menu");
   EXPECT_EQ(host_.Events().Take(), "popup20,8");
   edit_->OnContextPopup = nullptr;
   edit_->SetPopupMenu(nullptr);
   edit_->SetOptions(TZYLEditOptions{eoSuppressDefaultMenu});
-  EXPECT_EQ(RightClickMenu(edit_, ""), "no menu");
+  EXPECT_EQ(THost::RightClickMenu(edit_, ""), "no menu");
 }
 
 TEST_F(EditTypingTest, TheMouseAboveTakesTheFocusWhenAsked) {

@@ -318,6 +318,48 @@ TEST_F(MaskEditTyping, DraggingTextNeitherIntoNorOutOfTheSuffix) {
   }
 }
 
+// The context menu's Delete and the clear message leave the suffix alone as Cut does: a
+// selection that reaches into it is not deleted; one before it is.
+TEST_F(MaskEditTyping, MenuDeleteAndClearLeaveTheSuffix) {
+  struct {
+    const char* Name;
+    int Start, Length;
+    bool Menu;
+    const char* Expected;
+  } const cases[] = {
+      {"menu, all", 1, 5, true, "12 kg"},     {"menu, into", 2, 2, true, "12 kg"},
+      {"menu, before", 1, 2, true, " kg"},    {"clear, all", 1, 5, false, "12 kg"},
+      {"clear, before", 2, 1, false, "1 kg"},
+  };
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit_->SetText("12 kg");
+    edit_->Select(c.Start, c.Length);
+    if (c.Menu)
+      THost::RightClickMenu(edit_, "Delete");
+    else
+      edit_->Perform(win::WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
+}
+
+// Undo and redo restore their steps whatever the selection holds, the suffix included.
+TEST_F(MaskEditTyping, UndoAndRedoWorkWithTheSuffixSelected) {
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  edit_->SetText("12 kg");
+  edit_->SetCaretPos(3);
+  Play("3{ALL}");
+  ASSERT_EQ(edit_->RawText(), "123 kg");
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "12 kg");
+  Play("{ALL}");
+  edit_->Redo();
+  EXPECT_EQ(edit_->RawText(), "123 kg");
+}
+
 // Cut and paste leave the suffix alone: a selection that reaches into it changes nothing, one
 // before it cuts and pastes as in any edit.
 TEST_F(MaskEditTyping, CutAndPasteDoNothingWhenTheSelectionReachesIntoTheSuffix) {
