@@ -367,13 +367,14 @@ enum TStepKind {
   skInsertKey,
   skStepKey,
   skMenu,
+  skCodeEdit,
   skCount
 };
-const int kWeights[skCount] = {22, 3, 6, 5, 14, 4, 3, 2, 4, 3, 4, 3, 7, 4, 2, 2, 1, 3, 3};
+const int kWeights[skCount] = {22, 3, 6, 5, 14, 4, 3, 2, 4, 3, 4, 3, 7, 4, 2, 2, 1, 3, 3, 3};
 const char* const kStepNames[skCount] = {
     "type",  "control char", "backspace",         "delete", "move key", "click",
     "drag",  "double click", "copy",              "cut",    "paste",    "hostile clipboard",
-    "undo",  "redo",         "select all",        "set text", "insert key", "step key", "menu"};
+    "undo",  "redo",         "select all",        "set text", "insert key", "step key", "menu", "code edit"};
 
 TStepKind PickStep(TRandom& R) {
   int total = 0;
@@ -562,6 +563,26 @@ class TSequence {
         const std::string item = items[random_.Below(6)];
         THost::RightClickMenu(edit_, item);
         Copied = item == "Copy";
+        break;
+      }
+      case skCodeEdit: {
+        // The text operations and messages a program uses; only the Text property passes a
+        // read-only edit.
+        const std::string& t =
+            case_.Texts[static_cast<size_t>(random_.Below(int(case_.Texts.size())))];
+        const int pos = 1 + random_.Below(edit_->GetLength() + 2);
+        const int len = random_.Below(4);
+        switch (random_.Below(6)) {
+          case 0: edit_->Insert(pos, t); break;
+          case 1: edit_->Replace(pos, len, t); break;
+          case 2: edit_->Cut(pos, len); break;
+          case 3: edit_->Upper(pos, len); break;
+          case 4: edit_->Perform(win::EM_REPLACESEL, 1, reinterpret_cast<win::LPARAM>(t.c_str())); break;
+          default:
+            edit_->Perform(win::EM_SETSEL, static_cast<win::WPARAM>(pos - 1),
+                           static_cast<win::LPARAM>(pos - 1 + len));
+            break;
+        }
         break;
       }
       case skCount: break;

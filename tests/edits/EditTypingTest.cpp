@@ -36,6 +36,27 @@ class EditTypingTest : public ::testing::Test {
   TZYLEdit* other_ = nullptr;
 };
 
+// Without a selection Backspace and Delete act at the caret, also where a text operation left
+// the selection start elsewhere (Replace keeps it); at the start Backspace deletes nothing.
+TEST_F(EditTypingTest, BackspaceAndDeleteWithoutASelectionActAtTheCaret) {
+  struct {
+    int Caret, SelStart;
+    win::BYTE Key;
+    const char* Expected;
+  } const cases[] = {
+      {1, 3, win::VK_BACK, "abcd"},  {1, 1, win::VK_BACK, "abcd"}, {3, 1, win::VK_BACK, "acd"},
+      {2, 4, win::VK_DELETE, "acd"}, {5, 2, win::VK_DELETE, "abcd"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Caret) + " " + std::to_string(c.SelStart));
+    edit_->SetText("abcd");
+    edit_->SetCaretPos(c.Caret);
+    edit_->SetSelStart(c.SelStart);
+    tk::KeyPress(c.Key);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
+}
+
 TEST_F(EditTypingTest, TypedCharactersAreInsertedAtTheCaretAndReported) {
   edit_->SetOnModified(vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Modified));
   edit_->SetOnTextChangedAt(TZYLTextChangeEvent(&host_.Events(), &edittest::TRecorder::ChangedAt));
