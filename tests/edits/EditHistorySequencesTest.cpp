@@ -21,6 +21,7 @@
 
 #include "edits/ZYLBrowseEdit.h"
 #include "edits/ZYLColorEdit.h"
+#include "edits/ZYLComboBox.h"
 #include "edits/ZYLEditAutoComplete.h"
 #include "edits/ZYLExtSpinEdit.h"
 #include "edits/ZYLFileOpenEdit.h"
@@ -308,6 +309,13 @@ const std::vector<TCase>& Cases() {
                    return e;
                  }});
     c.push_back({"ColorEdit", 55, [](THost& h) { return Placed<TZYLColorEdit>(h); }});
+    c.push_back({"ColorEditWritable", 56,
+                 [](THost& h) {
+                   auto* e = Placed<TZYLColorEdit>(h);
+                   e->SetReadOnly(false);
+                   return e;
+                 },
+                 TForm::Any, true, false, {"clBlue", "$0000FF00", "clWindowText"}});
     return c;
   }();
   return cases;
@@ -395,6 +403,9 @@ class TSequence {
     clipboard_ = vcl::Clipboard();
   }
 
+  // The steps that changed the text.
+  int Changes() const { return changes_; }
+
   // Runs Steps steps; stops at the first failure.
   void Run(int Steps) {
     for (int i = 1; i <= Steps && !::testing::Test::HasFailure(); ++i) {
@@ -428,6 +439,7 @@ class TSequence {
     }
     THost::Idle();
     const TState after = StateOf(edit_);
+    if (after.Text != before.Text) ++changes_;
     CheckBounds();
     CheckForm();
     if (edit_->ReadOnly() && userStep) {
@@ -688,6 +700,7 @@ class TSequence {
   TState base_, top_;
   bool baseSelKnown_ = true;
   bool overwrite_ = false;
+  int changes_ = 0;
 };
 
 void PrintTo(const TCase& C, std::ostream* Out) { *Out << C.Name; }
@@ -704,9 +717,112 @@ TEST_P(EditHistorySequencesTest, StateHoldsAfterEveryStep) {
   TSequence sequence(GetParam(), edit);
   sequence.Run(300);
   app->SetEditMode(modes);
+  // A read-only edit changes by code only.
+  if (!edit->ReadOnly()) EXPECT_GT(sequence.Changes(), 15) << "the sequence hardly reached the edit";
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, EditHistorySequencesTest, ::testing::ValuesIn(Cases()),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+// ---------------------------------------------------------------------------------------------
+// The combo boxes' edit part is the system's edit window: its history is one step, which a
+// second undo takes back. The same kind of sequence checks that, the selection, MaxLength
+// and the clipboard, with the incremental search completing the typed text after its pause.
+
+struct TComboCase {
+  const char* Name;
+  uint32_t Seed;
+  bool Search;
+  int MaxLength;
+};
+
+void PrintTo(const TComboCase& C, std::ostream* Out) { *Out << C.Name; }
+
+class ComboEditSequencesTest : public ::testing::TestWithParam<TComboCase> {};
+
+TEST_P(ComboEditSequencesTest, StateHoldsAfterEveryStep) {
+  const TComboCase& c = GetParam();
+  THost host;
+  auto* combo = new TZYLComboBox(host.Form());
+  combo->SetName("Combo1");
+  combo->SetBounds(10, 10, 200, combo->Height());
+  combo->SetParent(host.Form());
+  for (const char* item : {"apple", "apricot", "banana", "cherry"}) combo->Items()->Add(item);
+  combo->SetSearch(c.Search);
+  combo->SetMaxLength(c.MaxLength);
+  THost::Focus(combo);
+  const win::HWND edit = combo->EditHandle();
+  ASSERT_NE(edit, nullptr);
+  auto text = [&] { return combo->Text(); };
+  vcl::TClipboard* clipboard = vcl::Clipboard();
+  TRandom random(c.Seed);
+  int changes = 0;  // the steps that changed the text
+  for (int i = 1; i <= 300 && !HasFailure(); ++i) {
+    const int kind = random.Below(12);
+    SCOPED_TRACE("case " + std::string(c.Name) + " seed " + std::to_string(c.Seed) + " step " +
+                 std::to_string(i) + " kind " + std::to_string(kind) + " before \"" + text() +
+                 "\"");
+    if (win::GetFocus() != edit) THost::Focus(combo);
+    const std::string selected = combo->SelText();
+    const std::string before = text();
+    bool copied = false;
+    try {
+      switch (kind) {
+        case 0:
+        case 1:
+        case 2: {
+          static const std::string pool = "apbcr xyz19";
+          tk::TypeText(std::string(1, pool[static_cast<size_t>(random.Below(int(pool.size())))]));
+          break;
+        }
+        case 3: THost::Chord(random.Chance(50) ? win::VK_BACK : win::VK_DELETE, false); break;
+        case 4: {
+          static const win::BYTE keys[] = {win::VK_LEFT, win::VK_RIGHT, win::VK_HOME, win::VK_END};
+          THost::Chord(keys[random.Below(4)], random.Chance(50));
+          break;
+        }
+        case 5:
+          copied = true;
+          THost::Chord('C', false, true);
+          break;
+        case 6: THost::Chord(random.Chance(50) ? 'X' : 'V', false, true); break;
+        case 7: clipboard->SetAsText(HostileClipboard(random)); break;
+        case 8: {
+          // A second undo takes the first back.
+          const std::string was = text();
+          win::SendMessageA(edit, win::EM_UNDO, 0, 0);
+          win::SendMessageA(edit, win::EM_UNDO, 0, 0);
+          EXPECT_EQ(text(), was) << "undone twice";
+          if (random.Chance(50)) win::SendMessageA(edit, win::EM_UNDO, 0, 0);
+          break;
+        }
+        case 9: tk::AdvanceClock(2000); break;  // the search's pause
+        case 10: combo->SetText(random.Chance(50) ? "banana" : ""); break;
+        default: THost::Chord('A', false, true); break;
+      }
+      THost::Idle();
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << "raised: " << e.what();
+      break;
+    }
+    const int start = combo->SelStart(), length = combo->SelLength();
+    const int len = static_cast<int>(text().size());
+    EXPECT_GE(start, 0);
+    EXPECT_GE(length, 0);
+    EXPECT_LE(start + length, len);
+    if (c.MaxLength > 0) {
+      EXPECT_LE(len, c.MaxLength) << "\"" << text() << "\"";
+    }
+    if (copied && !selected.empty()) EXPECT_EQ(clipboard->AsText(), selected);
+    if (text() != before) ++changes;
+  }
+  EXPECT_GT(changes, 30) << "the sequence hardly reached the edit";
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, ComboEditSequencesTest,
+                         ::testing::Values(TComboCase{"Plain", 61, false, 0},
+                                           TComboCase{"Search", 62, true, 0},
+                                           TComboCase{"SearchMaxLength", 63, true, 6}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
 }  // namespace
