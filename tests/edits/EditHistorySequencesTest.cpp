@@ -149,72 +149,120 @@ const std::vector<TCase>& Cases() {
                    e->SetAutoComplete(ac);
                    return e;
                  }});
-    c.push_back({"MaskEditMask", 21,
+    c.push_back({"MaskEditMask",
+                 21,
                  [](THost& h) {
                    auto* e = MaskOf(h, meMask);
                    e->SetMask("\\(000\\)\\ 000\\-0000");
                    return e;
                  },
-                 TForm::Mask, false, false, {"(123) 456-7890", "(1__) ___-____", "no"}});
-    c.push_back({"MaskEditInteger", 22,
+                 TForm::Mask,
+                 false,
+                 false,
+                 {"(123) 456-7890", "(1__) ___-____", "no"}});
+    c.push_back({"MaskEditInteger",
+                 22,
                  [](THost& h) {
                    auto* e = MaskOf(h, meInteger);
                    e->SetText("-123");
                    return e;
                  },
-                 TForm::Integer, false, false, {"0", "42", "-7"}});
-    c.push_back({"MaskEditWord", 23,
+                 TForm::Integer,
+                 false,
+                 false,
+                 {"0", "42", "-7"}});
+    c.push_back({"MaskEditWord",
+                 23,
                  [](THost& h) {
                    auto* e = MaskOf(h, meWord);
                    e->SetText("123");
                    return e;
                  },
-                 TForm::Word, false, false, {"0", "42", "65535"}});
-    c.push_back({"MaskEditFloat", 24,
+                 TForm::Word,
+                 false,
+                 false,
+                 {"0", "42", "65535"}});
+    c.push_back({"MaskEditFloat",
+                 24,
                  [](THost& h) {
                    auto* e = MaskOf(h, meFloat);
                    e->SetText("1.5");
                    return e;
                  },
-                 TForm::Float, false, false, {"0", "-2.25", "3"}});
-    c.push_back({"MaskEditFloatFixed", 25,
+                 TForm::Float,
+                 false,
+                 false,
+                 {"0", "-2.25", "3"}});
+    c.push_back({"MaskEditFloatFixed",
+                 25,
                  [](THost& h) {
                    auto* e = MaskOf(h, meFloatFixed);
                    e->SetDecimals(2);
                    return e;
                  },
-                 TForm::Reads, false, false, {"1.50", "-2.25"}});
-    c.push_back({"MaskEditCurrency", 26, [](THost& h) { return MaskOf(h, meCurrency); },
-                 TForm::Reads, false, false, {""}});
-    c.push_back({"MaskEditDate", 27, [](THost& h) { return MaskOf(h, meDate); }, TForm::Any,
-                 false, false, {""}});
-    c.push_back({"MaskEditSuffix", 28,
+                 TForm::Reads,
+                 false,
+                 false,
+                 {"1.50", "-2.25"}});
+    c.push_back({"MaskEditCurrency",
+                 26,
+                 [](THost& h) { return MaskOf(h, meCurrency); },
+                 TForm::Reads,
+                 false,
+                 false,
+                 {""}});
+    c.push_back({"MaskEditDate",
+                 27,
+                 [](THost& h) { return MaskOf(h, meDate); },
+                 TForm::Any,
+                 false,
+                 false,
+                 {""}});
+    c.push_back({"MaskEditSuffix",
+                 28,
                  [](THost& h) {
                    auto* e = MaskOf(h, meNone);
                    e->SetSuffix(" kg");
                    e->SetTextWithSuffix("12");
                    return e;
                  },
-                 TForm::Suffixed, false, false, {"", "5", "a b"}});
-    c.push_back({"MaskEditTime", 29, [](THost& h) { return MaskOf(h, meTime); }, TForm::Any,
-                 false, false, {""}});
-    c.push_back({"MaskEditUserRule", 20,
+                 TForm::Suffixed,
+                 false,
+                 false,
+                 {"", "5", "a b"}});
+    c.push_back({"MaskEditTime",
+                 29,
+                 [](THost& h) { return MaskOf(h, meTime); },
+                 TForm::Any,
+                 false,
+                 false,
+                 {""}});
+    c.push_back({"MaskEditUserRule",
+                 20,
                  [](THost& h) {
                    auto* e = MaskOf(h, meMask);
                    e->SetMask("!A!a\\-bc#*v18");
                    e->SetBlankChar(' ');
                    return e;
                  },
-                 TForm::Mask, false, false, {"Ab-xY+1+1", "", "  -      "}});
-    c.push_back({"SpinEditSuffix", 33,
+                 TForm::Mask,
+                 false,
+                 false,
+                 {"Ab-xY+1+1", "", "  -      "}});
+    c.push_back({"SpinEditSuffix",
+                 33,
                  [](THost& h) {
                    auto* e = Placed<TZYLSpinEdit>(h);
                    e->SetSuffix(" pcs");
                    e->SetIntValue(7);
                    return e;
                  },
-                 TForm::Suffixed, false, true, {"0", "99", "100"}});
-    c.push_back({"ExtSpinEditCurrency", 34,
+                 TForm::Suffixed,
+                 false,
+                 true,
+                 {"0", "99", "100"}});
+    c.push_back({"ExtSpinEditCurrency",
+                 34,
                  [](THost& h) {
                    auto* e = Placed<TZYLExtSpinEdit>(h);
                    e->SetEditType(ntCurrency);
@@ -223,8 +271,12 @@ const std::vector<TCase>& Cases() {
                    e->SetSpinValue(12.5);
                    return e;
                  },
-                 TForm::Reads, false, true, {""}});
-    c.push_back({"ExtSpinEditFixed", 35,
+                 TForm::Reads,
+                 false,
+                 true,
+                 {""}});
+    c.push_back({"ExtSpinEditFixed",
+                 35,
                  [](THost& h) {
                    auto* e = Placed<TZYLExtSpinEdit>(h);
                    e->SetEditType(ntFloatFixed);
@@ -234,15 +286,23 @@ const std::vector<TCase>& Cases() {
                    e->SetSpinValue(2.5);
                    return e;
                  },
-                 TForm::Reads, false, true, {""}});
-    c.push_back({"SpinEdit", 31,
+                 TForm::Reads,
+                 false,
+                 true,
+                 {""}});
+    c.push_back({"SpinEdit",
+                 31,
                  [](THost& h) {
                    auto* e = Placed<TZYLSpinEdit>(h);
                    e->SetIntValue(50);
                    return e;
                  },
-                 TForm::Integer, false, true, {"0", "99", "100"}});
-    c.push_back({"ExtSpinEditFloat", 32,
+                 TForm::Integer,
+                 false,
+                 true,
+                 {"0", "99", "100"}});
+    c.push_back({"ExtSpinEditFloat",
+                 32,
                  [](THost& h) {
                    auto* e = Placed<TZYLExtSpinEdit>(h);
                    e->SetEditType(ntFloat);
@@ -251,7 +311,10 @@ const std::vector<TCase>& Cases() {
                    e->SetSpinValue(1.5);
                    return e;
                  },
-                 TForm::Float, false, true, {"0", "-4.5", "4"}});
+                 TForm::Float,
+                 false,
+                 true,
+                 {"0", "-4.5", "4"}});
     const std::vector<std::string> lines = {"", "one\r\ntwo", "a\r\n\r\nb c d e f g h i j k l m n"};
     c.push_back({"MemoWrapped", 41,
                  [](THost& h) {
@@ -309,13 +372,17 @@ const std::vector<TCase>& Cases() {
                    return e;
                  }});
     c.push_back({"ColorEdit", 55, [](THost& h) { return Placed<TZYLColorEdit>(h); }});
-    c.push_back({"ColorEditWritable", 56,
+    c.push_back({"ColorEditWritable",
+                 56,
                  [](THost& h) {
                    auto* e = Placed<TZYLColorEdit>(h);
                    e->SetReadOnly(false);
                    return e;
                  },
-                 TForm::Any, true, false, {"clBlue", "$0000FF00", "clWindowText"}});
+                 TForm::Any,
+                 true,
+                 false,
+                 {"clBlue", "$0000FF00", "clWindowText"}});
     return c;
   }();
   return cases;
@@ -380,9 +447,10 @@ enum TStepKind {
 };
 const int kWeights[skCount] = {22, 3, 6, 5, 14, 4, 3, 2, 4, 3, 4, 3, 7, 4, 2, 2, 1, 3, 3, 3};
 const char* const kStepNames[skCount] = {
-    "type",  "control char", "backspace",         "delete", "move key", "click",
-    "drag",  "double click", "copy",              "cut",    "paste",    "hostile clipboard",
-    "undo",  "redo",         "select all",        "set text", "insert key", "step key", "menu", "code edit"};
+    "type", "control char", "backspace",  "delete",   "move key",   "click",
+    "drag", "double click", "copy",       "cut",      "paste",      "hostile clipboard",
+    "undo", "redo",         "select all", "set text", "insert key", "step key",
+    "menu", "code edit"};
 
 TStepKind PickStep(TRandom& R) {
   int total = 0;
@@ -589,7 +657,9 @@ class TSequence {
           case 1: edit_->Replace(pos, len, t); break;
           case 2: edit_->Cut(pos, len); break;
           case 3: edit_->Upper(pos, len); break;
-          case 4: edit_->Perform(win::EM_REPLACESEL, 1, reinterpret_cast<win::LPARAM>(t.c_str())); break;
+          case 4:
+            edit_->Perform(win::EM_REPLACESEL, 1, reinterpret_cast<win::LPARAM>(t.c_str()));
+            break;
           default:
             edit_->Perform(win::EM_SETSEL, static_cast<win::WPARAM>(pos - 1),
                            static_cast<win::LPARAM>(pos - 1 + len));
@@ -623,7 +693,9 @@ class TSequence {
       case TForm::Integer:
         EXPECT_TRUE(std::regex_match(t, std::regex("-?[0-9]*"))) << "\"" << t << "\"";
         break;
-      case TForm::Word: EXPECT_TRUE(std::regex_match(t, std::regex("[0-9]*"))) << "\"" << t << "\""; break;
+      case TForm::Word:
+        EXPECT_TRUE(std::regex_match(t, std::regex("[0-9]*"))) << "\"" << t << "\"";
+        break;
       case TForm::Float:
         EXPECT_TRUE(std::regex_match(t, std::regex("-?[0-9]*(\\" + sep + "[0-9]*)?")))
             << "\"" << t << "\"";
@@ -718,7 +790,8 @@ TEST_P(EditHistorySequencesTest, StateHoldsAfterEveryStep) {
   sequence.Run(300);
   app->SetEditMode(modes);
   // A read-only edit changes by code only.
-  if (!edit->ReadOnly()) EXPECT_GT(sequence.Changes(), 15) << "the sequence hardly reached the edit";
+  if (!edit->ReadOnly())
+    EXPECT_GT(sequence.Changes(), 15) << "the sequence hardly reached the edit";
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, EditHistorySequencesTest, ::testing::ValuesIn(Cases()),

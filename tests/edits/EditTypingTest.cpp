@@ -44,7 +44,7 @@ TEST_F(EditTypingTest, BackspaceAndDeleteWithoutASelectionActAtTheCaret) {
     win::BYTE Key;
     const char* Expected;
   } const cases[] = {
-      {1, 3, win::VK_BACK, "abcd"},  {1, 1, win::VK_BACK, "abcd"}, {3, 1, win::VK_BACK, "acd"},
+      {1, 3, win::VK_BACK, "abcd"},  {1, 1, win::VK_BACK, "abcd"},   {3, 1, win::VK_BACK, "acd"},
       {2, 4, win::VK_DELETE, "acd"}, {5, 2, win::VK_DELETE, "abcd"},
   };
   for (const auto& c : cases) {

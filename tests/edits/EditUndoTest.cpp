@@ -136,7 +136,7 @@ TEST_F(EditUndoTest, MaxLengthNeverSplitsALineBreak) {
     const char* Expected;
   } const cases[] = {
       {"x\r\ny", 3, "abx"}, {"x\r\ny", 4, "abx"}, {"x\r\ny", 5, "abx\r\n"},
-      {"\r\n", 3, "ab"},   {"x\ry", 4, "abx\r"},
+      {"\r\n", 3, "ab"},    {"x\ry", 4, "abx\r"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.MaxLength);

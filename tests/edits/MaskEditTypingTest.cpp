@@ -226,7 +226,8 @@ TEST_F(MaskEditTyping, TypingOverwritesNoCharacterOfTheSuffix) {
     edit_->SetSuffix(" kg");
     edit_->SetText(c.Text);
     edit_->Select(c.Start, c.Length, c.Caret);
-    app->SetEditMode(c.Overwrite ? modes - TZYLEditModes{emInsert} : modes + TZYLEditModes{emInsert});
+    app->SetEditMode(c.Overwrite ? modes - TZYLEditModes{emInsert}
+                                 : modes + TZYLEditModes{emInsert});
     Play("7");
     EXPECT_EQ(State(edit_), c.Expected);
   }
@@ -271,9 +272,9 @@ TEST_F(MaskEditTyping, BackspaceAndDeleteOverTheSuffixAloneDeleteNothing) {
     int Start, Length, Caret;
     const char* Expected;
   } const cases[] = {
-      {"{BS}", " kg", 1, 3, 4, " kg"},  {"{DEL}", " kg", 1, 3, 4, " kg"},
-      {"{BS}", "5 kg", 2, 2, 4, "5 kg"}, {"{DEL}", "5 kg", 2, 3, 5, "5 kg"},
-      {"{BS}", "5 kg", 2, 2, 2, "5 kg"}, {"{BS}", "5 kg", 1, 4, 5, " kg"},
+      {"{BS}", " kg", 1, 3, 4, " kg"},     {"{DEL}", " kg", 1, 3, 4, " kg"},
+      {"{BS}", "5 kg", 2, 2, 4, "5 kg"},   {"{DEL}", "5 kg", 2, 3, 5, "5 kg"},
+      {"{BS}", "5 kg", 2, 2, 2, "5 kg"},   {"{BS}", "5 kg", 1, 4, 5, " kg"},
       {"{DEL}", "56 kg", 2, 4, 6, "5 kg"},
   };
   edit_->SetMaskType(meNone);
