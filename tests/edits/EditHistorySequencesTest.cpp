@@ -443,14 +443,16 @@ enum TStepKind {
   skStepKey,
   skMenu,
   skCodeEdit,
+  skWheel,
+  skLeave,
   skCount
 };
-const int kWeights[skCount] = {22, 3, 6, 5, 14, 4, 3, 2, 4, 3, 4, 3, 7, 4, 2, 2, 1, 3, 3, 3};
+const int kWeights[skCount] = {22, 3, 6, 5, 14, 4, 3, 2, 4, 3, 4, 3, 7, 4, 2, 2, 1, 3, 3, 3, 2, 2};
 const char* const kStepNames[skCount] = {
     "type", "control char", "backspace",  "delete",   "move key",   "click",
     "drag", "double click", "copy",       "cut",      "paste",      "hostile clipboard",
     "undo", "redo",         "select all", "set text", "insert key", "step key",
-    "menu", "code edit"};
+    "menu", "code edit", "wheel", "leave"};
 
 TStepKind PickStep(TRandom& R) {
   int total = 0;
@@ -465,7 +467,9 @@ TStepKind PickStep(TRandom& R) {
 
 class TSequence {
  public:
-  TSequence(const TCase& C, TZYLBaseEdit* E) : case_(C), edit_(E), random_(C.Seed) {
+  // Other is a control on the same form that takes the focus for a while.
+  TSequence(const TCase& C, TZYLBaseEdit* E, vcl::TWinControl* Other)
+      : case_(C), edit_(E), other_(Other), random_(C.Seed) {
     E->ClearUndo();
     base_ = top_ = StateOf(E);
     clipboard_ = vcl::Clipboard();
@@ -667,6 +671,17 @@ class TSequence {
         }
         break;
       }
+      case skWheel: {
+        const win::POINT p = point();
+        tk::MouseMove(p.X, p.Y);
+        tk::Wheel(random_.Chance(50) ? 120 : -120);
+        break;
+      }
+      case skLeave:
+        // The edit lays out and checks its text when the focus leaves and comes back.
+        THost::Focus(other_);
+        THost::Focus(edit_);
+        break;
       case skCount: break;
     }
   }
@@ -767,6 +782,7 @@ class TSequence {
 
   const TCase& case_;
   TZYLBaseEdit* edit_;
+  vcl::TWinControl* other_;
   TRandom random_;
   vcl::TClipboard* clipboard_;
   TState base_, top_;
@@ -786,7 +802,7 @@ TEST_P(EditHistorySequencesTest, StateHoldsAfterEveryStep) {
   TZYLApplication* app = ZYLApplication();
   ASSERT_NE(app, nullptr);
   const TZYLEditModes modes = app->EditMode();
-  TSequence sequence(GetParam(), edit);
+  TSequence sequence(GetParam(), edit, host.Edit("Other", 10, 150));
   sequence.Run(300);
   app->SetEditMode(modes);
   // A read-only edit changes by code only.
