@@ -384,7 +384,9 @@ bool TZYLCustomMaskEdit::ShortenBeforeSuffix(bool Backspace) {
   if (!Backspace && FSelLength == 0 && FCaretPos > end) return false;
   if (Backspace ? end < FSelStart + FSelLength : end <= FSelStart + FSelLength) {
     const bool selected = FSelLength > 0;
-    FSelLength = std::max(0, end - FSelStart + 1);
+    // Shortened only: Delete itself takes the character at the caret, and Shift+Delete cuts
+    // what is selected and nothing more.
+    FSelLength = std::min(FSelLength, std::max(0, end - FSelStart + 1));
     // A selection of suffix characters only leaves nothing to delete.
     if (selected && FSelLength == 0) return false;
   }

@@ -659,7 +659,10 @@ class TSequence {
         static const char* const items[] = {"Undo", "Cut", "Copy", "Paste", "Delete", "Select all"};
         const std::string item = items[random_.Below(6)];
         THost::RightClickMenu(edit_, item);
-        Clip = item == "Copy" ? TClip::Copy : item == "Cut" ? TClip::Cut : TClip::None;
+        // The menu's Cut is grey in a read-only edit.
+        Clip = item == "Copy"                          ? TClip::Copy
+               : item == "Cut" && !edit_->ReadOnly() ? TClip::Cut
+                                                       : TClip::None;
         break;
       }
       case skCodeEdit: {

@@ -361,6 +361,33 @@ TEST_F(MaskEditTyping, UndoAndRedoWorkWithTheSuffixSelected) {
   EXPECT_EQ(edit_->RawText(), "123 kg");
 }
 
+// Shift+Delete cuts the selection only: without one it cuts nothing, also in front of the
+// suffix; Delete there still deletes the character at the caret.
+TEST_F(MaskEditTyping, ShiftDeleteWithoutASelectionCutsNothingBeforeTheSuffix) {
+  struct {
+    const char* Text;
+    int Caret;
+    bool Shift;
+    const char* Expected;
+    const char* Clip;
+  } const cases[] = {
+      {"5 kg", 1, true, "5 kg", "x"},
+      {"56 kg", 2, true, "56 kg", "x"},
+      {"5 kg", 1, false, " kg", "x"},
+  };
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.Text) + (c.Shift ? " shift" : ""));
+    edit_->SetText(c.Text);
+    edit_->SetCaretPos(c.Caret);
+    vcl::Clipboard()->SetAsText("x");
+    THost::Chord(win::VK_DELETE, c.Shift);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+    EXPECT_EQ(vcl::Clipboard()->AsText(), c.Clip);
+  }
+}
+
 // Cut and paste leave the suffix alone: a selection that reaches into it changes nothing, one
 // before it cuts and pastes as in any edit.
 TEST_F(MaskEditTyping, CutAndPasteDoNothingWhenTheSelectionReachesIntoTheSuffix) {
