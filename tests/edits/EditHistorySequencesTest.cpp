@@ -452,7 +452,7 @@ const char* const kStepNames[skCount] = {
     "type", "control char", "backspace",  "delete",   "move key",   "click",
     "drag", "double click", "copy",       "cut",      "paste",      "hostile clipboard",
     "undo", "redo",         "select all", "set text", "insert key", "step key",
-    "menu", "code edit", "wheel", "leave"};
+    "menu", "code edit",    "wheel",      "leave"};
 
 // What a step did with the clipboard.
 enum class TClip { None, Copy, Cut };
@@ -660,9 +660,9 @@ class TSequence {
         const std::string item = items[random_.Below(6)];
         THost::RightClickMenu(edit_, item);
         // The menu's Cut is grey in a read-only edit.
-        Clip = item == "Copy"                          ? TClip::Copy
+        Clip = item == "Copy"                        ? TClip::Copy
                : item == "Cut" && !edit_->ReadOnly() ? TClip::Cut
-                                                       : TClip::None;
+                                                     : TClip::None;
         break;
       }
       case skCodeEdit: {
