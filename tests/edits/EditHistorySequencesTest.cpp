@@ -1,12 +1,16 @@
 // Long seeded sequences of what a user does to an edit of every class and setting: typing
 // printable and control characters, Backspace and Delete, moving and selecting by keys and the
-// mouse, the clipboard keys with ordinary and hostile clipboard contents, undo and redo,
-// select-all and text set in code. After every step the edit's state is checked: nothing
-// raised, caret and selection lie within the text, MaxLength, the mask and the kinds' number
-// forms hold, a read-only text never changes by the user, a copy puts the selected text on the
-// clipboard. Every few steps the whole history is walked: undoing all the way gives the text
-// before the first step that can be undone (and, after a typed character, a paste or a cut,
-// the selection before it), redoing all the way the text after the last one.
+// mouse, the clipboard keys and the context menu with ordinary and hostile clipboard contents,
+// undo and redo, select-all, the wheel, the focus leaving and coming back, and text set and
+// edited in code. After every step the edit's state is checked: nothing raised, caret and
+// selection lie within the text, MaxLength, the mask, the kinds' number forms and a suffix
+// hold, a spin edit's step keys stay within the bound they step towards, a read-only text
+// never changes by the user, a copy or a cut puts the selected text on the clipboard. Every
+// few steps the whole history is walked: undoing all the way gives the text before the first
+// step that can be undone (and, after a typed character, a paste or a cut, the selection
+// before it), redoing all the way the text after the last one, each text met on the way back.
+// Where the edits' rules differ from what a user might expect, the steps say so (a date edit's
+// Shift+Delete cuts nothing; the menu's Cut is grey in a read-only edit).
 //
 // A failure names the case, its seed and the step, so that the sequence can be replayed alone
 // (--gtest_filter on the case's name; the steps are a function of the seed).
