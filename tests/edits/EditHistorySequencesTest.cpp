@@ -16,6 +16,7 @@
 // (--gtest_filter on the case's name; the steps are a function of the seed).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <regex>
@@ -526,6 +527,13 @@ class TSequence {
     if (after.Text != before.Text) ++changes_;
     CheckBounds();
     CheckForm();
+    if (Kind == skDrag && case_.Form != TForm::Reads) {
+      // A dragged selection moves whole or not at all: the characters stay the same.
+      std::string was = before.Text, now = after.Text;
+      std::sort(was.begin(), was.end());
+      std::sort(now.begin(), now.end());
+      EXPECT_EQ(now, was) << "a drag changed the characters";
+    }
     if (edit_->ReadOnly() && userStep) {
       EXPECT_EQ(after.Text, before.Text) << "read-only text changed";
     }

@@ -388,6 +388,20 @@ TEST_F(MaskEditTyping, ShiftDeleteWithoutASelectionCutsNothingBeforeTheSuffix) {
   }
 }
 
+// A dragged selection that the kind refuses at the place it is dropped stays where it was:
+// the move is made whole or not at all, and leaves no step in the history.
+TEST_F(MaskEditTyping, ADragTheKindRefusesMovesNothing) {
+  edit_->SetMaskType(meInteger);
+  edit_->SetText("-12");
+  edit_->Select(1, 2);
+  const int x0 = edit_->TextOrigin();
+  tk::Drag(THost::At(edit_, x0 + edit_->PrefixWidth(1) + 1, 8),
+           THost::At(edit_, x0 + edit_->PrefixWidth(3) + 3, 8));
+  EXPECT_EQ(edit_->RawText(), "-12");
+  EXPECT_FALSE(edit_->CanUndo());
+  EXPECT_FALSE(edit_->CanRedo());
+}
+
 // Cut and paste leave the suffix alone: a selection that reaches into it changes nothing, one
 // before it cuts and pastes as in any edit.
 TEST_F(MaskEditTyping, CutAndPasteDoNothingWhenTheSelectionReachesIntoTheSuffix) {
