@@ -705,7 +705,7 @@ void TZYLBaseEdit::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int
   if (Button != vcl::mbLeft || !EndMouseGesture()) return;
   int P = FCaretPos;
   const int S = FSelStart, L = FSelLength;
-  if (P >= S && P <= S + L) {  // dropped on the selection itself
+  if ((P >= S && P <= S + L) || !SelectionMovesTo(P)) {  // dropped on itself, or refused
     FSelStart = P;
     FSelLength = 0;
     DrawText(-1);
@@ -718,11 +718,19 @@ void TZYLBaseEdit::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int
     --len;
     FSelLength = len;
   }
+  const std::string before = FText;
   SetSelText("");
+  const bool removed = FText != before;
   if (P > S) P -= len;
   if (P > 1 && P <= GetLength() && FText[static_cast<size_t>(P - 1)] == '\n') --P;
   SetInteger(iiCaretPos, P);
   SetSelText(T);
+  if (removed && !T.empty() && !FLastChangeInserted) {
+    // Refused where it was dropped: the move is taken back whole and leaves no step.
+    Undo();
+    if (CanRedo()) delete static_cast<TZYLUndoRecord*>(FRedo->Get());
+    return;
+  }
   DrawText(P);
   SetInteger(iiCaretPos, P);
 }

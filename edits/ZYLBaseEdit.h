@@ -266,6 +266,11 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   virtual void BeforeChangeText() {}
   virtual void FinishedSetSelText() {}
   virtual void HandleInsertText(int /*Pos*/, std::string& /*Text*/) {}
+  // Whether a character typed in overwrite mode replaces the character at Pos (else it is
+  // inserted in front of it).
+  virtual bool TypingOverwritesAt(int /*Pos*/) { return true; }
+  // Whether the selection dragged with the mouse may move to Pos.
+  virtual bool SelectionMovesTo(int /*Pos*/) { return true; }
   virtual void HandleReplaceText(int /*Pos*/, const std::string& /*Text*/) {}
   // Paints the background into Rect of the background bitmap (or the control's canvas).
   virtual void RepaintBack(const vcl::TRect& Rect);

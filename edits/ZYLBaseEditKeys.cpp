@@ -66,7 +66,8 @@ void TZYLBaseEdit::GetCommandKey(uint16_t& Key, vcl::TShiftState /*Shift*/) {
   switch (Key) {
     case win::VK_BACK:
       if (!FInputEnabled || FReadOnly) break;
-      if (FCaretPos == 1 && FSelStart == 1 && FSelLength == 0) return;
+      // Nothing before the caret (wherever a text operation left the selection start).
+      if (FCaretPos <= 1 && FSelLength == 0) return;
       if (FSelLength == 0) {
         FSelStart = FCaretPos - 1;
         FSelLength = 1;

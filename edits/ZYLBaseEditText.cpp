@@ -49,7 +49,7 @@ void TZYLBaseEdit::SetSelText(const std::string& Value) {
     // Never between the CR and the LF of a pair.
     if (start > 1 && start <= len && at(start) == '\n' && at(start - 1) == '\r') --start;
     // A typed character replaces the one at the caret (a line break whole).
-    if (FTyping && Overwrite() && start <= len)
+    if (FTyping && Overwrite() && start <= len && TypingOverwritesAt(start))
       count = at(start) == '\r' && start < len && at(start + 1) == '\n' ? 2 : 1;
   } else {
     const int last = start + count - 1;
@@ -71,9 +71,12 @@ void TZYLBaseEdit::ApplyChange(int Start, int Len, std::string S, bool Exact) {
   FSelLength = 0;
   HandleInsertText(Start, S);
   if (!Exact && FMaxLength > 0) {
-    // Only the part that fits is inserted.
-    const size_t room = static_cast<size_t>(std::max(0, FMaxLength - GetLength()));
-    if (S.size() > room) S.resize(room);
+    // Only the part that fits is inserted, and it never ends between a CR and its LF.
+    size_t room = static_cast<size_t>(std::max(0, FMaxLength - GetLength()));
+    if (S.size() > room) {
+      if (room > 0 && S[room - 1] == '\r' && S[room] == '\n') --room;
+      S.resize(room);
+    }
   }
   FText.insert(static_cast<size_t>(Start - 1), S);
   record->Inserted = S;
@@ -160,11 +163,13 @@ void TZYLBaseEdit::ClearUndoBuffer() { FUndo->Clear(); }
 // Applies the newest record of From backwards; its reverse goes on To (through the undoing or
 // redoing flag). Refused while the edit is read-only: the record then stays where it is.
 void TZYLBaseEdit::ApplyRecord(TZYLDynLIFOBuffer* From, TZYLDynLIFOBuffer* /*To*/) {
-  if (From->isEmpty() || !AllowedOperation("")) return;
-  std::unique_ptr<TZYLUndoRecord> r(static_cast<TZYLUndoRecord*>(From->Get()));
+  if (From->isEmpty()) return;
+  // The descendants are asked about a replayed step as such.
   bool& flag = From == FUndo.get() ? FUndoing : FRedoing;
   flag = true;
   vcl::TFinally clear([&] { flag = false; });
+  if (!AllowedOperation("")) return;
+  std::unique_ptr<TZYLUndoRecord> r(static_cast<TZYLUndoRecord*>(From->Get()));
   BeforeChangeText();
   ApplyChange(r->Start, static_cast<int>(r->Inserted.size()), r->Removed, true);
   FPrevCaretPos = FCaretPos;

@@ -173,6 +173,8 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   // so that the selection it would replace stays.
   bool AllowedOperation(const std::string& Text) override;
   void HandleReplaceText(int Pos, const std::string& Text) override;
+  bool TypingOverwritesAt(int Pos) override;
+  bool SelectionMovesTo(int Pos) override;
   void CutToClipboard() override;
   void PasteFromClipboard() override;
   void GetCommandKey(uint16_t& Key, vcl::TShiftState Shift) override;
@@ -265,6 +267,9 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   std::string FEditRemoved;
   // FPrevText equals the text (so a change need not copy it before it starts).
   bool FPrevMirrors = false;
+  // The literals between the end of a short mask text and the position a typed character
+  // goes to: inserted in front of it, in the same step.
+  std::string FTypedGap;
 
  protected:
   vcl::TNotifyEvent FOnValidationError;

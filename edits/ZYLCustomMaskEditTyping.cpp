@@ -4,7 +4,8 @@
 //
 // A value the kind cannot read after a change (a pasted word in a number, an amount beyond the
 // currency range) puts the text back as it was before the change. A reformatted text cannot be
-// undone step by step: the histories are emptied when the text is rebuilt.
+// undone step by step: the histories are emptied when the text is rebuilt. Undo and redo give
+// back the texts as they were, unrebuilt.
 #include <algorithm>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include "edits/ZYLCustomMaskEdit.h"
 #include "edits/ZYLDateFormat.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/Finally.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/Locale.h"
@@ -51,6 +53,9 @@ void TZYLCustomMaskEdit::WMCharMask(vcl::TWMKey& Message) {
   const int len = GetLength();
   const int suffix = static_cast<int>(EffectiveSuffix().size());
   if (suffix > 0 && FCaretPos > len - suffix + 1) return;
+  // A selection that reaches into the suffix is replaced up to it.
+  if (suffix > 0 && FSelStart + FSelLength > len - suffix + 1)
+    FSelLength = std::max(0, len - suffix + 1 - FSelStart);
   const char current = FCaretPos <= len ? FText[static_cast<size_t>(FCaretPos - 1)] : '\0';
   const char sep = FDecimalSeparator;
   const bool selectedFromStart = FSelStart == 1 && FSelLength > 0;
@@ -127,9 +132,16 @@ void TZYLCustomMaskEdit::DoTypeMaskChar(char C, vcl::TWMKey& Message) {
     DoKeyPress(Message);
     return;
   }
+  const int len = GetLength();
+  if (pos > len + 1) {
+    // Behind a short text the literals stepped over come first.
+    FTypedGap = literalChars().substr(static_cast<size_t>(len), static_cast<size_t>(pos - 1 - len));
+    pos = len + 1;
+  }
   FPrevCaretPos = FCaretPos;
   FCaretPos = pos;
-  SetSelectionOnly(pos, pos <= GetLength() ? 1 : 0);
+  SetSelectionOnly(pos, pos <= len ? 1 : 0);
+  vcl::TFinally noGap([this] { FTypedGap.clear(); });
   ZYL_INHERITED(Message);
   int next = FCaretPos;
   while (next <= GetLength() && isLiteral(next)) ++next;
@@ -192,12 +204,16 @@ bool TZYLCustomMaskEdit::InsertFits(int Pos, int Removed, const std::string& S) 
 
 bool TZYLCustomMaskEdit::AllowedOperation(const std::string& Text) {
   if (!inherited::AllowedOperation(Text)) return false;
-  return Replaying() || InsertFits(FSelStart, FSelLength, Text);
+  if (Replaying()) return true;
+  // The suffix stays: no change replaces a selection that reaches into it (the keys shorten
+  // their selections before they get here).
+  return !SelectionInSuffix() && InsertFits(FSelStart, FSelLength, FTypedGap + Text);
 }
 
 void TZYLCustomMaskEdit::HandleInsertText(int Pos, std::string& Text) {
   inherited::HandleInsertText(Pos, Text);
   if (Replaying() || Text.empty()) return;
+  Text = std::exchange(FTypedGap, {}) + Text;
   // A mask is checked against the text before the change, where a typed character replaces
   // one of the same length and so touches one position.
   const bool fits =
@@ -251,7 +267,8 @@ void TZYLCustomMaskEdit::ChangedText(int At) {
   const int edit = std::exchange(FEditAt, 0);
   FPrevMirrors = false;
   bool mirrored = false;
-  switch (FMaskType) {
+  // Undo and redo give back texts the kind had accepted: they are not rebuilt.
+  switch (Replaying() ? meNone : FMaskType) {
     case meFloatFixed:
     case meFloatNumber:
       // A text read from a form may be of another locale: Loaded mends and lays it out.
@@ -328,6 +345,17 @@ void TZYLCustomMaskEdit::FinishedSetSelText() {
   }
 }
 
+// The suffix is never typed over: a character typed at its first place goes in front of it.
+bool TZYLCustomMaskEdit::TypingOverwritesAt(int Pos) {
+  return Pos <= GetLength() - static_cast<int>(EffectiveSuffix().size());
+}
+
+// A dragged selection moves as a cut and a paste: neither out of the suffix nor into it.
+bool TZYLCustomMaskEdit::SelectionMovesTo(int Pos) {
+  return !SelectionInSuffix() &&
+         Pos <= GetLength() - static_cast<int>(EffectiveSuffix().size()) + 1;
+}
+
 bool TZYLCustomMaskEdit::SelectionInSuffix() const {
   const int suffix = static_cast<int>(EffectiveSuffix().size());
   return suffix > 0 && FSelStart + FSelLength > GetLength() - suffix + 1;
@@ -354,8 +382,14 @@ bool TZYLCustomMaskEdit::ShortenBeforeSuffix(bool Backspace) {
     FSelStart = FCaretPos;
   }
   if (!Backspace && FSelLength == 0 && FCaretPos > end) return false;
-  if (Backspace ? end < FSelStart + FSelLength : end <= FSelStart + FSelLength)
-    FSelLength = std::max(0, end - FSelStart + 1);
+  if (Backspace ? end < FSelStart + FSelLength : end <= FSelStart + FSelLength) {
+    const bool selected = FSelLength > 0;
+    // Shortened only: Delete itself takes the character at the caret, and Shift+Delete cuts
+    // what is selected and nothing more.
+    FSelLength = std::min(FSelLength, std::max(0, end - FSelStart + 1));
+    // A selection of suffix characters only leaves nothing to delete.
+    if (selected && FSelLength == 0) return false;
+  }
   return true;
 }
 

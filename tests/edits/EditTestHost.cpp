@@ -3,6 +3,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/Colors.h"
 #include "platform/testkit/DialogScript.h"
+#include "platform/user/WinUserConsts.h"
 
 namespace edittest {
 
@@ -59,6 +60,29 @@ void THost::Chord(win::BYTE Key, bool Shift, bool Ctrl) {
   win::testkit::SetShiftState(Shift, Ctrl, false);
   win::testkit::KeyPress(Key);
   win::testkit::SetShiftState(false, false, false);
+}
+
+std::string THost::RightClickMenu(vcl::TControl* Edit, const std::string& Choice) {
+  std::string enabled = "no menu";
+  win::testkit::SetMenuHandler([&] {
+    const auto menus = win::testkit::OpenMenus();
+    if (menus.empty() || enabled != "no menu") return;
+    enabled.clear();
+    for (const auto& item : menus.back().Items)
+      if (!(item.Flags & win::MF_GRAYED) && item.Text != "-" && !item.Text.empty())
+        enabled += item.Text + ";";
+    const int i = menus.back().Find(Choice);
+    if (i < 0) return;
+    const win::RECT r = menus.back().Items[static_cast<size_t>(i)].Rect;
+    win::testkit::QueueClick((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  });
+  win::testkit::CloseMenusWhenIdle(true);
+  win::testkit::AdvanceClock(1000);
+  const win::POINT p = THost::At(Edit, 20, 8);
+  win::testkit::Click(p.X, p.Y, 1);
+  win::testkit::SetMenuHandler(nullptr);
+  win::testkit::CloseMenusWhenIdle(false);
+  return enabled;
 }
 
 size_t THost::ClickChoosingColor(vcl::TControl* Control, vcl::TColor Colour) {

@@ -63,6 +63,9 @@ class THost {
   static void Idle() { win::testkit::RunUntilIdle(); }
   // Presses Key with the modifiers held.
   static void Chord(win::BYTE Key, bool Shift, bool Ctrl = false);
+  // Right-clicks the edit, notes the enabled items of the menu that opens and clicks Choice
+  // ("" closes the menu). Answers the enabled items joined by ';', or "no menu".
+  static std::string RightClickMenu(vcl::TControl* Edit, const std::string& Choice);
   // Clicks Control at (20, 8) with the colour dialog answering Colour; answers how many dialogs
   // were shown.
   static size_t ClickChoosingColor(vcl::TControl* Control, vcl::TColor Colour);

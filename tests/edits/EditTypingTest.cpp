@@ -39,6 +39,27 @@ class EditTypingTest : public ::testing::Test {
   TZYLEdit* other_ = nullptr;
 };
 
+// Without a selection Backspace and Delete act at the caret, also where a text operation left
+// the selection start elsewhere (Replace keeps it); at the start Backspace deletes nothing.
+TEST_F(EditTypingTest, BackspaceAndDeleteWithoutASelectionActAtTheCaret) {
+  struct {
+    int Caret, SelStart;
+    win::BYTE Key;
+    const char* Expected;
+  } const cases[] = {
+      {1, 3, win::VK_BACK, "abcd"},  {1, 1, win::VK_BACK, "abcd"},   {3, 1, win::VK_BACK, "acd"},
+      {2, 4, win::VK_DELETE, "acd"}, {5, 2, win::VK_DELETE, "abcd"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Caret) + " " + std::to_string(c.SelStart));
+    edit_->SetText("abcd");
+    edit_->SetCaretPos(c.Caret);
+    edit_->SetSelStart(c.SelStart);
+    tk::KeyPress(c.Key);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
+}
+
 TEST_F(EditTypingTest, TypedCharactersAreInsertedAtTheCaretAndReported) {
   edit_->SetOnModified(vcl::TNotifyEvent(&host_.Events(), &edittest::TRecorder::Modified));
   edit_->SetOnTextChangedAt(TZYLTextChangeEvent(&host_.Events(), &edittest::TRecorder::ChangedAt));
@@ -373,43 +394,18 @@ TEST_F(EditTypingTest, EnterWithTabOnEnterMovesTheFocusOn) {
   EXPECT_TRUE(other_->Focused());
 }
 
-// Right-clicks the edit, notes the enabled items of the menu that opens and clicks Choice
-// ("" closes the menu). Answers the enabled items joined by ';', or "no menu".
-std::string RightClickMenu(vcl::TControl* Edit, const std::string& Choice) {
-  std::string enabled = "no menu";
-  tk::SetMenuHandler([&] {
-    const auto menus = tk::OpenMenus();
-    if (menus.empty() || enabled != "no menu") return;
-    enabled.clear();
-    for (const auto& item : menus.back().Items)
-      if (!(item.Flags & win::MF_GRAYED) && item.Text != "-" && !item.Text.empty())
-        enabled += item.Text + ";";
-    const int i = menus.back().Find(Choice);
-    if (i < 0) return;
-    const win::RECT r = menus.back().Items[static_cast<size_t>(i)].Rect;
-    tk::QueueClick((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-  });
-  tk::CloseMenusWhenIdle(true);
-  tk::AdvanceClock(1000);
-  const win::POINT p = THost::At(Edit, 20, 8);
-  tk::Click(p.X, p.Y, 1);
-  tk::SetMenuHandler(nullptr);
-  tk::CloseMenusWhenIdle(false);
-  return enabled;
-}
-
 TEST_F(EditTypingTest, ContextMenuOffersWhatTheStateAllows) {
   edit_->SetText("abc def");
   edit_->Select(1, 3);
   vcl::Clipboard()->Clear();
-  EXPECT_EQ(RightClickMenu(edit_, "Cut"), "&Cut;&Copy;&Delete;Select all;");
+  EXPECT_EQ(THost::RightClickMenu(edit_, "Cut"), "&Cut;&Copy;&Delete;Select all;");
   EXPECT_EQ(edit_->RawText(), " def");
-  EXPECT_EQ(RightClickMenu(edit_, "Undo"), "&Undo;&Paste;Select all;");
+  EXPECT_EQ(THost::RightClickMenu(edit_, "Undo"), "&Undo;&Paste;Select all;");
   EXPECT_EQ(edit_->RawText(), "abc def");
   // Read-only: cut, paste and delete are grey (and the undone step is gone from Undo).
   edit_->SetReadOnly(true);
   edit_->Select(1, 2);
-  EXPECT_EQ(RightClickMenu(edit_, "Select all"), "&Copy;Select all;");
+  EXPECT_EQ(THost::RightClickMenu(edit_, "Select all"), "&Copy;Select all;");
   EXPECT_EQ(edit_->SelLength(), 7);
   // An assigned PopupMenu comes instead of the built-in one.
   auto* own = new vcl::TPopupMenu(host_.Form());
@@ -417,16 +413,16 @@ TEST_F(EditTypingTest, ContextMenuOffersWhatTheStateAllows) {
   item->SetCaption("Mine");
   own->Items()->Add(item);
   edit_->SetPopupMenu(own);
-  EXPECT_EQ(RightClickMenu(edit_, ""), "Mine;");
+  EXPECT_EQ(THost::RightClickMenu(edit_, ""), "Mine;");
   // OnContextPopup may take the click; eoSuppressDefaultMenu shows no menu at all.
   host_.Events().Take();
   edit_->OnContextPopup = vcl::TContextPopupEvent(&host_.Events(), &edittest::TRecorder::TakePopup);
-  EXPECT_EQ(RightClickMenu(edit_, ""), "no menu");
+  EXPECT_EQ(THost::RightClickMenu(edit_, ""), "no menu");
   EXPECT_EQ(host_.Events().Take(), "popup20,8");
   edit_->OnContextPopup = nullptr;
   edit_->SetPopupMenu(nullptr);
   edit_->SetOptions(TZYLEditOptions{eoSuppressDefaultMenu});
-  EXPECT_EQ(RightClickMenu(edit_, ""), "no menu");
+  EXPECT_EQ(THost::RightClickMenu(edit_, ""), "no menu");
 }
 
 TEST_F(EditTypingTest, TheMouseAboveTakesTheFocusWhenAsked) {

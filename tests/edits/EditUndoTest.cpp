@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "edits/ZYLEditAutoComplete.h"
@@ -124,6 +125,89 @@ TEST_F(EditUndoTest, MaxLengthKeepsWhatFitsAndAFullEditTakesNothing) {
   EXPECT_EQ(edit_->CaretPos(), 3);
   edit_->Undo();  // the paste, not an empty step
   EXPECT_EQ(edit_->RawText(), "abcde");
+}
+
+// The part of a pasted text that fits MaxLength never ends between the CR and the LF of a
+// line break: the break is kept whole or left out.
+TEST_F(EditUndoTest, MaxLengthNeverSplitsALineBreak) {
+  struct {
+    const char* Pasted;
+    int MaxLength;
+    const char* Expected;
+  } const cases[] = {
+      {"x\r\ny", 3, "abx"}, {"x\r\ny", 4, "abx"}, {"x\r\ny", 5, "abx\r\n"},
+      {"\r\n", 3, "ab"},    {"x\ry", 4, "abx\r"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.MaxLength);
+    edit_->SetMaxLength(0);
+    edit_->SetText("ab");
+    edit_->SetMaxLength(c.MaxLength);
+    edit_->SetCaretPos(3);
+    vcl::Clipboard()->SetAsText(c.Pasted);
+    THost::Chord('V', false, true);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
+}
+
+// What one undo step is and what empties the history, where a user may expect otherwise. Each
+// case acts on "one two" (caret at the end, empty history), then undoes once; the text and the
+// selection after that undo are what the edit's history rule gives.
+TEST_F(EditUndoTest, HistoryRulesAUserMightNotExpect) {
+  struct {
+    const char* Rule;
+    std::function<void(TZYLEdit*)> Act;
+    const char* Undone;  // text+selection after one Undo
+  } const cases[] = {
+      // Every typed character is a step of its own: typing is not grouped into words.
+      {"a typed character is one step", [](TZYLEdit*) { tk::TypeText("ab"); }, "one twoa 9+0"},
+      // Backspace first selects the character before the caret: undone, it comes back selected.
+      {"an undone Backspace selects the character", [](TZYLEdit*) { tk::KeyPress(win::VK_BACK); },
+       "one two 7+1"},
+      // Ctrl+Z is no key of the edits (undo comes from the context menu, EM_UNDO or code): it
+      // types nothing and undoes nothing; the Undo after it takes the typed character back.
+      {"Ctrl+Z undoes nothing",
+       [](TZYLEdit*) {
+         tk::TypeText("x");
+         THost::Chord('Z', false, true);
+       },
+       "one two 8+0"},
+      // A selection dragged elsewhere is removed, then inserted: two steps.
+      {"a dragged selection is two steps",
+       [](TZYLEdit* E) {
+         E->Select(1, 4);
+         const int x0 = E->TextOrigin();
+         tk::Drag(THost::At(E, x0 + E->PrefixWidth(1) + 1, 8),
+                  THost::At(E, x0 + E->PrefixWidth(7) + 3, 8));
+       },
+       "two 4+0"},
+      // The Text property (and a kind's own rebuilding of its text) empties both histories.
+      {"setting Text empties the history",
+       [](TZYLEdit* E) {
+         tk::TypeText("x");
+         E->SetText("new");
+       },
+       "new 1+0"},
+      // EM_EMPTYUNDOBUFFER empties the undo history only.
+      {"the empty-undo message leaves redo",
+       [](TZYLEdit* E) {
+         tk::TypeText("x");
+         E->Undo();
+         E->Perform(win::EM_EMPTYUNDOBUFFER, 0, 0);
+         E->Redo();
+         tk::TypeText("y");
+       },
+       "one twox 9+0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Rule);
+    edit_->SetText("one two");
+    edit_->SetCaretPos(8);
+    tk::AdvanceClock(1000);
+    c.Act(edit_);
+    edit_->Undo();
+    EXPECT_EQ(edit_->RawText() + " " + Sel(), c.Undone);
+  }
 }
 
 TEST_F(EditUndoTest, ReadOnlyRefusesUndoAndKeepsTheHistory) {

@@ -12,6 +12,7 @@
 #include "edits/ZYLCurrencySettings.h"
 #include "edits/ZYLDateFormat.h"
 #include "edits/ZYLMaskEdit.h"
+#include "foundation/ZYLApplication.h"
 #include "platform/controls/Clipbrd.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/user/WinUserConsts.h"
@@ -199,6 +200,208 @@ TEST_F(MaskEditTyping, TheSuffixIsNeitherTypedIntoNorDeleted) {
   EXPECT_EQ(edit_->RawText(), " g");
 }
 
+// A typed character never replaces a character of the suffix: at the suffix's first place it
+// goes in front of it also in overwrite mode, and a selection that reaches into the suffix is
+// replaced only up to it.
+TEST_F(MaskEditTyping, TypingOverwritesNoCharacterOfTheSuffix) {
+  struct {
+    const char* Name;
+    TZYLMaskType Kind;
+    const char* Text;
+    int Start, Length, Caret;
+    bool Overwrite;
+    const char* Expected;  // State after typing 7
+  } const cases[] = {
+      {"overwrite at the suffix", meNone, " kg", 1, 0, 1, true, "7 kg|2"},
+      {"overwrite behind a digit", meInteger, "5 kg", 2, 0, 2, true, "57 kg|3"},
+      {"overwrite a digit", meInteger, "56 kg", 2, 0, 2, true, "57 kg|3"},
+      {"selection into the suffix", meInteger, "56 kg", 1, 5, 1, false, "7 kg|2"},
+      {"selection into the suffix, overwrite", meNone, "ab kg", 2, 3, 2, true, "a7 kg|3"},
+  };
+  TZYLApplication* app = ZYLApplication();
+  const TZYLEditModes modes = app->EditMode();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit_->SetMaskType(c.Kind);
+    edit_->SetSuffix(" kg");
+    edit_->SetText(c.Text);
+    edit_->Select(c.Start, c.Length, c.Caret);
+    app->SetEditMode(c.Overwrite ? modes - TZYLEditModes{emInsert}
+                                 : modes + TZYLEditModes{emInsert});
+    Play("7");
+    EXPECT_EQ(State(edit_), c.Expected);
+  }
+  app->SetEditMode(modes);
+}
+
+// A mask text shorter than the template (emptied by a paste, say) grows by the literals the
+// typed character steps over; the caret stays within the text, and one undo takes the
+// character and its literals back.
+TEST_F(MaskEditTyping, TypingBehindAShortTextFillsTheLiteralsBetween) {
+  struct {
+    const char* Text;
+    int Caret;
+    const char* Keys;
+    const char* Expected;  // State after
+    int Undos;
+  } const cases[] = {
+      {"", 1, "5", "(5|3", 1},
+      {"(12", 4, "3", "(12)3|6", 1},
+      {"(12)3", 6, "x", "(12)3|6", 0},
+  };
+  edit_->SetMask("\\(00\\)00");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.Text) + " + " + c.Keys);
+    vcl::Clipboard()->SetAsText(c.Text);
+    Play("{ALL}{PASTE}");
+    ASSERT_EQ(edit_->RawText(), c.Text);
+    edit_->SetCaretPos(c.Caret);
+    Play(c.Keys);
+    EXPECT_EQ(State(edit_), c.Expected);
+    for (int i = 0; i < c.Undos; ++i) edit_->Undo();
+    EXPECT_EQ(edit_->RawText(), c.Text);
+  }
+}
+
+// Backspace and Delete over a selection that holds nothing but suffix characters delete
+// nothing; over one that begins in the value they delete the value's part of it.
+TEST_F(MaskEditTyping, BackspaceAndDeleteOverTheSuffixAloneDeleteNothing) {
+  struct {
+    const char* Keys;
+    const char* Text;
+    int Start, Length, Caret;
+    const char* Expected;
+  } const cases[] = {
+      {"{BS}", " kg", 1, 3, 4, " kg"},     {"{DEL}", " kg", 1, 3, 4, " kg"},
+      {"{BS}", "5 kg", 2, 2, 4, "5 kg"},   {"{DEL}", "5 kg", 2, 3, 5, "5 kg"},
+      {"{BS}", "5 kg", 2, 2, 2, "5 kg"},   {"{BS}", "5 kg", 1, 4, 5, " kg"},
+      {"{DEL}", "56 kg", 2, 4, 6, "5 kg"},
+  };
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.Keys) + " over " + c.Text + " " + std::to_string(c.Start) + "+" +
+                 std::to_string(c.Length));
+    edit_->SetText(c.Text);
+    edit_->Select(c.Start, c.Length, c.Caret);
+    Play(c.Keys);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
+}
+
+// Dragging a selection moves it as a cut and a paste would: never out of the suffix nor into
+// it; a move within the value goes on as in any edit.
+TEST_F(MaskEditTyping, DraggingTextNeitherIntoNorOutOfTheSuffix) {
+  struct {
+    const char* Name;
+    const char* Text;
+    int Start, Length;
+    int From, To;  // the positions the drag starts and ends at
+    const char* Expected;
+  } const cases[] = {
+      {"value behind the suffix", "12 kg", 1, 2, 2, 6, "12 kg"},
+      {"suffix to the front", "12 kg", 3, 2, 4, 1, "12 kg"},
+      {"suffix into the value", "123 kg", 4, 3, 5, 2, "123 kg"},
+      {"within the value", "123 kg", 1, 2, 2, 4, "312 kg"},
+  };
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit_->SetText(c.Text);
+    edit_->Select(c.Start, c.Length);
+    const int x0 = edit_->TextOrigin();
+    const win::POINT from = THost::At(edit_, x0 + edit_->PrefixWidth(c.From - 1) + 1, 8);
+    const win::POINT to = THost::At(edit_, x0 + edit_->PrefixWidth(c.To - 1) + 1, 8);
+    tk::Drag(from, to);
+    tk::AdvanceClock(1000);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
+}
+
+// The context menu's Delete and the clear message leave the suffix alone as Cut does: a
+// selection that reaches into it is not deleted; one before it is.
+TEST_F(MaskEditTyping, MenuDeleteAndClearLeaveTheSuffix) {
+  struct {
+    const char* Name;
+    int Start, Length;
+    bool Menu;
+    const char* Expected;
+  } const cases[] = {
+      {"menu, all", 1, 5, true, "12 kg"},     {"menu, into", 2, 2, true, "12 kg"},
+      {"menu, before", 1, 2, true, " kg"},    {"clear, all", 1, 5, false, "12 kg"},
+      {"clear, before", 2, 1, false, "1 kg"},
+  };
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    edit_->SetText("12 kg");
+    edit_->Select(c.Start, c.Length);
+    if (c.Menu)
+      THost::RightClickMenu(edit_, "Delete");
+    else
+      edit_->Perform(win::WM_CLEAR, 0, 0);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+  }
+}
+
+// Undo and redo restore their steps whatever the selection holds, the suffix included.
+TEST_F(MaskEditTyping, UndoAndRedoWorkWithTheSuffixSelected) {
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  edit_->SetText("12 kg");
+  edit_->SetCaretPos(3);
+  Play("3{ALL}");
+  ASSERT_EQ(edit_->RawText(), "123 kg");
+  edit_->Undo();
+  EXPECT_EQ(edit_->RawText(), "12 kg");
+  Play("{ALL}");
+  edit_->Redo();
+  EXPECT_EQ(edit_->RawText(), "123 kg");
+}
+
+// Shift+Delete cuts the selection only: without one it cuts nothing, also in front of the
+// suffix; Delete there still deletes the character at the caret.
+TEST_F(MaskEditTyping, ShiftDeleteWithoutASelectionCutsNothingBeforeTheSuffix) {
+  struct {
+    const char* Text;
+    int Caret;
+    bool Shift;
+    const char* Expected;
+    const char* Clip;
+  } const cases[] = {
+      {"5 kg", 1, true, "5 kg", "x"},
+      {"56 kg", 2, true, "56 kg", "x"},
+      {"5 kg", 1, false, " kg", "x"},
+  };
+  edit_->SetMaskType(meNone);
+  edit_->SetSuffix(" kg");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.Text) + (c.Shift ? " shift" : ""));
+    edit_->SetText(c.Text);
+    edit_->SetCaretPos(c.Caret);
+    vcl::Clipboard()->SetAsText("x");
+    THost::Chord(win::VK_DELETE, c.Shift);
+    EXPECT_EQ(edit_->RawText(), c.Expected);
+    EXPECT_EQ(vcl::Clipboard()->AsText(), c.Clip);
+  }
+}
+
+// A dragged selection that the kind refuses at the place it is dropped stays where it was:
+// the move is made whole or not at all, and leaves no step in the history.
+TEST_F(MaskEditTyping, ADragTheKindRefusesMovesNothing) {
+  edit_->SetMaskType(meInteger);
+  edit_->SetText("-12");
+  edit_->Select(1, 2);
+  const int x0 = edit_->TextOrigin();
+  tk::Drag(THost::At(edit_, x0 + edit_->PrefixWidth(1) + 1, 8),
+           THost::At(edit_, x0 + edit_->PrefixWidth(3) + 3, 8));
+  EXPECT_EQ(edit_->RawText(), "-12");
+  EXPECT_FALSE(edit_->CanUndo());
+  EXPECT_FALSE(edit_->CanRedo());
+}
+
 // Cut and paste leave the suffix alone: a selection that reaches into it changes nothing, one
 // before it cuts and pastes as in any edit.
 TEST_F(MaskEditTyping, CutAndPasteDoNothingWhenTheSelectionReachesIntoTheSuffix) {
@@ -309,6 +512,29 @@ class DateTyping : public MaskEditTyping {
     return std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d);
   }
 };
+
+// Undo and redo give back the texts the date had, partly typed years included: a step of the
+// history is not laid out again as a date.
+TEST_F(DateTyping, UndoAndRedoGiveBackThePartlyTypedTexts) {
+  Show(2024, 1, 31);
+  vcl::Clipboard()->SetAsText("4");
+  edit_->Select(7, 4, 7);
+  edit_->Perform(win::WM_CUT, 0, 0);
+  ASSERT_EQ(edit_->RawText(), "31/01/");
+  vcl::Clipboard()->SetAsText("4");
+  Play("{PASTE}{PASTE}");
+  ASSERT_EQ(edit_->RawText(), "31/01/44");
+  const char* const undone[] = {"31/01/4", "31/01/", "31/01/2024"};
+  for (const char* want : undone) {
+    edit_->Undo();
+    EXPECT_EQ(edit_->RawText(), want);
+  }
+  const char* const redone[] = {"31/01/", "31/01/4", "31/01/44"};
+  for (const char* want : redone) {
+    edit_->Redo();
+    EXPECT_EQ(edit_->RawText(), want);
+  }
+}
 
 TEST_F(DateTyping, TheArrowKeysStepTheFieldUnderTheCaret) {
   Show(2024, 1, 31);

@@ -268,3 +268,26 @@ TEST_F(MemoRows, TheWheelScrollsOneRowAndLeavesTheCaret) {
 
 }  // namespace
 }  // namespace zyl
+
+namespace zyl {
+namespace {
+
+// Enter in a memo one character short of MaxLength adds no half line break; undone and redone
+// the text stays within MaxLength.
+TEST_F(MemoFixture, EnterInANearlyFullMemoAddsNoHalfLineBreak) {
+  memo_->SetText("ab\r\ncd");
+  memo_->SetMaxLength(7);
+  memo_->SetCaretPos(3);
+  tk::KeyPress(win::VK_RETURN);
+  EXPECT_EQ(memo_->RawText(), "ab\r\ncd");
+  memo_->SetMaxLength(8);
+  tk::KeyPress(win::VK_RETURN);
+  EXPECT_EQ(memo_->RawText(), "ab\r\n\r\ncd");
+  memo_->Undo();
+  EXPECT_EQ(memo_->RawText(), "ab\r\ncd");
+  memo_->Redo();
+  EXPECT_EQ(memo_->RawText(), "ab\r\n\r\ncd");
+}
+
+}  // namespace
+}  // namespace zyl
