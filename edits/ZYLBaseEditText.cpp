@@ -96,16 +96,15 @@ void TZYLBaseEdit::ApplyChange(int Start, int Len, std::string S, bool Exact) {
   vcl::TFinally restore([&] { FTyping = typing; });
   BeginUpdate();
   {
-    // The edit draws again and shows its caret also when a handler of the move raises.
-    vcl::TFinally drawAgain([&] {
+    // The selection collapses at the caret after the move is told, and the edit draws again
+    // and shows its caret, also when a handler of the move raises.
+    vcl::TFinally collapse([&] {
+      FSelLength = 0;
+      FSelStart = FCaretPos;
       EndUpdate(true);
       SetCaret();
     });
-    // The selection is collapsed where the caret goes before the move is told, so that a
-    // handler of the move sees the edit as it stays and what it selects stands.
-    FSelLength = 0;
-    FSelStart = std::clamp(Start + static_cast<int>(S.size()), 1, GetLength() + 1);
-    SetInteger(iiCaretPos, FSelStart);
+    SetInteger(iiCaretPos, Start + static_cast<int>(S.size()));
   }
   FinishedSetSelText();
 }

@@ -834,8 +834,9 @@ TEST_P(EditHistorySequencesTest, StateHoldsAfterEveryStep) {
   sequence.Run(300);
   app->SetEditMode(modes);
   // A read-only edit changes by code only.
-  if (!edit->ReadOnly())
+  if (!edit->ReadOnly()) {
     EXPECT_GT(sequence.Changes(), 15) << "the sequence hardly reached the edit";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, EditHistorySequencesTest, ::testing::ValuesIn(Cases()),
@@ -930,7 +931,9 @@ TEST_P(ComboEditSequencesTest, StateHoldsAfterEveryStep) {
     if (c.MaxLength > 0) {
       EXPECT_LE(len, c.MaxLength) << "\"" << text() << "\"";
     }
-    if (copied && !selected.empty()) EXPECT_EQ(clipboard->AsText(), selected);
+    if (copied && !selected.empty()) {
+      EXPECT_EQ(clipboard->AsText(), selected);
+    }
     if (text() != before) ++changes;
   }
   EXPECT_GT(changes, 30) << "the sequence hardly reached the edit";
