@@ -1,6 +1,7 @@
 #include "ControlsTestSupport.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "platform/classes/Filer.h"
@@ -619,6 +620,89 @@ TEST_F(MouseTest, ClicksReachGraphicControlsWithCapture) {
   EXPECT_EQ(log.Entries, (TLines{"down 0 5,6", "click", "up 0 5,6", "dblclick", "down 0 5,6 double",
                                  "up 0 5,6"}));
 }
+
+// A press interrupted before its release: a modal form shown from OnMouseDown (closed at once),
+// the control disabled or hidden from there, the focus moved away from a control that held it,
+// another window taking the mouse. The release that follows raises no click and leaves the mouse
+// free; the next press and release click as before.
+enum class TInterruption { Modal, Disabled, Hidden, FocusMoved, CaptureTaken };
+
+struct TInterruptedPress {
+  const char* Name;
+  bool Windowed;  // a panel, else a label
+  TInterruption How;
+};
+
+class InterruptedPress : public ControlsTest,
+                         public ::testing::WithParamInterface<TInterruptedPress> {};
+
+TEST_P(InterruptedPress, TheReleaseRaisesNoClickAndTheNextPressClicks) {
+  const TInterruptedPress& c = GetParam();
+  auto form = FramelessForm(200, 100);
+  TControl* control = nullptr;
+  if (c.Windowed)
+    control = Place<TPanel>(form.get(), 20, 20, 60, 30);
+  else
+    control = FixedLabel(form.get(), 20, 20, 60, 30);
+  auto* other = Place<TEdit>(form.get(), 120, 60, 60, 24);
+  auto* taker = Place<TPanel>(form.get(), 120, 10, 40, 30);
+  struct TM : TLog {
+    std::function<void()> Act;
+    void Down(TObject*, TMouseButton, TShiftState, int, int) {
+      Add("down");
+      if (auto act = std::exchange(Act, nullptr)) act();
+    }
+    void Click(TObject*) { Add("click"); }
+  } log;
+  control->OnMouseDown = TMouseEvent(&log, &TM::Down);
+  control->OnClick = TNotifyEvent(&log, &TM::Click);
+  SetModalFormHandler([](TCustomForm* f) { f->SetModalResult(mrCancel); });
+  ShowNow(form.get());
+  if (c.Windowed) static_cast<TPanel*>(control)->SetFocus();
+  log.Act = [&] {
+    switch (c.How) {
+      case TInterruption::Modal: {
+        TForm box(nullptr);
+        box.ShowModal();
+        break;
+      }
+      case TInterruption::Disabled: control->SetEnabled(false); break;
+      case TInterruption::Hidden: control->Hide(); break;
+      case TInterruption::FocusMoved: other->SetFocus(); break;
+      case TInterruption::CaptureTaken: win::SetCapture(taker->Handle()); break;
+    }
+  };
+  const TPoint p = ScreenOf(control, 10, 10);
+  win::testkit::MouseDown(p.X, p.Y);
+  // The window that took the mouse lets it go when the button is up.
+  if (c.How == TInterruption::CaptureTaken) EXPECT_EQ(win::GetCapture(), taker->Handle());
+  win::testkit::MouseUp(p.X, p.Y);
+  if (c.How == TInterruption::CaptureTaken) win::ReleaseCapture();
+  EXPECT_EQ(log.Entries, (TLines{"down"}));
+  EXPECT_EQ(win::GetCapture(), nullptr);
+  EXPECT_EQ(GetCaptureControl(), nullptr);
+  // Shown and enabled again, the control clicks.
+  control->SetEnabled(true);
+  control->Show();
+  Idle();
+  log.Clear();
+  Session().Clock().Advance(1000);
+  win::testkit::Click(p.X, p.Y);
+  EXPECT_EQ(log.Entries, (TLines{"down", "click"}));
+  EXPECT_EQ(win::GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InterruptedPress,
+    ::testing::Values(TInterruptedPress{"LabelModal", false, TInterruption::Modal},
+                      TInterruptedPress{"LabelDisabled", false, TInterruption::Disabled},
+                      TInterruptedPress{"LabelHidden", false, TInterruption::Hidden},
+                      TInterruptedPress{"PanelModal", true, TInterruption::Modal},
+                      TInterruptedPress{"PanelDisabled", true, TInterruption::Disabled},
+                      TInterruptedPress{"PanelHidden", true, TInterruption::Hidden},
+                      TInterruptedPress{"PanelFocusMoved", true, TInterruption::FocusMoved},
+                      TInterruptedPress{"PanelCaptureTaken", true, TInterruption::CaptureTaken}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 // ---- Windows ----
 
