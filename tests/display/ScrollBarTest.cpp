@@ -252,6 +252,68 @@ TEST_F(ScrollBarTest, ReleasingTheMouseStopsTheRepeat) {
   EXPECT_EQ(log_.Take(), "8 2 8 2");
 }
 
+// A hold on the track or a drag of the thumb cut short: a modal form comes up (closed at
+// once), the bar is disabled or hidden, or another window takes the mouse. The repeat stops
+// and the drag ends there: neither the clock, the mouse moving on nor its release moves the
+// bar any more, and nothing keeps the mouse.
+enum class TCut { Modal, Disabled, Hidden, CaptureTaken };
+
+struct TCutCase {
+  const char* Name;
+  bool Thumb;  // the thumb dragged, else the track held
+  TCut How;
+};
+
+class ScrollBarCut : public ScrollBarTest, public ::testing::WithParamInterface<TCutCase> {};
+
+TEST_P(ScrollBarCut, TheRepeatAndTheDragEndAndNothingMovesTheBarAfterwards) {
+  const TCutCase& c = GetParam();
+  auto* other = new vcl::TForm(form_.get());
+  other->SetBounds(400, 300, 60, 40);
+  other->Show();
+  tk::RunUntilIdle();
+  const win::POINT p = c.Thumb ? At(25, 8) : At(170, 8);
+  tk::AdvanceClock(1000);
+  tk::MouseDown(p.X, p.Y);
+  tk::MouseMove(p.X + 10, p.Y);
+  EXPECT_TRUE(c.Thumb ? bar_->Dragging() : bar_->Repeating());
+  switch (c.How) {
+    case TCut::Modal: {
+      const vcl::TModalFormHandler previous =
+          vcl::SetModalFormHandler([](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
+      vcl::TForm box(nullptr);
+      box.ShowModal();
+      vcl::SetModalFormHandler(previous);
+      break;
+    }
+    case TCut::Disabled: bar_->SetEnabled(false); break;
+    case TCut::Hidden: bar_->Hide(); break;
+    case TCut::CaptureTaken: win::SetCapture(other->Handle()); break;
+  }
+  const int position = bar_->Position();
+  EXPECT_FALSE(bar_->Repeating());
+  EXPECT_FALSE(bar_->Dragging());
+  tk::AdvanceClock(1000);
+  tk::MouseMove(p.X + 40, p.Y);
+  tk::MouseUp(p.X + 40, p.Y);
+  if (c.How == TCut::CaptureTaken) win::ReleaseCapture();
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(bar_->Position(), position);
+  EXPECT_EQ(win::GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScrollBarCut,
+    ::testing::Values(TCutCase{"TrackModal", false, TCut::Modal},
+                      TCutCase{"TrackDisabled", false, TCut::Disabled},
+                      TCutCase{"TrackHidden", false, TCut::Hidden},
+                      TCutCase{"TrackCaptureTaken", false, TCut::CaptureTaken},
+                      TCutCase{"ThumbModal", true, TCut::Modal},
+                      TCutCase{"ThumbDisabled", true, TCut::Disabled},
+                      TCutCase{"ThumbHidden", true, TCut::Hidden},
+                      TCutCase{"ThumbCaptureTaken", true, TCut::CaptureTaken}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(ScrollBarTest, APageThatJumpsOverTheMouseDoesNotComeBack) {
   bar_->SetInteger(B::ipMax, 10);  // one page crosses the whole track
   const win::POINT p = At(100, 8);
