@@ -164,9 +164,6 @@ class TWinControl : public TControl {
   void WMSetFocus(TWMSetFocus& Message);
   // The focus going to a window outside the control ends its press.
   void WMKillFocus(TWMKillFocus& Message);
-  // The mouse taken by another window ends the press of the control, or of the graphic child
-  // that held the mouse through it.
-  void WMCaptureChanged(TMessage& Message);
   void WMKeyDown(TWMKey& Message);
   void WMKeyUp(TWMKey& Message);
   void WMChar(TWMKey& Message);

@@ -127,17 +127,6 @@ void TWinControl::WMKillFocus(TWMKillFocus& Message) {
   ZYL_INHERITED(Message);
 }
 
-void TWinControl::WMCaptureChanged(TMessage& Message) {
-  if (reinterpret_cast<HWND>(Message.LParam) != handle_) {
-    controlState_ -= csClicked;
-    if (g_captureControl && g_captureControl->parent_ == this) {
-      g_captureControl->controlState_ -= csClicked;
-      g_captureControl = nullptr;
-    }
-  }
-  ZYL_INHERITED(Message);
-}
-
 // ---- Keys ----
 
 void TWinControl::KeyDown(uint16_t& Key, TShiftState Shift) {
@@ -517,7 +506,6 @@ ZYL_MESSAGE_MAP(TWinControl) {
       .On(WM_ERASEBKGND, &TWinControl::WMEraseBkgnd)
       .On(WM_SETFOCUS, &TWinControl::WMSetFocus)
       .On(WM_KILLFOCUS, &TWinControl::WMKillFocus)
-      .On(WM_CAPTURECHANGED, &TWinControl::WMCaptureChanged)
       .On(WM_KEYDOWN, &TWinControl::WMKeyDown)
       .On(WM_SYSKEYDOWN, &TWinControl::WMSysKeyDown)
       .On(WM_KEYUP, &TWinControl::WMKeyUp)
