@@ -635,7 +635,9 @@ void TZYLScrollBar::DoTimerEvent(vcl::TObject*) {
 void TZYLScrollBar::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
   TakeFocus();
   inherited::MouseDown(Button, Shift, X, Y);
-  if (Button != vcl::mbLeft) return;
+  // OnMouseDown may have ended the press already (a modal form, the bar disabled or hidden):
+  // the bar let go of the mouse then.
+  if (Button != vcl::mbLeft || !MouseCapture()) return;
   FLastPoint = vcl::TPoint{X, Y};
   FPageDir = 0;
   EnableTimer();

@@ -3,8 +3,10 @@
 // reports, the track's pictures, focus, and the settings bundle.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "buttons/ZYLSpinButton.h"
@@ -262,6 +264,15 @@ struct TCutCase {
   const char* Name;
   bool Thumb;  // the thumb dragged, else the track held
   TCut How;
+  bool FromHandler = false;  // made by the bar's OnMouseDown, before the bar's own work
+};
+
+// Makes the cut once, from the bar's OnMouseDown.
+struct TCutter : vcl::TObject {
+  std::function<void()> Cut;
+  void Down(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) {
+    if (auto cut = std::exchange(Cut, nullptr)) cut();
+  }
 };
 
 class ScrollBarCut : public ScrollBarTest, public ::testing::WithParamInterface<TCutCase> {};
@@ -272,23 +283,37 @@ TEST_P(ScrollBarCut, TheRepeatAndTheDragEndAndNothingMovesTheBarAfterwards) {
   other->SetBounds(400, 300, 60, 40);
   other->Show();
   tk::RunUntilIdle();
+  const auto cut = [&] {
+    switch (c.How) {
+      case TCut::Modal: {
+        const vcl::TModalFormHandler previous = vcl::SetModalFormHandler(
+            [](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
+        vcl::TForm box(nullptr);
+        box.ShowModal();
+        vcl::SetModalFormHandler(previous);
+        break;
+      }
+      case TCut::Disabled: bar_->SetEnabled(false); break;
+      case TCut::Hidden: bar_->Hide(); break;
+      case TCut::CaptureTaken: win::SetCapture(other->Handle()); break;
+    }
+  };
+  TCutter cutter;
+  if (c.FromHandler) {
+    cutter.Cut = cut;
+    bar_->OnMouseDown = vcl::TMouseEvent(&cutter, &TCutter::Down);
+  }
+  const int start = bar_->Position();
   const win::POINT p = c.Thumb ? At(25, 8) : At(170, 8);
   tk::AdvanceClock(1000);
   tk::MouseDown(p.X, p.Y);
   tk::MouseMove(p.X + 10, p.Y);
-  EXPECT_TRUE(c.Thumb ? bar_->Dragging() : bar_->Repeating());
-  switch (c.How) {
-    case TCut::Modal: {
-      const vcl::TModalFormHandler previous =
-          vcl::SetModalFormHandler([](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
-      vcl::TForm box(nullptr);
-      box.ShowModal();
-      vcl::SetModalFormHandler(previous);
-      break;
-    }
-    case TCut::Disabled: bar_->SetEnabled(false); break;
-    case TCut::Hidden: bar_->Hide(); break;
-    case TCut::CaptureTaken: win::SetCapture(other->Handle()); break;
+  if (c.FromHandler) {
+    // Cut before the bar began: the press pages nothing.
+    EXPECT_EQ(bar_->Position(), start);
+  } else {
+    EXPECT_TRUE(c.Thumb ? bar_->Dragging() : bar_->Repeating());
+    cut();
   }
   const int position = bar_->Position();
   EXPECT_FALSE(bar_->Repeating());
@@ -311,7 +336,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TCutCase{"ThumbModal", true, TCut::Modal},
                       TCutCase{"ThumbDisabled", true, TCut::Disabled},
                       TCutCase{"ThumbHidden", true, TCut::Hidden},
-                      TCutCase{"ThumbCaptureTaken", true, TCut::CaptureTaken}),
+                      TCutCase{"ThumbCaptureTaken", true, TCut::CaptureTaken},
+                      TCutCase{"TrackModalFromOnMouseDown", false, TCut::Modal, true},
+                      TCutCase{"TrackDisabledFromOnMouseDown", false, TCut::Disabled, true},
+                      TCutCase{"TrackHiddenFromOnMouseDown", false, TCut::Hidden, true}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ScrollBarTest, APageThatJumpsOverTheMouseDoesNotComeBack) {
