@@ -622,8 +622,11 @@ void TZYLBaseEdit::MouseStep() {
 
 void TZYLBaseEdit::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
   inherited::MouseDown(Button, Shift, X, Y);
-  // The press of a double click keeps the word DblClick selected.
-  if (Button != vcl::mbLeft || !Enabled() || Shift.contains(vcl::ssDouble)) return;
+  // The press of a double click keeps the word DblClick selected. OnMouseDown may have ended
+  // the press already (a modal form, the edit disabled or hidden): the edit let go of the
+  // mouse then.
+  if (Button != vcl::mbLeft || !Enabled() || Shift.contains(vcl::ssDouble) || !MouseCapture())
+    return;
   FButtonDown = true;
   FMousePoint = vcl::TPoint{X, Y};
   if (!Focused()) {

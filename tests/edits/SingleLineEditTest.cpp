@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "buttons/ZYLSpecialButtons.h"
@@ -155,6 +156,15 @@ struct TCutCase {
   const char* Name;
   bool Moving;  // the selection dragged to a new place, else a selection held past the edge
   TCut How;
+  bool FromHandler = false;  // made by the edit's OnMouseDown, before the edit's own work
+};
+
+// Makes the cut once, from the edit's OnMouseDown.
+struct TCutter : vcl::TObject {
+  std::function<void()> Cut;
+  void Down(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) {
+    if (auto cut = std::exchange(Cut, nullptr)) cut();
+  }
 };
 
 class EditSelectionCut : public SingleLineEditTest,
@@ -169,26 +179,37 @@ TEST_P(EditSelectionCut, TheSelectionAndTheTextStayAsTheyWere) {
   const vcl::TCursor cursor = vcl::Screen->Cursor();
   THost::Focus(edit_);
   if (c.Moving) edit_->Select(1, 3, 4);  // "the"
+  const auto cut = [&] {
+    switch (c.How) {
+      case TCut::Modal: {
+        const vcl::TModalFormHandler previous = vcl::SetModalFormHandler(
+            [](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
+        vcl::TForm box(nullptr);
+        box.ShowModal();
+        vcl::SetModalFormHandler(previous);
+        break;
+      }
+      case TCut::Disabled: edit_->SetEnabled(false); break;
+      case TCut::Hidden: edit_->Hide(); break;
+      case TCut::FocusMoved: other->SetFocus(); break;
+      case TCut::CaptureTaken: win::SetCapture(other->Handle()); break;
+    }
+  };
+  TCutter cutter;
+  if (c.FromHandler) {
+    cutter.Cut = cut;
+    edit_->OnMouseDown = vcl::TMouseEvent(&cutter, &TCutter::Down);
+  }
+  // Cut before the edit began, the press selects nothing.
+  const int startedAt = edit_->SelStart(), startedWith = edit_->SelLength();
   const win::POINT start = THost::At(edit_, 6, 8), outside = THost::At(edit_, 70, 8);
   tk::AdvanceClock(1000);
   tk::MouseDown(start.X, start.Y);
   tk::MouseMove(outside.X, outside.Y);
   tk::AdvanceClock(200);
-  switch (c.How) {
-    case TCut::Modal: {
-      const vcl::TModalFormHandler previous =
-          vcl::SetModalFormHandler([](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
-      vcl::TForm box(nullptr);
-      box.ShowModal();
-      vcl::SetModalFormHandler(previous);
-      break;
-    }
-    case TCut::Disabled: edit_->SetEnabled(false); break;
-    case TCut::Hidden: edit_->Hide(); break;
-    case TCut::FocusMoved: other->SetFocus(); break;
-    case TCut::CaptureTaken: win::SetCapture(other->Handle()); break;
-  }
-  const int selStart = edit_->SelStart(), selLength = edit_->SelLength();
+  if (!c.FromHandler) cut();
+  const int selStart = c.FromHandler ? startedAt : edit_->SelStart();
+  const int selLength = c.FromHandler ? startedWith : edit_->SelLength();
   tk::AdvanceClock(1000);
   tk::MouseMove(outside.X + 20, outside.Y);
   tk::MouseUp(outside.X + 20, outside.Y);
@@ -211,13 +232,18 @@ std::vector<TCutCase> CutCases() {
   for (bool moving : {false, true})
     for (const auto& [name, how] : ways)
       cases.push_back({name, moving, how});
+  // From the handler: the focus moved there is the edit's own taking it, and another window
+  // taking the mouse is let go by the edit's press.
+  for (const auto& [name, how] : ways)
+    if (how != TCut::FocusMoved && how != TCut::CaptureTaken) cases.push_back({name, false, how, true});
   return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EditSelectionCut, ::testing::ValuesIn(CutCases()),
                          [](const auto& info) {
                            return std::string(info.param.Moving ? "Moved" : "Held") +
-                                  info.param.Name;
+                                  info.param.Name +
+                                  (info.param.FromHandler ? "FromOnMouseDown" : "");
                          });
 
 TEST_F(SingleLineEditTest, EmbeddedButtonsStandRightOfTheTextAndReportTheirClicks) {
