@@ -286,8 +286,8 @@ TEST_P(ScrollBarCut, TheRepeatAndTheDragEndAndNothingMovesTheBarAfterwards) {
   const auto cut = [&] {
     switch (c.How) {
       case TCut::Modal: {
-        const vcl::TModalFormHandler previous = vcl::SetModalFormHandler(
-            [](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
+        const vcl::TModalFormHandler previous =
+            vcl::SetModalFormHandler([](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
         vcl::TForm box(nullptr);
         box.ShowModal();
         vcl::SetModalFormHandler(previous);

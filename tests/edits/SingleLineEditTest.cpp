@@ -182,8 +182,8 @@ TEST_P(EditSelectionCut, TheSelectionAndTheTextStayAsTheyWere) {
   const auto cut = [&] {
     switch (c.How) {
       case TCut::Modal: {
-        const vcl::TModalFormHandler previous = vcl::SetModalFormHandler(
-            [](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
+        const vcl::TModalFormHandler previous =
+            vcl::SetModalFormHandler([](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
         vcl::TForm box(nullptr);
         box.ShowModal();
         vcl::SetModalFormHandler(previous);
@@ -230,12 +230,12 @@ std::vector<TCutCase> CutCases() {
                                                {"CaptureTaken", TCut::CaptureTaken}};
   std::vector<TCutCase> cases;
   for (bool moving : {false, true})
-    for (const auto& [name, how] : ways)
-      cases.push_back({name, moving, how});
+    for (const auto& [name, how] : ways) cases.push_back({name, moving, how});
   // From the handler: the focus moved there is the edit's own taking it, and another window
   // taking the mouse is let go by the edit's press.
   for (const auto& [name, how] : ways)
-    if (how != TCut::FocusMoved && how != TCut::CaptureTaken) cases.push_back({name, false, how, true});
+    if (how != TCut::FocusMoved && how != TCut::CaptureTaken)
+      cases.push_back({name, false, how, true});
   return cases;
 }
 

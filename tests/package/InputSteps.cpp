@@ -277,4 +277,19 @@ int ShownWindows() {
   return n;
 }
 
+TValues PublishedValues(vcl::TObject* obj) {
+  std::vector<Path> paths;
+  PropertyPaths(
+      obj, {}, 0,
+      [](vcl::TObject*, const vcl::TPropInfo* p) {
+        return p->Kind() != vcl::tkClass && p->Kind() != vcl::tkMethod;
+      },
+      paths);
+  TValues values;
+  for (const Path& path : paths)
+    if (vcl::TObject* target = Walk(obj, path))
+      values[Text(path)] = vcl::GetPropValue(target, path.back());
+  return values;
+}
+
 }  // namespace packagetest

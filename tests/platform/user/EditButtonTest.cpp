@@ -481,8 +481,8 @@ class FocusLeavesMidPress : public ControlClassTest,
 
 TEST_P(FocusLeavesMidPress, TheControlLetsTheMouseGo) {
   const TFocusLeavesCase& c = GetParam();
-  HWND w = CreateWindowExA(0, c.Class, "Pressed text", WS_CHILD | WS_VISIBLE | c.Style, 10, 10,
-                           120, 24, parent_, nullptr, nullptr, nullptr);
+  HWND w = CreateWindowExA(0, c.Class, "Pressed text", WS_CHILD | WS_VISIBLE | c.Style, 10, 10, 120,
+                           24, parent_, nullptr, nullptr, nullptr);
   HWND other = Edit(0);
   SetWindowPos(other, nullptr, 10, 60, 120, 24, SWP_NOZORDER);
   RunUntilIdle();
@@ -497,12 +497,11 @@ TEST_P(FocusLeavesMidPress, TheControlLetsTheMouseGo) {
   EXPECT_EQ(Count(BN_CLICKED), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Classes, FocusLeavesMidPress,
-    ::testing::Values(TFocusLeavesCase{"Edit", "EDIT", 0},
-                      TFocusLeavesCase{"PushButton", "BUTTON", BS_PUSHBUTTON},
-                      TFocusLeavesCase{"CheckBox", "BUTTON", BS_AUTOCHECKBOX}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Classes, FocusLeavesMidPress,
+                         ::testing::Values(TFocusLeavesCase{"Edit", "EDIT", 0},
+                                           TFocusLeavesCase{"PushButton", "BUTTON", BS_PUSHBUTTON},
+                                           TFocusLeavesCase{"CheckBox", "BUTTON", BS_AUTOCHECKBOX}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ControlClassTest, CheckBoxGlyphShowsTheState) {
   HWND b = Button(BS_AUTOCHECKBOX, "");
