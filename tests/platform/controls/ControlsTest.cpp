@@ -442,6 +442,58 @@ TEST_F(FocusTest, AControlFreedWhileTheFocusMovesToItIsForgotten) {
   }
 }
 
+// A modal form shown from OnExit while the focus moves on (closed at once): the focus still
+// comes to the control it was going to, which the form names as its active control and tells
+// its controls of (a button that looked the default one while focused looks so no more).
+class TFocusChangedLog : public TObject {
+ public:
+  explicit TFocusChangedLog(TControl* c) : control_(c), old_(c->WindowProc()) {
+    c->SetWindowProc(TWndMethod(this, &TFocusChangedLog::Proc));
+  }
+  ~TFocusChangedLog() override { control_->SetWindowProc(old_); }
+  TControl* Last = nullptr;
+
+ private:
+  void Proc(TMessage& m) {
+    if (m.Msg == CM_FOCUSCHANGED) Last = reinterpret_cast<TControl*>(m.LParam);
+    old_(m);
+  }
+  TControl* control_;
+  TWndMethod old_;
+};
+
+struct TModalOnExit : TObject {
+  void Exit(TObject*) {
+    TForm box(nullptr);
+    box.ShowModal();
+  }
+};
+
+TEST_F(FocusTest, AModalFormShownFromOnExitLetsTheFocusArrive) {
+  for (const bool byTab : {true, false}) {
+    SCOPED_TRACE(byTab ? "tab" : "set focus");
+    SetModalFormHandler([](TCustomForm* f) { f->SetModalResult(mrCancel); });
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* a = Place<TButton>(&form, 5, 5, 40, 20, "A");
+    auto* b = Place<TButton>(&form, 50, 5, 40, 20, "B");
+    ShowNow(&form);
+    a->SetFocus();
+    TFocusChangedLog log(a);
+    TModalOnExit modal;
+    a->OnExit = TNotifyEvent(&modal, &TModalOnExit::Exit);
+    if (byTab)
+      win::testkit::KeyPress(win::VK_TAB);
+    else
+      b->SetFocus();
+    win::testkit::RunUntilIdle();
+    EXPECT_TRUE(b->Focused());
+    EXPECT_EQ(form.ActiveControl(), b);
+    EXPECT_EQ(log.Last, b);
+    a->OnExit = nullptr;
+  }
+}
+
 TEST_F(FocusTest, KeyEventsGoToTheFocusedControlAfterThePreview) {
   TForm form(nullptr);
   auto* b = Place<TButton>(&form, 0, 0, 40, 20);
