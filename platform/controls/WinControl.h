@@ -162,7 +162,6 @@ class TWinControl : public TControl {
   void WMPaint(TWMPaint& Message);
   void WMEraseBkgnd(TWMEraseBkgnd& Message);
   void WMSetFocus(TWMSetFocus& Message);
-  // The focus going to a window outside the control ends its press.
   void WMKillFocus(TWMKillFocus& Message);
   void WMKeyDown(TWMKey& Message);
   void WMKeyUp(TWMKey& Message);

@@ -675,9 +675,10 @@ TEST_F(MouseTest, ClicksReachGraphicControlsWithCapture) {
 
 // A press interrupted before its release: a modal form shown from OnMouseDown (closed at once),
 // the control disabled or hidden from there, the focus moved away from a control that held it,
-// another window taking the mouse. The release that follows raises no click and leaves the mouse
-// free; the next press and release click as before.
-enum class TInterruption { Modal, Disabled, Hidden, FocusMoved, CaptureTaken };
+// another window taking the mouse, the focus taken away by OnEnter while the press brings it.
+// The release that follows raises no click and leaves the mouse free; the next press and
+// release click as before.
+enum class TInterruption { Modal, Disabled, Hidden, FocusMoved, CaptureTaken, FocusMovedOnEnter };
 
 struct TInterruptedPress {
   const char* Name;
@@ -705,12 +706,22 @@ TEST_P(InterruptedPress, TheReleaseRaisesNoClickAndTheNextPressClicks) {
       if (auto act = std::exchange(Act, nullptr)) act();
     }
     void Click(TObject*) { Add("click"); }
+    std::function<void()> EnterAct;
+    void Enter(TObject*) {
+      if (auto act = std::exchange(EnterAct, nullptr)) act();
+    }
   } log;
   control->OnMouseDown = TMouseEvent(&log, &TM::Down);
   control->OnClick = TNotifyEvent(&log, &TM::Click);
   SetModalFormHandler([](TCustomForm* f) { f->SetModalResult(mrCancel); });
   ShowNow(form.get());
-  if (c.Windowed) static_cast<TPanel*>(control)->SetFocus();
+  auto* panel = dynamic_cast<TPanel*>(control);
+  if (panel) panel->SetFocus();
+  if (c.How == TInterruption::FocusMovedOnEnter) {
+    other->SetFocus();
+    panel->OnEnter = TNotifyEvent(&log, &TM::Enter);
+    log.EnterAct = [&] { other->SetFocus(); };
+  }
   log.Act = [&] {
     switch (c.How) {
       case TInterruption::Modal: {
@@ -722,6 +733,7 @@ TEST_P(InterruptedPress, TheReleaseRaisesNoClickAndTheNextPressClicks) {
       case TInterruption::Hidden: control->Hide(); break;
       case TInterruption::FocusMoved: other->SetFocus(); break;
       case TInterruption::CaptureTaken: win::SetCapture(taker->Handle()); break;
+      case TInterruption::FocusMovedOnEnter: panel->SetFocus(); break;
     }
   };
   const TPoint p = ScreenOf(control, 10, 10);
@@ -753,7 +765,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TInterruptedPress{"PanelDisabled", true, TInterruption::Disabled},
                       TInterruptedPress{"PanelHidden", true, TInterruption::Hidden},
                       TInterruptedPress{"PanelFocusMoved", true, TInterruption::FocusMoved},
-                      TInterruptedPress{"PanelCaptureTaken", true, TInterruption::CaptureTaken}),
+                      TInterruptedPress{"PanelCaptureTaken", true, TInterruption::CaptureTaken},
+                      TInterruptedPress{"PanelFocusMovedOnEnter", true,
+                                        TInterruption::FocusMovedOnEnter}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // ---- Windows ----
