@@ -5,13 +5,17 @@
 // Over every component class the library's package registers, on a shown form with an edit
 // to take the focus, and every gesture event the class publishes, the event's handler (the
 // first time it runs) shows a modal form that is closed at once, moves the focus to the
-// edit, disables the component or hides it. Then the mouse button or key still down is let
-// go, the mouse moves away and the clock runs on. Expected:
+// edit, disables the component or hides it. The input comes three ways: the mouse in the
+// middle, the focus and the keys, the mouse near the right edge (arrows, drop-down buttons).
+// Then the mouse button or key still down is let go, the mouse moves away and the clock runs
+// on. Expected:
 //  - no window keeps the mouse, no list or other window is left open;
 //  - the letting go raises no click, change or scroll and changes no published value;
 //  - while the clock runs on, the component raises no event and changes no value that a twin
 //    does not, the twin being given the same input undisturbed and the same interference
 //    only once its gesture has ended;
+//  - left with the twin's published values and focus, it looks as the twin does (drawn up,
+//    nothing highlighted);
 //  - enabled and shown again, a second gesture raises the mouse and click events the twin's
 //    raises.
 // The cases that stay as they are by the class's design are listed with the reason; a listed
@@ -103,7 +107,8 @@ win::POINT Away(const TInputStage& s) { return tk::ScreenPoint(s.Form()->Handle(
 win::POINT RightEdge(const TInputStage& s) {
   vcl::TControl* c = ControlOf(s);
   if (!c || c->Parent() != s.Form()) return packagetest::Spot(s);
-  const vcl::TPoint p = c->ClientToScreen({std::max(0, c->ClientWidth() - 4), c->ClientHeight() / 4});
+  const vcl::TPoint p =
+      c->ClientToScreen({std::max(0, c->ClientWidth() - 4), c->ClientHeight() / 4});
   return {p.X, p.Y};
 }
 
@@ -474,7 +479,7 @@ class MidGesture : public packagetest::TPackageFixture<::testing::TestWithParam<
       Take([&] { packagetest::PaintShown(s.Form()); }, run);
       const vcl::TRect r = c->BoundsRect();
       run.Picture = tk::CapturePart(tk::RenderWindow(s.Form()->Handle(), false),
-                                             {r.Left, r.Top, r.Right, r.Bottom});
+                                    {r.Left, r.Top, r.Right, r.Bottom});
     }
     // A second gesture, undisturbed.
     acted = true;
@@ -528,8 +533,8 @@ class MidGesture : public packagetest::TPackageFixture<::testing::TestWithParam<
     // Left in the same state, the component looks the same: drawn up, nothing highlighted.
     if (run.Settled == twin.Settled && run.Focused == twin.Focused &&
         tk::CountDifferentPixels(run.Picture, twin.Picture) > 0)
-      problems.push_back({"picture", "looks other than the undisturbed twin", run.Picture,
-                          twin.Picture});
+      problems.push_back(
+          {"picture", "looks other than the undisturbed twin", run.Picture, twin.Picture});
     if (!missing.empty()) add("second gesture", "not raised: " + Joined(missing));
     if (run.SecondCaptureLeft && !twin.SecondCaptureLeft)
       add("second gesture", "the mouse is still captured");
@@ -581,10 +586,10 @@ TEST_P(MidGesture, AnInterruptedGestureEndsAndLeavesNothingBehind) {
               continue;
             }
             std::string pictures;
-          if (p.Shown.Width > 0)
-            pictures = " (" + tk::WriteFailurePng(p.Shown, "interrupted") + ", " +
-                       tk::WriteFailurePng(p.Expected, "twin") + ")";
-          ADD_FAILURE() << p.Check << ": " << p.Detail << pictures;
+            if (p.Shown.Width > 0)
+              pictures = " (" + tk::WriteFailurePng(p.Shown, "interrupted") + ", " +
+                         tk::WriteFailurePng(p.Expected, "twin") + ")";
+            ADD_FAILURE() << p.Check << ": " << p.Detail << pictures;
           }
         }
       }
