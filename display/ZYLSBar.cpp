@@ -21,10 +21,22 @@
 
 namespace zyl {
 
+namespace {
+
+// The control's window, nullptr while it has none (asking makes none).
+win::HWND WindowOf(vcl::TWinControl* c) { return c->HandleAllocated() ? c->Handle() : nullptr; }
+
+}  // namespace
+
 // ---------------------------------------------------------------------------------------------
 // The thumb
 
-ZYL_MESSAGE_MAP(TZYLScrollBarThumb) { m.On(win::WM_SETFOCUS, &TZYLScrollBarThumb::WMSetFocus); }
+ZYL_MESSAGE_MAP(TZYLScrollBarThumb) {
+  m.On(win::WM_SETFOCUS, &TZYLScrollBarThumb::WMSetFocus)
+      .On(win::WM_CANCELMODE, &TZYLScrollBarThumb::WMCancelMode)
+      .On(win::WM_CAPTURECHANGED, &TZYLScrollBarThumb::WMCaptureChanged)
+      .On(vcl::CM_VISIBLECHANGED, &TZYLScrollBarThumb::CMVisibleChanged);
+}
 
 // A part of the bar, never streamed on its own.
 ZYL_CLASS_IMPL(TZYLScrollBarThumb) {}
@@ -103,11 +115,37 @@ void TZYLScrollBarThumb::WMSetFocus(vcl::TWMSetFocus& Message) {
   FocusBar();
 }
 
+void TZYLScrollBarThumb::WMCancelMode(vcl::TMessage& Message) {
+  EndPress();
+  ZYL_INHERITED(Message);
+}
+
+void TZYLScrollBarThumb::WMCaptureChanged(vcl::TMessage& Message) {
+  if (reinterpret_cast<win::HWND>(Message.LParam) != WindowOf(this)) EndPress();
+  ZYL_INHERITED(Message);
+}
+
+void TZYLScrollBarThumb::CMVisibleChanged(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (!Visible()) EndPress();
+}
+
+void TZYLScrollBarThumb::EndPress() {
+  if (FPressed) {
+    FPressed = false;
+    Invalidate();
+  }
+  if (TZYLScrollBar* bar = Bar()) bar->EndPress();
+}
+
 // ---------------------------------------------------------------------------------------------
 // The bar
 
 ZYL_MESSAGE_MAP(TZYLScrollBar) {
   m.On(vcl::CM_ENABLEDCHANGED, &TZYLScrollBar::CMEnabledChanged)
+      .On(win::WM_CANCELMODE, &TZYLScrollBar::WMCancelMode)
+      .On(win::WM_CAPTURECHANGED, &TZYLScrollBar::WMCaptureChanged)
+      .On(vcl::CM_VISIBLECHANGED, &TZYLScrollBar::CMVisibleChanged)
       .On(win::WM_GETDLGCODE, &TZYLScrollBar::WMGetDlgCode)
       .On(win::WM_SETFOCUS, &TZYLScrollBar::WMSetFocus)
       .On(win::WM_KILLFOCUS, &TZYLScrollBar::WMKillFocus)
@@ -600,7 +638,9 @@ void TZYLScrollBar::DoTimerEvent(vcl::TObject*) {
 void TZYLScrollBar::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
   TakeFocus();
   inherited::MouseDown(Button, Shift, X, Y);
-  if (Button != vcl::mbLeft) return;
+  // OnMouseDown may have ended the press already (a modal form, the bar disabled or hidden):
+  // the bar let go of the mouse then.
+  if (Button != vcl::mbLeft || !MouseCapture()) return;
   FLastPoint = vcl::TPoint{X, Y};
   FPageDir = 0;
   EnableTimer();
@@ -672,9 +712,34 @@ void TZYLScrollBar::DoThumbMouseMove(vcl::TObject*, vcl::TShiftState Shift, int 
 
 void TZYLScrollBar::CMEnabledChanged(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
+  if (!Enabled()) EndPress();
   FThumb->SetVisible(Enabled());
   FDecBtn->SetEnabled(Enabled());
   FIncBtn->SetEnabled(Enabled());
+}
+
+void TZYLScrollBar::WMCancelMode(vcl::TMessage& Message) {
+  EndPress();
+  ZYL_INHERITED(Message);
+}
+
+void TZYLScrollBar::WMCaptureChanged(vcl::TMessage& Message) {
+  const auto to = reinterpret_cast<win::HWND>(Message.LParam);
+  if (!to || (to != WindowOf(this) && !win::IsChild(WindowOf(this), to))) EndPress();
+  ZYL_INHERITED(Message);
+}
+
+void TZYLScrollBar::CMVisibleChanged(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (!Visible()) EndPress();
+}
+
+void TZYLScrollBar::EndPress() {
+  RemoveTimer();
+  FPageDir = 0;
+  FDragging = false;
+  const win::HWND capture = win::GetCapture(), own = WindowOf(this);
+  if (capture && own && (capture == own || win::IsChild(own, capture))) win::ReleaseCapture();
 }
 
 void TZYLScrollBar::WMGetDlgCode(vcl::TMessage& Message) {

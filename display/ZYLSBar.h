@@ -65,9 +65,15 @@ class TZYLScrollBarThumb : public TZYLCustomPanelFill {
   void MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void WMSetFocus(vcl::TWMSetFocus& Message);
+  // A modal window, another window taking the mouse or the thumb hidden end its drag.
+  void WMCancelMode(vcl::TMessage& Message);
+  void WMCaptureChanged(vcl::TMessage& Message);
+  void CMVisibleChanged(vcl::TMessage& Message);
 
  private:
   TZYLScrollBar* Bar() const;
+  // Drawn up again; the bar's drag ends.
+  void EndPress();
   // Hands the focus to the bar when it may take it.
   void FocusBar();
   bool FPressed = false;
@@ -163,6 +169,11 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void CMEnabledChanged(vcl::TMessage& Message);
+  // A modal window, another window taking the mouse, or the bar disabled or hidden end the
+  // repeat and the drag.
+  void WMCancelMode(vcl::TMessage& Message);
+  void WMCaptureChanged(vcl::TMessage& Message);
+  void CMVisibleChanged(vcl::TMessage& Message);
   void WMGetDlgCode(vcl::TMessage& Message);
   void WMSetFocus(vcl::TWMSetFocus& Message);
   void WMKillFocus(vcl::TWMKillFocus& Message);
@@ -182,6 +193,9 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   void ThumbBevelChanged(vcl::TObject* Sender);
   void EnableTimer();
   void RemoveTimer();
+  // Ends a hold on the track or a drag of the thumb before the mouse is let go: the repeat
+  // stops and the mouse is let go by the bar and its parts.
+  void EndPress();
   void DoTimerEvent(vcl::TObject* Sender);
   void DoThumbMouseDown(vcl::TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift,
                         int X, int Y);

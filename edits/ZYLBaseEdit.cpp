@@ -55,6 +55,8 @@ ZYL_MESSAGE_MAP(TZYLBaseEdit) {
       .On(vcl::CM_VISIBLECHANGED, &C::CMVisibleChangedEdit)
       .On(vcl::CM_ENABLEDCHANGED, &C::CMEnabledChangedEdit)
       .On(vcl::CM_BIDIMODECHANGED, &C::CMBiDiModeChangedEdit)
+      .On(win::WM_CANCELMODE, &C::WMCancelModeEdit)
+      .On(win::WM_CAPTURECHANGED, &C::WMCaptureChangedEdit)
       .On(CM_ZYLBOUNDLABELCHANGE, &C::CMBoundLabelChange);
   for (win::UINT msg = win::EM_GETSEL; msg <= win::EM_CHARFROMPOS; ++msg) m.On(msg, &C::EMMessage);
 }
@@ -639,8 +641,11 @@ void TZYLBaseEdit::MouseStep() {
 
 void TZYLBaseEdit::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) {
   inherited::MouseDown(Button, Shift, X, Y);
-  // The press of a double click keeps the word DblClick selected.
-  if (Button != vcl::mbLeft || !Enabled() || Shift.contains(vcl::ssDouble)) return;
+  // The press of a double click keeps the word DblClick selected. OnMouseDown may have ended
+  // the press already (a modal form, the edit disabled or hidden): the edit let go of the
+  // mouse then.
+  if (Button != vcl::mbLeft || !Enabled() || Shift.contains(vcl::ssDouble) || !MouseCapture())
+    return;
   FButtonDown = true;
   FMousePoint = vcl::TPoint{X, Y};
   if (!Focused()) {
@@ -656,6 +661,16 @@ void TZYLBaseEdit::MouseDown(vcl::TMouseButton Button, vcl::TShiftState Shift, i
     FTimer = std::make_unique<TZYLTimer>(MouseScrollInterval,
                                          vcl::TNotifyEvent(this, &TZYLBaseEdit::DoOnTimer), true,
                                          FUseGlobalTimer);
+  else
+    FTimer->SetEnabled(true);
+}
+
+void TZYLBaseEdit::EndPress() {
+  if (FTimer) FTimer->SetEnabled(false);
+  FButtonDown = false;
+  if (!FDragging) return;
+  FDragging = false;
+  vcl::Screen->SetCursor(FSavedCursor);
 }
 
 void TZYLBaseEdit::DoOnTimer(vcl::TObject* /*Sender*/) {
@@ -769,13 +784,26 @@ void TZYLBaseEdit::SetName(const std::string& NewName) {
   FLabelBinding.Renamed(old, NewName);
 }
 
+void TZYLBaseEdit::WMCancelModeEdit(vcl::TMessage& Message) {
+  EndPress();
+  ZYL_INHERITED(Message);
+}
+
+void TZYLBaseEdit::WMCaptureChangedEdit(vcl::TMessage& Message) {
+  // Letting the button go hands the mouse back too; that release ends the press itself.
+  if (win::GetKeyState(win::VK_LBUTTON) < 0) EndPress();
+  ZYL_INHERITED(Message);
+}
+
 void TZYLBaseEdit::CMVisibleChangedEdit(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
+  if (!Visible()) EndPress();
   FLabelBinding.VisibleChanged();
 }
 
 void TZYLBaseEdit::CMEnabledChangedEdit(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
+  if (!Enabled()) EndPress();
   FLabelBinding.EnabledChanged();
   DrawText(-1);
 }

@@ -345,6 +345,10 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   void CMEnabledChangedEdit(vcl::TMessage& Message);
   void CMBiDiModeChangedEdit(vcl::TMessage& Message);
   void CMBoundLabelChange(vcl::TMessage& Message);
+  // A modal window, or another window taking the mouse while the button is held, end the
+  // selecting or the drag of the selection.
+  void WMCancelModeEdit(vcl::TMessage& Message);
+  void WMCaptureChangedEdit(vcl::TMessage& Message);
 
   std::string FText;
   int FCaretPos = 1;
@@ -379,6 +383,9 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   void DestroyRecord(TZYLCustomBuffer* Buffer, void* Entry);
   void MouseStep();
   void DoOnTimer(vcl::TObject* Sender);
+  // Ends a press of the button before its release: the selection stays as it is, a drag of
+  // it is dropped nowhere, the scrolling timer stops (it may be ticking now, so it stays).
+  void EndPress();
   void ShowContextMenu(const vcl::TPoint& ScreenPoint);
   void MenuUndo(vcl::TObject*) { Undo(); }
   void MenuCut(vcl::TObject*) { CutToClipboard(); }

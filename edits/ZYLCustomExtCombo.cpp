@@ -112,7 +112,12 @@ void TZYLCustomExtCombo::DoDropDownClick(vcl::TObject* /*Sender*/) {
     Close(false);
     return;
   }
-  if (!Focused() && CanFocus()) SetFocus();
+  if (!Focused() && CanFocus()) {
+    SetFocus();
+    // Whoever heard of the focus coming may have sent it on, or disabled or hidden the combo:
+    // nothing drops then.
+    if (!Focused() || !Enabled() || !Visible()) return;
+  }
   BeforeDropDown();
   FDroppedDown = true;
   if (FControl)

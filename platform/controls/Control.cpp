@@ -754,9 +754,11 @@ void TControl::WMMouseMove(TWMMouse& Message) {
 
 void TControl::WMLButtonUp(TWMMouse& Message) {
   ZYL_INHERITED(Message);
+  // Letting the mouse go ends the press, so whether it clicks is taken first.
+  const bool clicked = controlState_.contains(csClicked);
+  controlState_ -= csClicked;
   if (controlStyle_.contains(csCaptureMouse)) SetMouseCapture(false);
-  if (controlState_.contains(csClicked)) {
-    controlState_ -= csClicked;
+  if (clicked) {
     TRect r = GetClientRect();
     POINT p = Message.Pos();
     if (PtInRect(&r, p)) Click();
@@ -787,9 +789,23 @@ void TControl::CMMouseWheel(TWMMouseWheel& Message) {
 }
 
 void TControl::CMVisibleChanged(TMessage&) {
+  if (!visible_) CancelPress();
   InvalidateControl(true, visible_ && controlStyle_.contains(csOpaque));
 }
-void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
+void TControl::CMEnabledChanged(TMessage&) {
+  if (!enabled_) CancelPress();
+  Invalidate();
+}
+
+void TControl::WMCancelMode(TMessage& Message) {
+  CancelPress();
+  ZYL_INHERITED(Message);
+}
+
+void TControl::CancelPress() {
+  controlState_ -= csClicked;
+  if (MouseCapture()) SetMouseCapture(false);
+}
 void TControl::CMFontChanged(TMessage&) { Invalidate(); }
 void TControl::CMColorChanged(TMessage&) { Invalidate(); }
 
@@ -858,6 +874,7 @@ ZYL_MESSAGE_MAP(TControl) {
       .On(CM_MOUSEWHEEL, &TControl::CMMouseWheel)
       .On(CM_VISIBLECHANGED, &TControl::CMVisibleChanged)
       .On(CM_ENABLEDCHANGED, &TControl::CMEnabledChanged)
+      .On(WM_CANCELMODE, &TControl::WMCancelMode)
       .On(CM_FONTCHANGED, &TControl::CMFontChanged)
       .On(CM_COLORCHANGED, &TControl::CMColorChanged)
       .On(CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged)

@@ -318,6 +318,11 @@ class TControl : public TComponent {
   void CMMouseWheel(TWMMouseWheel& Message);
   void CMVisibleChanged(TMessage& Message);
   void CMEnabledChanged(TMessage& Message);
+  // A window that takes over the mouse (a modal form coming up) ends the press.
+  void WMCancelMode(TMessage& Message);
+  // Ends a press of the left button before its release: the release that follows clicks no
+  // more, and the control lets the mouse go.
+  void CancelPress();
   void CMFontChanged(TMessage& Message);
   void CMColorChanged(TMessage& Message);
   void CMParentColorChanged(TMessage& Message);

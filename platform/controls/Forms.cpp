@@ -576,18 +576,28 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
     Screen->SetFocusedForm(this);
     if (!SendFocusMessage(g_focusCount, Handle(), CM_ACTIVATE)) return false;
   }
+  // A change made while a focus message is handled stops this move, unless it only handed the
+  // focus back to the control this move takes it to (a modal form shown from OnExit and
+  // closed, whose return to this form met this move under way): the move then goes on.
+  const auto goesOn = [&](HWND window, UINT msg) {
+    if (SendFocusMessage(g_focusCount, window, msg)) return true;
+    TWinControl* moving = focusing_[clear.at];
+    if (!moving || !moving->HandleAllocated() || GetFocus() != moving->Handle()) return false;
+    if (Screen && Screen->FocusedForm() != this) Screen->SetFocusedForm(this);
+    return true;
+  };
   if (!focusedControl_) focusedControl_ = this;
   if (focusedControl_ != Control) {
     while (focusedControl_ && !focusedControl_->ContainsControl(Control)) {
       HWND h = focusedControl_->Handle();
       focusedControl_ = focusedControl_->Parent();
-      if (!SendFocusMessage(g_focusCount, h, CM_EXIT)) return false;
+      if (!goesOn(h, CM_EXIT)) return false;
     }
     while (focusedControl_ != Control) {
       TWinControl* temp = Control;
       while (temp->Parent() != focusedControl_) temp = temp->Parent();
       focusedControl_ = temp;
-      if (!SendFocusMessage(g_focusCount, temp->Handle(), CM_ENTER)) return false;
+      if (!goesOn(temp->Handle(), CM_ENTER)) return false;
     }
     for (TWinControl* p = Control->Parent(); p; p = p->Parent())
       if (auto* scrolling = dynamic_cast<TScrollingWinControl*>(p))

@@ -295,9 +295,14 @@ void TWinControl::WndProc(TMessage& Message) {
       }
       break;
     }
-    case WM_KILLFOCUS:
+    case WM_KILLFOCUS: {
+      // The focus going to a window outside the control ends its press, even while the focus
+      // is still arriving (OnEnter sent it on).
+      const HWND to = reinterpret_cast<HWND>(Message.WParam);
+      if (!handle_ || !to || (to != handle_ && !IsChild(handle_, to))) CancelPress();
       if (controlState_.contains(csFocusing)) return;
       break;
+    }
     case WM_NCHITTEST: {
       TControl::WndProc(Message);
       if (Message.Result == HTTRANSPARENT &&

@@ -808,6 +808,9 @@ LRESULT ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (GetFocus() != hwnd && GetFocus() != c.Edit) SetFocus(hwnd);
       Combo* again = Find(hwnd);
       if (!again || !IsWindowEnabled(hwnd)) return 0;
+      // The focus sent elsewhere, or the box hidden, by whoever heard of the focus coming: the
+      // press is over and drops nothing.
+      if ((GetFocus() != hwnd && GetFocus() != again->Edit) || !IsWindowVisible(hwnd)) return 0;
       const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
       const RECT b = ButtonRect(*again);
       const bool onButton = PtInRect(&b, p) != 0;

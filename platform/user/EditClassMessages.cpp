@@ -92,6 +92,8 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_KILLFOCUS:
       e.Focused = false;
+      // A selection the mouse was making ends, and the mouse is let go.
+      if (e.Tracking && GetCapture() == hwnd) ReleaseCapture();
       e.Tracking = false;
       DestroyCaret();
       Redraw(e);

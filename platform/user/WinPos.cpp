@@ -175,6 +175,8 @@ void OnWindowHidden(Wnd* w) {
   }
   // The focus in a hidden child goes back to the child's parent.
   if (w->IsChild() && s.Focus && (s.Focus == h || IsChild(h, s.Focus))) SetFocus(w->Parent->Handle);
+  // A window that is no longer seen keeps no hold on the mouse.
+  if (s.Capture && (s.Capture == h || IsChild(h, s.Capture))) ReleaseCapture();
 }
 
 void OnWindowDestroying(Wnd* w) {

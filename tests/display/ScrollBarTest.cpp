@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "buttons/ZYLSpinButton.h"
@@ -289,6 +290,94 @@ TEST_F(ScrollBarTest, ADragBegunFromThePressStopsTheRepeat) {
   EXPECT_FALSE(bar_->Dragging());
   EXPECT_EQ(log_.Take(), "8 2");
 }
+
+// A hold on the track or a drag of the thumb cut short: a modal form comes up (closed at
+// once), the bar is disabled or hidden, or another window takes the mouse. The repeat stops
+// and the drag ends there: neither the clock, the mouse moving on nor its release moves the
+// bar any more, and nothing keeps the mouse.
+enum class TCut { Modal, Disabled, Hidden, CaptureTaken };
+
+struct TCutCase {
+  const char* Name;
+  bool Thumb;  // the thumb dragged, else the track held
+  TCut How;
+  bool FromHandler = false;  // made by the bar's OnMouseDown, before the bar's own work
+};
+
+// Makes the cut once, from the bar's OnMouseDown.
+struct TCutter : vcl::TObject {
+  std::function<void()> Cut;
+  void Down(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) {
+    if (auto cut = std::exchange(Cut, nullptr)) cut();
+  }
+};
+
+class ScrollBarCut : public ScrollBarTest, public ::testing::WithParamInterface<TCutCase> {};
+
+TEST_P(ScrollBarCut, TheRepeatAndTheDragEndAndNothingMovesTheBarAfterwards) {
+  const TCutCase& c = GetParam();
+  auto* other = new vcl::TForm(form_.get());
+  other->SetBounds(400, 300, 60, 40);
+  other->Show();
+  tk::RunUntilIdle();
+  const auto cut = [&] {
+    switch (c.How) {
+      case TCut::Modal: {
+        const vcl::TModalFormHandler previous =
+            vcl::SetModalFormHandler([](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
+        vcl::TForm box(nullptr);
+        box.ShowModal();
+        vcl::SetModalFormHandler(previous);
+        break;
+      }
+      case TCut::Disabled: bar_->SetEnabled(false); break;
+      case TCut::Hidden: bar_->Hide(); break;
+      case TCut::CaptureTaken: win::SetCapture(other->Handle()); break;
+    }
+  };
+  TCutter cutter;
+  if (c.FromHandler) {
+    cutter.Cut = cut;
+    bar_->OnMouseDown = vcl::TMouseEvent(&cutter, &TCutter::Down);
+  }
+  const int start = bar_->Position();
+  const win::POINT p = c.Thumb ? At(25, 8) : At(170, 8);
+  tk::AdvanceClock(1000);
+  tk::MouseDown(p.X, p.Y);
+  tk::MouseMove(p.X + 10, p.Y);
+  if (c.FromHandler) {
+    // Cut before the bar began: the press pages nothing.
+    EXPECT_EQ(bar_->Position(), start);
+  } else {
+    EXPECT_TRUE(c.Thumb ? bar_->Dragging() : bar_->Repeating());
+    cut();
+  }
+  const int position = bar_->Position();
+  EXPECT_FALSE(bar_->Repeating());
+  EXPECT_FALSE(bar_->Dragging());
+  tk::AdvanceClock(1000);
+  tk::MouseMove(p.X + 40, p.Y);
+  tk::MouseUp(p.X + 40, p.Y);
+  if (c.How == TCut::CaptureTaken) win::ReleaseCapture();
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(bar_->Position(), position);
+  EXPECT_EQ(win::GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScrollBarCut,
+    ::testing::Values(TCutCase{"TrackModal", false, TCut::Modal},
+                      TCutCase{"TrackDisabled", false, TCut::Disabled},
+                      TCutCase{"TrackHidden", false, TCut::Hidden},
+                      TCutCase{"TrackCaptureTaken", false, TCut::CaptureTaken},
+                      TCutCase{"ThumbModal", true, TCut::Modal},
+                      TCutCase{"ThumbDisabled", true, TCut::Disabled},
+                      TCutCase{"ThumbHidden", true, TCut::Hidden},
+                      TCutCase{"ThumbCaptureTaken", true, TCut::CaptureTaken},
+                      TCutCase{"TrackModalFromOnMouseDown", false, TCut::Modal, true},
+                      TCutCase{"TrackDisabledFromOnMouseDown", false, TCut::Disabled, true},
+                      TCutCase{"TrackHiddenFromOnMouseDown", false, TCut::Hidden, true}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ScrollBarTest, APageThatJumpsOverTheMouseDoesNotComeBack) {
   bar_->SetInteger(B::ipMax, 10);  // one page crosses the whole track

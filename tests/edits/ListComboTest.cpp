@@ -5,7 +5,9 @@
 // made on its first drop-down.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "buttons/ZYLSpecialButtons.h"
@@ -107,6 +109,44 @@ TEST_F(ListComboTest, TheButtonDropsTheListUnderTheEditAndASecondClickClosesIt) 
   ClickButton(combo_);
   EXPECT_TRUE(combo_->DroppedDown());
 }
+
+// The focus a click on the button brings is sent on by OnEnter, or OnEnter disables or hides the
+// combo: the click drops nothing.
+struct TEnterCut {
+  const char* Name;
+  void (*Cut)(TZYLListComboBox* combo, TZYLEdit* other);
+};
+
+struct TEnterCutter : vcl::TObject {
+  std::function<void()> Cut;
+  void Enter(vcl::TObject*) {
+    if (auto cut = std::exchange(Cut, nullptr)) cut();
+  }
+};
+
+class ListComboEnterCut : public ListComboTest, public ::testing::WithParamInterface<TEnterCut> {};
+
+TEST_P(ListComboEnterCut, TheClickDropsNothing) {
+  THost::Focus(other_);
+  TEnterCutter cutter;
+  cutter.Cut = [this] { GetParam().Cut(combo_, other_); };
+  combo_->OnEnter = vcl::TNotifyEvent(&cutter, &TEnterCutter::Enter);
+  ClickButton(combo_);
+  EXPECT_EQ(cutter.Cut, nullptr) << "OnEnter did not come";
+  EXPECT_FALSE(combo_->DroppedDown());
+  EXPECT_FALSE(combo_->GetListBox() && combo_->GetListBox()->HandleAllocated() &&
+               ListShown(combo_));
+  EXPECT_EQ(events_.Take(), "");
+  EXPECT_EQ(win::GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ListComboEnterCut,
+    ::testing::Values(
+        TEnterCut{"FocusSentOn", [](TZYLListComboBox*, TZYLEdit* other) { other->SetFocus(); }},
+        TEnterCut{"Disabled", [](TZYLListComboBox* combo, TZYLEdit*) { combo->SetEnabled(false); }},
+        TEnterCut{"Hidden", [](TZYLListComboBox* combo, TZYLEdit*) { combo->Hide(); }}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ListComboTest, TheListIsAsManyRowsHighAsItHasItemsUpToDropDownCount) {
   combo_->Open();

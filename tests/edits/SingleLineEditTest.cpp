@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "buttons/ZYLSpecialButtons.h"
@@ -144,6 +145,106 @@ TEST_F(SingleLineEditTest, HoldingTheButtonRightOfTheEditKeepsScrollingTheSelect
   tk::AdvanceClock(1000);  // released: the timer is gone
   EXPECT_EQ(edit_->SelLength(), later);
 }
+
+// A held selection or a dragged one cut short before the button is let go: a modal form comes
+// up (closed at once), the edit is disabled or hidden, the focus or the mouse goes to another
+// window. The selection stays as it was then: the clock, the mouse moving on and its release
+// change neither it nor the text, the drag's cursor is put back, and nothing keeps the mouse.
+enum class TCut { Modal, Disabled, Hidden, FocusMoved, CaptureTaken };
+
+struct TCutCase {
+  const char* Name;
+  bool Moving;  // the selection dragged to a new place, else a selection held past the edge
+  TCut How;
+  bool FromHandler = false;  // made by the edit's OnMouseDown, before the edit's own work
+};
+
+// Makes the cut once, from the edit's OnMouseDown.
+struct TCutter : vcl::TObject {
+  std::function<void()> Cut;
+  void Down(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) {
+    if (auto cut = std::exchange(Cut, nullptr)) cut();
+  }
+};
+
+class EditSelectionCut : public SingleLineEditTest,
+                         public ::testing::WithParamInterface<TCutCase> {};
+
+TEST_P(EditSelectionCut, TheSelectionAndTheTextStayAsTheyWere) {
+  const TCutCase& c = GetParam();
+  TZYLEdit* other = host_.Edit("Other", 10, 60, 120);
+  edit_->SetBounds(10, 10, 60, 21);
+  const std::string text = "the quick brown fox jumps over the lazy dog";
+  edit_->SetText(text);
+  const vcl::TCursor cursor = vcl::Screen->Cursor();
+  THost::Focus(edit_);
+  if (c.Moving) edit_->Select(1, 3, 4);  // "the"
+  const auto cut = [&] {
+    switch (c.How) {
+      case TCut::Modal: {
+        const vcl::TModalFormHandler previous =
+            vcl::SetModalFormHandler([](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
+        vcl::TForm box(nullptr);
+        box.ShowModal();
+        vcl::SetModalFormHandler(previous);
+        break;
+      }
+      case TCut::Disabled: edit_->SetEnabled(false); break;
+      case TCut::Hidden: edit_->Hide(); break;
+      case TCut::FocusMoved: other->SetFocus(); break;
+      case TCut::CaptureTaken: win::SetCapture(other->Handle()); break;
+    }
+  };
+  TCutter cutter;
+  if (c.FromHandler) {
+    cutter.Cut = cut;
+    edit_->OnMouseDown = vcl::TMouseEvent(&cutter, &TCutter::Down);
+  }
+  // Cut before the edit began, the press selects nothing.
+  const int startedAt = edit_->SelStart(), startedWith = edit_->SelLength();
+  const win::POINT start = THost::At(edit_, 6, 8), outside = THost::At(edit_, 70, 8);
+  tk::AdvanceClock(1000);
+  tk::MouseDown(start.X, start.Y);
+  tk::MouseMove(outside.X, outside.Y);
+  tk::AdvanceClock(200);
+  if (!c.FromHandler) cut();
+  const int selStart = c.FromHandler ? startedAt : edit_->SelStart();
+  const int selLength = c.FromHandler ? startedWith : edit_->SelLength();
+  tk::AdvanceClock(1000);
+  tk::MouseMove(outside.X + 20, outside.Y);
+  tk::MouseUp(outside.X + 20, outside.Y);
+  if (c.How == TCut::CaptureTaken) win::ReleaseCapture();
+  tk::AdvanceClock(1000);
+  EXPECT_EQ(edit_->SelStart(), selStart);
+  EXPECT_EQ(edit_->SelLength(), selLength);
+  EXPECT_EQ(edit_->Text(), text);
+  EXPECT_EQ(vcl::Screen->Cursor(), cursor);
+  EXPECT_EQ(win::GetCapture(), nullptr);
+}
+
+std::vector<TCutCase> CutCases() {
+  const std::pair<const char*, TCut> ways[] = {{"Modal", TCut::Modal},
+                                               {"Disabled", TCut::Disabled},
+                                               {"Hidden", TCut::Hidden},
+                                               {"FocusMoved", TCut::FocusMoved},
+                                               {"CaptureTaken", TCut::CaptureTaken}};
+  std::vector<TCutCase> cases;
+  for (bool moving : {false, true})
+    for (const auto& [name, how] : ways) cases.push_back({name, moving, how});
+  // From the handler: the focus moved there is the edit's own taking it, and another window
+  // taking the mouse is let go by the edit's press.
+  for (const auto& [name, how] : ways)
+    if (how != TCut::FocusMoved && how != TCut::CaptureTaken)
+      cases.push_back({name, false, how, true});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EditSelectionCut, ::testing::ValuesIn(CutCases()),
+                         [](const auto& info) {
+                           return std::string(info.param.Moving ? "Moved" : "Held") +
+                                  info.param.Name +
+                                  (info.param.FromHandler ? "FromOnMouseDown" : "");
+                         });
 
 TEST_F(SingleLineEditTest, EmbeddedButtonsStandRightOfTheTextAndReportTheirClicks) {
   edit_->SetOnBtnClick(TZYLOnBtnClick(&host_.Events(), &edittest::TRecorder::BtnClick));

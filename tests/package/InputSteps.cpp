@@ -294,20 +294,17 @@ int ShownWindows() {
   return n;
 }
 
-namespace {
-
-bool IsValue(vcl::TObject*, const vcl::TPropInfo* p) {
-  return p->Kind() != vcl::tkClass && p->Kind() != vcl::tkMethod;
-}
-
-}  // namespace
-
-TValues PublishedValues(vcl::TControl* c) {
+TValues PublishedValues(vcl::TObject* obj) {
   std::vector<Path> paths;
-  PropertyPaths(c, {}, 0, &IsValue, paths);
+  PropertyPaths(
+      obj, {}, 0,
+      [](vcl::TObject*, const vcl::TPropInfo* p) {
+        return p->Kind() != vcl::tkClass && p->Kind() != vcl::tkMethod;
+      },
+      paths);
   TValues values;
   for (const Path& path : paths)
-    if (vcl::TObject* target = Walk(c, path))
+    if (vcl::TObject* target = Walk(obj, path))
       values[Text(path)] = vcl::GetPropValue(target, path.back());
   return values;
 }

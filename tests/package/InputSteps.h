@@ -148,9 +148,10 @@ std::vector<const vcl::TPropInfo*> EventsOf(vcl::TClass cls);
 // The shown top-level windows: a list or a calendar dropped down is one more.
 int ShownWindows();
 
-// The published values of a control and of the persistent objects it owns, by path.
+// The published values of an object and of the persistent objects it owns (not the components
+// it refers to), as text by path ("Font.Size").
 using TValues = std::map<std::string, std::string>;
-TValues PublishedValues(vcl::TControl* c);
+TValues PublishedValues(vcl::TObject* obj);
 // The paths whose values differ.
 std::set<std::string> ChangedPaths(const TValues& before, const TValues& after);
 

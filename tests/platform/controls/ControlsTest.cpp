@@ -1,6 +1,7 @@
 #include "ControlsTestSupport.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "platform/classes/Filer.h"
@@ -442,6 +443,58 @@ TEST_F(FocusTest, AControlFreedWhileTheFocusMovesToItIsForgotten) {
   }
 }
 
+// A modal form shown from OnExit while the focus moves on (closed at once): the focus still
+// comes to the control it was going to, which the form names as its active control and tells
+// its controls of (a button that looked the default one while focused looks so no more).
+class TFocusChangedLog : public TObject {
+ public:
+  explicit TFocusChangedLog(TControl* c) : control_(c), old_(c->WindowProc()) {
+    c->SetWindowProc(TWndMethod(this, &TFocusChangedLog::Proc));
+  }
+  ~TFocusChangedLog() override { control_->SetWindowProc(old_); }
+  TControl* Last = nullptr;
+
+ private:
+  void Proc(TMessage& m) {
+    if (m.Msg == CM_FOCUSCHANGED) Last = reinterpret_cast<TControl*>(m.LParam);
+    old_(m);
+  }
+  TControl* control_;
+  TWndMethod old_;
+};
+
+struct TModalOnExit : TObject {
+  void Exit(TObject*) {
+    TForm box(nullptr);
+    box.ShowModal();
+  }
+};
+
+TEST_F(FocusTest, AModalFormShownFromOnExitLetsTheFocusArrive) {
+  for (const bool byTab : {true, false}) {
+    SCOPED_TRACE(byTab ? "tab" : "set focus");
+    SetModalFormHandler([](TCustomForm* f) { f->SetModalResult(mrCancel); });
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* a = Place<TButton>(&form, 5, 5, 40, 20, "A");
+    auto* b = Place<TButton>(&form, 50, 5, 40, 20, "B");
+    ShowNow(&form);
+    a->SetFocus();
+    TFocusChangedLog log(a);
+    TModalOnExit modal;
+    a->OnExit = TNotifyEvent(&modal, &TModalOnExit::Exit);
+    if (byTab)
+      win::testkit::KeyPress(win::VK_TAB);
+    else
+      b->SetFocus();
+    win::testkit::RunUntilIdle();
+    EXPECT_TRUE(b->Focused());
+    EXPECT_EQ(form.ActiveControl(), b);
+    EXPECT_EQ(log.Last, b);
+    a->OnExit = nullptr;
+  }
+}
+
 TEST_F(FocusTest, KeyEventsGoToTheFocusedControlAfterThePreview) {
   TForm form(nullptr);
   auto* b = Place<TButton>(&form, 0, 0, 40, 20);
@@ -661,6 +714,103 @@ TEST_F(MouseTest, ClicksReachGraphicControlsWithCapture) {
   EXPECT_EQ(log.Entries, (TLines{"down 0 5,6", "click", "up 0 5,6", "dblclick", "down 0 5,6 double",
                                  "up 0 5,6"}));
 }
+
+// A press interrupted before its release: a modal form shown from OnMouseDown (closed at once),
+// the control disabled or hidden from there, the focus moved away from a control that held it,
+// another window taking the mouse, the focus taken away by OnEnter while the press brings it.
+// The release that follows raises no click and leaves the mouse free; the next press and
+// release click as before.
+enum class TInterruption { Modal, Disabled, Hidden, FocusMoved, CaptureTaken, FocusMovedOnEnter };
+
+struct TInterruptedPress {
+  const char* Name;
+  bool Windowed;  // a panel, else a label
+  TInterruption How;
+};
+
+class InterruptedPress : public ControlsTest,
+                         public ::testing::WithParamInterface<TInterruptedPress> {};
+
+TEST_P(InterruptedPress, TheReleaseRaisesNoClickAndTheNextPressClicks) {
+  const TInterruptedPress& c = GetParam();
+  auto form = FramelessForm(200, 100);
+  TControl* control = nullptr;
+  if (c.Windowed)
+    control = Place<TPanel>(form.get(), 20, 20, 60, 30);
+  else
+    control = FixedLabel(form.get(), 20, 20, 60, 30);
+  auto* other = Place<TEdit>(form.get(), 120, 60, 60, 24);
+  auto* taker = Place<TPanel>(form.get(), 120, 10, 40, 30);
+  struct TM : TLog {
+    std::function<void()> Act;
+    void Down(TObject*, TMouseButton, TShiftState, int, int) {
+      Add("down");
+      if (auto act = std::exchange(Act, nullptr)) act();
+    }
+    void Click(TObject*) { Add("click"); }
+    std::function<void()> EnterAct;
+    void Enter(TObject*) {
+      if (auto act = std::exchange(EnterAct, nullptr)) act();
+    }
+  } log;
+  control->OnMouseDown = TMouseEvent(&log, &TM::Down);
+  control->OnClick = TNotifyEvent(&log, &TM::Click);
+  SetModalFormHandler([](TCustomForm* f) { f->SetModalResult(mrCancel); });
+  ShowNow(form.get());
+  auto* panel = dynamic_cast<TPanel*>(control);
+  if (panel) panel->SetFocus();
+  if (c.How == TInterruption::FocusMovedOnEnter) {
+    other->SetFocus();
+    panel->OnEnter = TNotifyEvent(&log, &TM::Enter);
+    log.EnterAct = [&] { other->SetFocus(); };
+  }
+  log.Act = [&] {
+    switch (c.How) {
+      case TInterruption::Modal: {
+        TForm box(nullptr);
+        box.ShowModal();
+        break;
+      }
+      case TInterruption::Disabled: control->SetEnabled(false); break;
+      case TInterruption::Hidden: control->Hide(); break;
+      case TInterruption::FocusMoved: other->SetFocus(); break;
+      case TInterruption::CaptureTaken: win::SetCapture(taker->Handle()); break;
+      case TInterruption::FocusMovedOnEnter: panel->SetFocus(); break;
+    }
+  };
+  const TPoint p = ScreenOf(control, 10, 10);
+  win::testkit::MouseDown(p.X, p.Y);
+  // The window that took the mouse lets it go when the button is up.
+  if (c.How == TInterruption::CaptureTaken) EXPECT_EQ(win::GetCapture(), taker->Handle());
+  win::testkit::MouseUp(p.X, p.Y);
+  if (c.How == TInterruption::CaptureTaken) win::ReleaseCapture();
+  EXPECT_EQ(log.Entries, (TLines{"down"}));
+  EXPECT_EQ(win::GetCapture(), nullptr);
+  EXPECT_EQ(GetCaptureControl(), nullptr);
+  // Shown and enabled again, the control clicks.
+  control->SetEnabled(true);
+  control->Show();
+  Idle();
+  log.Clear();
+  Session().Clock().Advance(1000);
+  win::testkit::Click(p.X, p.Y);
+  EXPECT_EQ(log.Entries, (TLines{"down", "click"}));
+  EXPECT_EQ(win::GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InterruptedPress,
+    ::testing::Values(TInterruptedPress{"LabelModal", false, TInterruption::Modal},
+                      TInterruptedPress{"LabelDisabled", false, TInterruption::Disabled},
+                      TInterruptedPress{"LabelHidden", false, TInterruption::Hidden},
+                      TInterruptedPress{"PanelModal", true, TInterruption::Modal},
+                      TInterruptedPress{"PanelDisabled", true, TInterruption::Disabled},
+                      TInterruptedPress{"PanelHidden", true, TInterruption::Hidden},
+                      TInterruptedPress{"PanelFocusMoved", true, TInterruption::FocusMoved},
+                      TInterruptedPress{"PanelCaptureTaken", true, TInterruption::CaptureTaken},
+                      TInterruptedPress{"PanelFocusMovedOnEnter", true,
+                                        TInterruption::FocusMovedOnEnter}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 // ---- Windows ----
 

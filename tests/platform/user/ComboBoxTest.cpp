@@ -2,7 +2,9 @@
 // keyboard, notifications, owner drawing through the parent, focus and painting.
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "UserTestSupport.h"
@@ -21,12 +23,17 @@ struct Seen {
   std::vector<WORD> Codes;
   std::vector<MEASUREITEMSTRUCT> Measured;
   std::vector<DRAWITEMSTRUCT> Drawn;
+  // What the parent does once when the combo tells it has the focus.
+  std::function<void()> OnSetFocus;
 } seen;
 
 LRESULT ParentProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
-      if (LOWORD(wp) == 9) seen.Codes.push_back(HIWORD(wp));  // the combo's only
+      if (LOWORD(wp) != 9) return 0;  // the combo's only
+      seen.Codes.push_back(HIWORD(wp));
+      if (HIWORD(wp) == CBN_SETFOCUS)
+        if (auto act = std::exchange(seen.OnSetFocus, nullptr)) act();
       return 0;
     case WM_MEASUREITEM: {
       auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
@@ -241,6 +248,37 @@ TEST_F(ComboBoxTest, AClickOutsideOrLosingTheFocusCancels) {
   EXPECT_EQ(Codes(),
             (std::vector<WORD>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_KILLFOCUS}));
 }
+
+// The parent answers the focus a press on the button brings by sending the focus elsewhere,
+// hiding or disabling the combo: the press drops no list and leaves the mouse free.
+struct TPressCut {
+  const char* Name;
+  void (*Cut)(HWND combo, HWND other);
+};
+
+class ComboPressCut : public ComboBoxTest, public ::testing::WithParamInterface<TPressCut> {};
+
+TEST_P(ComboPressCut, DropsNoList) {
+  HWND h = Combo(CBS_DROPDOWNLIST, 5);
+  SetFocus(other_);
+  RunUntilIdle();
+  seen.OnSetFocus = [this, h] { GetParam().Cut(h, other_); };
+  const RECT b = Info(h).rcButton;
+  const POINT p = ScreenPoint(h, (b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+  MouseDown(p.X, p.Y);
+  EXPECT_FALSE(Dropped(h));
+  MouseUp(p.X, p.Y);
+  EXPECT_FALSE(Dropped(h));
+  EXPECT_FALSE(IsWindowVisible(Info(h).hwndList));
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ComboPressCut,
+    ::testing::Values(TPressCut{"FocusSentOn", [](HWND, HWND other) { SetFocus(other); }},
+                      TPressCut{"Hidden", [](HWND combo, HWND) { ShowWindow(combo, SW_HIDE); }},
+                      TPressCut{"Disabled", [](HWND combo, HWND) { EnableWindow(combo, FALSE); }}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 // Keys pressed in a focused combo and the choice they leave.
 struct KeyCase {

@@ -467,6 +467,42 @@ TEST_F(ControlClassTest, PressingAndLeavingDoesNotClick) {
   EXPECT_EQ(Count(BN_CLICKED), 1);
 }
 
+// A system control pressed with the mouse lets the mouse go when the focus moves elsewhere
+// before the release: the release that follows goes to the window under the mouse and a
+// button does not click.
+struct TFocusLeavesCase {
+  const char* Name;
+  const char* Class;
+  DWORD Style;
+};
+
+class FocusLeavesMidPress : public ControlClassTest,
+                            public ::testing::WithParamInterface<TFocusLeavesCase> {};
+
+TEST_P(FocusLeavesMidPress, TheControlLetsTheMouseGo) {
+  const TFocusLeavesCase& c = GetParam();
+  HWND w = CreateWindowExA(0, c.Class, "Pressed text", WS_CHILD | WS_VISIBLE | c.Style, 10, 10, 120,
+                           24, parent_, nullptr, nullptr, nullptr);
+  HWND other = Edit(0);
+  SetWindowPos(other, nullptr, 10, 60, 120, 24, SWP_NOZORDER);
+  RunUntilIdle();
+  g_notes.clear();
+  const POINT in = ScreenPoint(w, 20, 10);
+  MouseDown(in.X, in.Y);
+  ASSERT_EQ(GetCapture(), w);
+  SetFocus(other);
+  EXPECT_EQ(GetCapture(), nullptr);
+  MouseUp(in.X, in.Y);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(Count(BN_CLICKED), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Classes, FocusLeavesMidPress,
+                         ::testing::Values(TFocusLeavesCase{"Edit", "EDIT", 0},
+                                           TFocusLeavesCase{"PushButton", "BUTTON", BS_PUSHBUTTON},
+                                           TFocusLeavesCase{"CheckBox", "BUTTON", BS_AUTOCHECKBOX}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(ControlClassTest, CheckBoxGlyphShowsTheState) {
   HWND b = Button(BS_AUTOCHECKBOX, "");
   // The inside of the 13-pixel box (centred in the 20-pixel height), within its 2-pixel edge.

@@ -1,5 +1,6 @@
 // Window classes, the window tree, destruction order, window longs, subclassing, properties,
 // text, non-client geometry, positions and show states.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -493,6 +494,38 @@ TEST_F(WindowTest, EnableWindowSendsEnableAndBlocksFocus) {
   EXPECT_TRUE(EnableWindow(w, TRUE));
   EXPECT_TRUE(IsWindowEnabled(w));
 }
+
+// The window holding the mouse loses it, and hears so once, when it or its parent is hidden,
+// when it is disabled or destroyed, or when another window takes the mouse.
+struct TCaptureLoss {
+  const char* Name;
+  std::function<void(HWND top, HWND w, HWND other)> Take;
+};
+
+class CaptureLoss : public WindowTest, public ::testing::WithParamInterface<TCaptureLoss> {};
+
+TEST_P(CaptureLoss, TheCapturingWindowHearsItLostTheMouse) {
+  HWND top = Make("PlainWnd", WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, 0, 200, 200);
+  HWND w = Make("LogWnd", WS_CHILD | WS_VISIBLE, top, 0, 0, 20, 20);
+  HWND other = Make("PlainWnd", WS_CHILD | WS_VISIBLE, top, 40, 0, 20, 20);
+  SetCapture(w);
+  ASSERT_EQ(GetCapture(), w);
+  g_log.clear();
+  GetParam().Take(top, w, other);
+  EXPECT_NE(GetCapture(), w);
+  EXPECT_EQ(CountOf(w, WM_CAPTURECHANGED), 1u);
+  ReleaseCapture();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, CaptureLoss,
+    ::testing::Values(
+        TCaptureLoss{"Hidden", [](HWND, HWND w, HWND) { ShowWindow(w, SW_HIDE); }},
+        TCaptureLoss{"ParentHidden", [](HWND top, HWND, HWND) { ShowWindow(top, SW_HIDE); }},
+        TCaptureLoss{"Disabled", [](HWND, HWND w, HWND) { EnableWindow(w, FALSE); }},
+        TCaptureLoss{"Destroyed", [](HWND, HWND w, HWND) { DestroyWindow(w); }},
+        TCaptureLoss{"TakenByAnother", [](HWND, HWND, HWND other) { SetCapture(other); }}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(WindowTest, StaleHandlesAreRefusedEverywhere) {
   HWND w = Make("PlainWnd", WS_POPUP);
