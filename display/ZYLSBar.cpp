@@ -149,8 +149,7 @@ ZYL_MESSAGE_MAP(TZYLScrollBar) {
       .On(win::WM_GETDLGCODE, &TZYLScrollBar::WMGetDlgCode)
       .On(win::WM_SETFOCUS, &TZYLScrollBar::WMSetFocus)
       .On(win::WM_KILLFOCUS, &TZYLScrollBar::WMKillFocus)
-      .On(win::WM_KEYDOWN, &TZYLScrollBar::WMKeyDown)
-      .On(win::WM_CANCELMODE, &TZYLScrollBar::WMCancelMode);
+      .On(win::WM_KEYDOWN, &TZYLScrollBar::WMKeyDown);
 }
 
 ZYL_CLASS_IMPL(TZYLScrollBar) {
@@ -673,14 +672,6 @@ void TZYLScrollBar::MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, in
     FPageDir = 0;
   });
   inherited::MouseUp(Button, Shift, X, Y);
-}
-
-// Another owner of the mouse (a drag begun from the press) ends the press as a release would.
-void TZYLScrollBar::WMCancelMode(vcl::TMessage& Message) {
-  RemoveTimer();
-  FPageDir = 0;
-  FDragging = false;
-  ZYL_INHERITED(Message);
 }
 
 void TZYLScrollBar::MouseExit() {

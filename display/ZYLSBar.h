@@ -178,7 +178,6 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   void WMSetFocus(vcl::TWMSetFocus& Message);
   void WMKillFocus(vcl::TWMKillFocus& Message);
   void WMKeyDown(vcl::TWMKey& Message);
-  void WMCancelMode(vcl::TMessage& Message);
 
  private:
   friend class TZYLScrollBarThumb;

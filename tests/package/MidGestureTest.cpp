@@ -507,7 +507,7 @@ class MidGesture : public packagetest::TPackageFixture<::testing::TestWithParam<
   static std::vector<TProblem> Problems(const TRun& run, const TRun& twin) {
     std::vector<TProblem> problems;
     auto add = [&](const char* check, const std::string& detail) {
-      problems.push_back({check, detail});
+      problems.push_back({check, detail, {}, {}});
     };
     if (!run.Error.empty()) add("raised", run.Error);
     if (run.CaptureLeft) add("capture", "the mouse is still captured");

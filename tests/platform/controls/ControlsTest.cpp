@@ -781,7 +781,9 @@ TEST_P(InterruptedPress, TheReleaseRaisesNoClickAndTheNextPressClicks) {
   const TPoint p = ScreenOf(control, 10, 10);
   win::testkit::MouseDown(p.X, p.Y);
   // The window that took the mouse lets it go when the button is up.
-  if (c.How == TInterruption::CaptureTaken) EXPECT_EQ(win::GetCapture(), taker->Handle());
+  if (c.How == TInterruption::CaptureTaken) {
+    EXPECT_EQ(win::GetCapture(), taker->Handle());
+  }
   win::testkit::MouseUp(p.X, p.Y);
   if (c.How == TInterruption::CaptureTaken) win::ReleaseCapture();
   EXPECT_EQ(log.Entries, (TLines{"down"}));
