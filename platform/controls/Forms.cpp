@@ -577,10 +577,13 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
     if (!SendFocusMessage(g_focusCount, Handle(), CM_ACTIVATE)) return false;
   }
   // A change made while a focus message is handled stops this move, unless it only handed the
-  // focus back to the control this move takes it to (a modal form shown from OnExit and
-  // closed, whose return to this form met this move under way): the move then goes on.
-  const auto goesOn = [&](HWND window, UINT msg) {
+  // focus back to the control this move takes it to (a modal form shown from OnExit or OnEnter
+  // and closed, whose return to this form met this move under way): the move then goes on. A
+  // control re-created on entering (its handler re-created the window) takes the focus anew:
+  // the move stops there.
+  const auto goesOn = [&](TWinControl* to, HWND window, UINT msg) {
     if (SendFocusMessage(g_focusCount, window, msg)) return true;
+    if (to && (!to->HandleAllocated() || to->Handle() != window)) return false;
     TWinControl* moving = focusing_[clear.at];
     if (!moving || !moving->HandleAllocated() || GetFocus() != moving->Handle()) return false;
     if (Screen && Screen->FocusedForm() != this) Screen->SetFocusedForm(this);
@@ -591,13 +594,13 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
     while (focusedControl_ && !focusedControl_->ContainsControl(Control)) {
       HWND h = focusedControl_->Handle();
       focusedControl_ = focusedControl_->Parent();
-      if (!goesOn(h, CM_EXIT)) return false;
+      if (!goesOn(nullptr, h, CM_EXIT)) return false;
     }
     while (focusedControl_ != Control) {
       TWinControl* temp = Control;
       while (temp->Parent() != focusedControl_) temp = temp->Parent();
       focusedControl_ = temp;
-      if (!goesOn(temp->Handle(), CM_ENTER)) return false;
+      if (!goesOn(temp, temp->Handle(), CM_ENTER)) return false;
     }
     for (TWinControl* p = Control->Parent(); p; p = p->Parent())
       if (auto* scrolling = dynamic_cast<TScrollingWinControl*>(p))
