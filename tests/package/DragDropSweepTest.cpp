@@ -48,9 +48,7 @@ constexpr uint64_t kApart = 1000;
 // The DragCursor every source is given: one no control shows of itself.
 constexpr vcl::TCursor kDragCursor = vcl::crHandPoint;
 
-bool IsControlClass(vcl::TClass cls) {
-  return cls->InheritsFrom(vcl::TControl::StaticClass()) && !packagetest::IsForm(cls);
-}
+using packagetest::IsControlClass;
 
 bool Within(vcl::TControl* part, vcl::TControl* c) {
   for (vcl::TControl* up = part; up; up = up->Parent())
@@ -342,21 +340,7 @@ vcl::TPoint EndPoint(const TDragStage& st, TEnd end) {
   return {};
 }
 
-class DragDropSweep : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
- protected:
-  void SetUp() override {
-    TPackageFixture::SetUp();
-    if (HasFatalFailure()) return;
-    for (vcl::TClass cls : packagetest::ComponentClasses())
-      if (IsControlClass(cls)) classes_.push_back(cls);
-    tk::CloseMenusWhenIdle(true);
-  }
-  void TearDown() override {
-    tk::CloseMenusWhenIdle(false);
-    TPackageFixture::TearDown();
-  }
-  std::vector<vcl::TClass> classes_;
-};
+class DragDropSweep : public packagetest::TControlClassesSweep {};
 
 // The published values a plain click at the point changes on a fresh control of the class.
 std::set<std::string> ClickChanges(vcl::TClass cls, vcl::TPoint at) {

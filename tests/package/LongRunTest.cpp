@@ -82,9 +82,7 @@ vcl::THintWindow* ShownHint() {
 
 // ---- Every control class with the wrap inside the user's steps ----
 
-bool IsControlClass(vcl::TClass cls) {
-  return cls->InheritsFrom(vcl::TControl::StaticClass()) && !packagetest::IsForm(cls);
-}
+using packagetest::IsControlClass;
 
 // Counts the messages a control's window procedure receives, by message, chaining to it;
 // restores it when done.
@@ -154,19 +152,8 @@ std::string Differences(const std::map<win::UINT, int>& a, const std::map<win::U
   return s;
 }
 
-class WrapSweep : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+class WrapSweep : public packagetest::TControlClassesSweep {
  protected:
-  void SetUp() override {
-    TPackageFixture::SetUp();
-    if (HasFatalFailure()) return;
-    for (vcl::TClass cls : packagetest::ComponentClasses())
-      (IsControlClass(cls) ? classes_ : others_).push_back(cls);
-    tk::CloseMenusWhenIdle(true);
-  }
-  void TearDown() override {
-    tk::CloseMenusWhenIdle(false);
-    TPackageFixture::TearDown();
-  }
 
   // Starts a step `lead` ms before the tick count wraps (or, for the comparison run, before
   // the middle of the count, where nothing wraps), each step in a later round of the count.
@@ -247,8 +234,6 @@ class WrapSweep : public packagetest::TPackageFixture<::testing::TestWithParam<i
     return seen;
   }
 
-  std::vector<vcl::TClass> classes_;
-  std::vector<vcl::TClass> others_;  // the components that are no controls, and the forms
   uint64_t round_ = 0;
 };
 

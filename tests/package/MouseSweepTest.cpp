@@ -54,9 +54,7 @@ constexpr int kShards = 8;
 // Longer than any double-click time: the next click is a click of its own.
 constexpr uint64_t kApart = 1000;
 
-bool IsControlClass(vcl::TClass cls) {
-  return cls->InheritsFrom(vcl::TControl::StaticClass()) && !packagetest::IsForm(cls);
-}
+using packagetest::IsControlClass;
 
 // Whether an event's name says the mouse, a click or a change of the user's raises it.
 bool IsInputEvent(const std::string& name) {
@@ -256,19 +254,8 @@ struct TSweepCount {
   std::set<std::string> Changed;
 };
 
-class MouseSweep : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+class MouseSweep : public packagetest::TControlClassesSweep {
  protected:
-  void SetUp() override {
-    TPackageFixture::SetUp();
-    if (HasFatalFailure()) return;
-    for (vcl::TClass cls : packagetest::ComponentClasses())
-      if (IsControlClass(cls)) classes_.push_back(cls);
-    tk::CloseMenusWhenIdle(true);
-  }
-  void TearDown() override {
-    tk::CloseMenusWhenIdle(false);
-    TPackageFixture::TearDown();
-  }
 
   // Runs one step of the user's on the control and records what changed in its values during
   // it; the mouse is never left captured once the buttons are up.
@@ -362,8 +349,6 @@ class MouseSweep : public packagetest::TPackageFixture<::testing::TestWithParam<
     for (const std::string& path : meant.Sure)
       EXPECT_TRUE(count.Changed.count(path)) << path << " never changed under the mouse";
   }
-
-  std::vector<vcl::TClass> classes_;
 };
 
 // Sets the control's bounds; false when the class keeps a size of its own.

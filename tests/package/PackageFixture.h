@@ -12,6 +12,8 @@
 #include "platform/classes/Registry.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
+#include "tests/package/PropertyStage.h"
 #include "tests/support/ApplicationSettings.h"
 
 namespace packagetest {
@@ -51,6 +53,26 @@ class TPackageFixture : public Base {
   win::HMODULE module_ = nullptr;
   // The classes the package registered on loading.
   std::vector<vcl::TClass> registered_;
+};
+
+// A sweep over every registered control class but the forms, dealt to parameterised shards;
+// menus that open during a step are closed when the loop idles.
+class TControlClassesSweep : public TPackageFixture<::testing::TestWithParam<int>> {
+ protected:
+  void SetUp() override {
+    TPackageFixture::SetUp();
+    if (HasFatalFailure()) return;
+    for (vcl::TClass cls : ComponentClasses())
+      (IsControlClass(cls) ? classes_ : others_).push_back(cls);
+    win::testkit::CloseMenusWhenIdle(true);
+  }
+  void TearDown() override {
+    win::testkit::CloseMenusWhenIdle(false);
+    TPackageFixture::TearDown();
+  }
+
+  std::vector<vcl::TClass> classes_;
+  std::vector<vcl::TClass> others_;  // the components that are no controls, and the forms
 };
 
 }  // namespace packagetest

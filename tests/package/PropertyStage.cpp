@@ -50,6 +50,10 @@ vcl::TObject* Walk(vcl::TObject* obj, const Path& path) {
 
 bool IsForm(vcl::TClass cls) { return cls->InheritsFrom(vcl::TCustomForm::StaticClass()); }
 
+bool IsControlClass(vcl::TClass cls) {
+  return cls->InheritsFrom(vcl::TControl::StaticClass()) && !IsForm(cls);
+}
+
 void PropertyPaths(vcl::TObject* obj, const Path& prefix, int depth, const TPropFilter& take,
                    std::vector<Path>& paths, bool items) {
   for (const vcl::TPropInfo* p : vcl::GetPropList(obj)) {

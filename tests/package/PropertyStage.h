@@ -33,6 +33,8 @@ std::string Text(const Path& path);
 vcl::TObject* Walk(vcl::TObject* obj, const Path& path);
 
 bool IsForm(vcl::TClass cls);
+// Whether the class is a control other than a form.
+bool IsControlClass(vcl::TClass cls);
 
 // Tells whether the sweep takes a property of an object.
 using TPropFilter = std::function<bool(vcl::TObject* obj, const vcl::TPropInfo* p)>;
