@@ -27,6 +27,7 @@
 #include "tests/support/Cases.h"
 #include "tests/support/FocusLog.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/PressCut.h"
 #include "tests/support/RaisingHandler.h"
 #include "tests/support/ThemeScope.h"
 
@@ -295,21 +296,14 @@ TEST_F(ScrollBarTest, ADragBegunFromThePressStopsTheRepeat) {
 // once), the bar is disabled or hidden, or another window takes the mouse. The repeat stops
 // and the drag ends there: neither the clock, the mouse moving on nor its release moves the
 // bar any more, and nothing keeps the mouse.
-enum class TCut { Modal, Disabled, Hidden, CaptureTaken };
+using testsupport::TCut;
+using testsupport::TCutter;
 
 struct TCutCase {
   const char* Name;
   bool Thumb;  // the thumb dragged, else the track held
   TCut How;
   bool FromHandler = false;  // made by the bar's OnMouseDown, before the bar's own work
-};
-
-// Makes the cut once, from the bar's OnMouseDown.
-struct TCutter : vcl::TObject {
-  std::function<void()> Cut;
-  void Down(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) {
-    if (auto cut = std::exchange(Cut, nullptr)) cut();
-  }
 };
 
 class ScrollBarCut : public ScrollBarTest, public ::testing::WithParamInterface<TCutCase> {};
@@ -320,21 +314,7 @@ TEST_P(ScrollBarCut, TheRepeatAndTheDragEndAndNothingMovesTheBarAfterwards) {
   other->SetBounds(400, 300, 60, 40);
   other->Show();
   tk::RunUntilIdle();
-  const auto cut = [&] {
-    switch (c.How) {
-      case TCut::Modal: {
-        const vcl::TModalFormHandler previous =
-            vcl::SetModalFormHandler([](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
-        vcl::TForm box(nullptr);
-        box.ShowModal();
-        vcl::SetModalFormHandler(previous);
-        break;
-      }
-      case TCut::Disabled: bar_->SetEnabled(false); break;
-      case TCut::Hidden: bar_->Hide(); break;
-      case TCut::CaptureTaken: win::SetCapture(other->Handle()); break;
-    }
-  };
+  const auto cut = [&] { testsupport::CutPress(c.How, bar_, other); };
   TCutter cutter;
   if (c.FromHandler) {
     cutter.Cut = cut;

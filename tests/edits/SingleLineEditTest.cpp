@@ -29,6 +29,7 @@
 #include "tests/support/FocusLog.h"
 #include "tests/support/FormText.h"
 #include "tests/support/GlobalListStream.h"
+#include "tests/support/PressCut.h"
 
 namespace zyl {
 namespace {
@@ -150,21 +151,14 @@ TEST_F(SingleLineEditTest, HoldingTheButtonRightOfTheEditKeepsScrollingTheSelect
 // up (closed at once), the edit is disabled or hidden, the focus or the mouse goes to another
 // window. The selection stays as it was then: the clock, the mouse moving on and its release
 // change neither it nor the text, the drag's cursor is put back, and nothing keeps the mouse.
-enum class TCut { Modal, Disabled, Hidden, FocusMoved, CaptureTaken };
+using testsupport::TCut;
+using testsupport::TCutter;
 
 struct TCutCase {
   const char* Name;
   bool Moving;  // the selection dragged to a new place, else a selection held past the edge
   TCut How;
   bool FromHandler = false;  // made by the edit's OnMouseDown, before the edit's own work
-};
-
-// Makes the cut once, from the edit's OnMouseDown.
-struct TCutter : vcl::TObject {
-  std::function<void()> Cut;
-  void Down(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) {
-    if (auto cut = std::exchange(Cut, nullptr)) cut();
-  }
 };
 
 class EditSelectionCut : public SingleLineEditTest,
@@ -179,22 +173,7 @@ TEST_P(EditSelectionCut, TheSelectionAndTheTextStayAsTheyWere) {
   const vcl::TCursor cursor = vcl::Screen->Cursor();
   THost::Focus(edit_);
   if (c.Moving) edit_->Select(1, 3, 4);  // "the"
-  const auto cut = [&] {
-    switch (c.How) {
-      case TCut::Modal: {
-        const vcl::TModalFormHandler previous =
-            vcl::SetModalFormHandler([](vcl::TCustomForm* f) { f->SetModalResult(vcl::mrCancel); });
-        vcl::TForm box(nullptr);
-        box.ShowModal();
-        vcl::SetModalFormHandler(previous);
-        break;
-      }
-      case TCut::Disabled: edit_->SetEnabled(false); break;
-      case TCut::Hidden: edit_->Hide(); break;
-      case TCut::FocusMoved: other->SetFocus(); break;
-      case TCut::CaptureTaken: win::SetCapture(other->Handle()); break;
-    }
-  };
+  const auto cut = [&] { testsupport::CutPress(c.How, edit_, other); };
   TCutter cutter;
   if (c.FromHandler) {
     cutter.Cut = cut;

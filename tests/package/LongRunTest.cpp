@@ -154,7 +154,6 @@ std::string Differences(const std::map<win::UINT, int>& a, const std::map<win::U
 
 class WrapSweep : public packagetest::TControlClassesSweep {
  protected:
-
   // Starts a step `lead` ms before the tick count wraps (or, for the comparison run, before
   // the middle of the count, where nothing wraps), each step in a later round of the count.
   void StartStep(bool wrap, uint64_t lead) {

@@ -256,7 +256,6 @@ struct TSweepCount {
 
 class MouseSweep : public packagetest::TControlClassesSweep {
  protected:
-
   // Runs one step of the user's on the control and records what changed in its values during
   // it; the mouse is never left captured once the buttons are up.
   void Step(vcl::TControl* c, const char* name, const std::function<void()>& input,
