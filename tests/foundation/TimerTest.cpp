@@ -472,17 +472,22 @@ struct THandOverCase {
   std::function<void(TZYLHiTimer*&)> Go;
 };
 
+// What the main thread does to a timer whose worker waits for it.
+const std::vector<THandOverCase>& HandOverCases() {
+  static const std::vector<THandOverCase> cases = {
+      {"stopped", [](TZYLHiTimer*& t) { t->SetEnabled(false); }},
+      {"restarted with another interval", [](TZYLHiTimer*& t) { t->SetInterval(20); }},
+      {"freed", [](TZYLHiTimer*& t) { delete std::exchange(t, nullptr); }},
+  };
+  return cases;
+}
+
 }  // namespace
 
 // Stopping, restarting or freeing the timer on the main thread waits for its worker; while a
 // call its handler made waits for the main thread, that call is served, so the worker ends.
 TEST_F(TimerTest, HiTimerWithoutSynchronizeEndsWhileItsHandlersCallWaitsForTheMainThread) {
-  const THandOverCase cases[] = {
-      {"stopped", [](TZYLHiTimer*& t) { t->SetEnabled(false); }},
-      {"restarted with another interval", [](TZYLHiTimer*& t) { t->SetInterval(20); }},
-      {"freed", [](TZYLHiTimer*& t) { delete std::exchange(t, nullptr); }},
-  };
-  for (const THandOverCase& c : cases) {
+  for (const THandOverCase& c : HandOverCases()) {
     SCOPED_TRACE(c.Name);
     const int before = vcl::LiveThreadCount();
     THandsOver h;
@@ -524,12 +529,7 @@ struct TActsInItsCall : vcl::TObject {
 // timer: the main thread does not wait there for the worker, which waits for that very call; the
 // worker ends on its own once the call returns.
 TEST_F(TimerTest, HiTimerWithoutSynchronizeStoppedFromTheCallItsHandlerHandsOver) {
-  const THandOverCase cases[] = {
-      {"stopped", [](TZYLHiTimer*& t) { t->SetEnabled(false); }},
-      {"restarted with another interval", [](TZYLHiTimer*& t) { t->SetInterval(20); }},
-      {"freed", [](TZYLHiTimer*& t) { delete std::exchange(t, nullptr); }},
-  };
-  for (const THandOverCase& c : cases) {
+  for (const THandOverCase& c : HandOverCases()) {
     SCOPED_TRACE(c.Name);
     const int before = vcl::LiveThreadCount();
     TActsInItsCall h;
