@@ -122,29 +122,34 @@ class TLinesChange {
 
 }  // namespace
 
-int TZYLMemoStrings::Count() const { return FMemo->LineCount(); }
+TZYLCustomMemo* TZYLMemoStrings::M() const {
+  if (!FMemo) throw vcl::EInvalidOperation(vcl::SZYLLinesWithoutMemo);
+  return FMemo;
+}
+
+int TZYLMemoStrings::Count() const { return M()->LineCount(); }
 
 std::string TZYLMemoStrings::Get(int Index) const {
   if (Index < 0 || Index >= Count()) BadIndex(Index);
-  return FMemo->GetLine(Index);
+  return M()->GetLine(Index);
 }
 
 void TZYLMemoStrings::Put(int Index, const std::string& S) {
   if (Index < 0 || Index >= Count()) BadIndex(Index);
-  TLinesChange change(FMemo);
-  FMemo->SetLine(Index, S);
+  TLinesChange change(M());
+  M()->SetLine(Index, S);
 }
 
-std::string TZYLMemoStrings::GetTextStr() const { return FMemo->Text(); }
+std::string TZYLMemoStrings::GetTextStr() const { return M()->Text(); }
 
 void TZYLMemoStrings::SetTextStr(const std::string& Value) {
-  TLinesChange change(FMemo);
-  FMemo->SetText(Value);
+  TLinesChange change(M());
+  M()->SetText(Value);
 }
 
 int TZYLMemoStrings::Add(const std::string& S) {
-  TLinesChange change(FMemo);
-  FMemo->AddLine(S);
+  TLinesChange change(M());
+  M()->AddLine(S);
   return Count();
 }
 
@@ -157,69 +162,69 @@ void TZYLMemoStrings::AddStrings(vcl::TStrings* Strings) {
 
 void TZYLMemoStrings::Insert(int Index, const std::string& S) {
   if (Index < 0 || Index > Count()) BadIndex(Index);
-  TLinesChange change(FMemo);
-  FMemo->InsertAtLine(Index, S);
+  TLinesChange change(M());
+  M()->InsertAtLine(Index, S);
 }
 
 void TZYLMemoStrings::Delete(int Index) {
   if (Index < 0 || Index >= Count()) BadIndex(Index);
-  TLinesChange change(FMemo);
-  FMemo->DeleteLine(Index);
+  TLinesChange change(M());
+  M()->DeleteLine(Index);
 }
 
 void TZYLMemoStrings::Move(int CurIndex, int NewIndex) {
   const int n = Count();
   if (CurIndex < 0 || CurIndex >= n) BadIndex(CurIndex);
   if (NewIndex < 0 || NewIndex >= n) BadIndex(NewIndex);
-  TLinesChange change(FMemo);
-  FMemo->MoveLine(CurIndex, NewIndex);
+  TLinesChange change(M());
+  M()->MoveLine(CurIndex, NewIndex);
 }
 
 void TZYLMemoStrings::Exchange(int Index1, int Index2) {
   const int n = Count();
   if (Index1 < 0 || Index1 >= n) BadIndex(Index1);
   if (Index2 < 0 || Index2 >= n) BadIndex(Index2);
-  TLinesChange change(FMemo);
-  FMemo->ExchangeLines(Index1, Index2);
+  TLinesChange change(M());
+  M()->ExchangeLines(Index1, Index2);
 }
 
 void TZYLMemoStrings::Clear() {
-  TLinesChange change(FMemo);
-  FMemo->Clear();
+  TLinesChange change(M());
+  M()->Clear();
 }
 
-void TZYLMemoStrings::BeginUpdate() { FMemo->BeginLinesUpdate(); }
+void TZYLMemoStrings::BeginUpdate() { M()->BeginLinesUpdate(); }
 
-void TZYLMemoStrings::EndUpdate() { FMemo->EndLinesUpdate(); }
+void TZYLMemoStrings::EndUpdate() { M()->EndLinesUpdate(); }
 
 void TZYLMemoStrings::GetAsStrings(vcl::TStrings* Strings) const {
-  if (Strings) Strings->SetText(FMemo->Text());
+  if (Strings) Strings->SetText(M()->Text());
 }
 
 void TZYLMemoStrings::Assign(vcl::TPersistent* Source) {
   if (Source == this) return;
-  TLinesChange change(FMemo);
+  TLinesChange change(M());
   if (auto* s = dynamic_cast<vcl::TStrings*>(Source)) {
-    FMemo->SetText(s->Text());
+    M()->SetText(s->Text());
     return;
   }
   if (auto* m = dynamic_cast<TZYLMemoStrings*>(Source)) {
-    FMemo->SetText(m->GetTextStr());
+    M()->SetText(m->GetTextStr());
     return;
   }
   inherited::Assign(Source);
 }
 
 void TZYLMemoStrings::SaveToStream(vcl::TStream* Stream) const {
-  ZYLStringToStream(FMemo->Text(), Stream);
+  ZYLStringToStream(M()->Text(), Stream);
 }
 
 void TZYLMemoStrings::LoadFromStream(vcl::TStream* Stream) {
   const int64_t rest = Stream->Size() - Stream->Position();
   const std::string s =
       ZYLStreamToString(Stream, static_cast<int32_t>(std::clamp<int64_t>(rest, 0, INT32_MAX)));
-  TLinesChange change(FMemo);
-  FMemo->SetText(FAppend ? FMemo->Text() + s : s);
+  TLinesChange change(M());
+  M()->SetText(FAppend ? M()->Text() + s : s);
 }
 
 void TZYLMemoStrings::SaveToFile(const std::string& FileName) const {

@@ -120,6 +120,9 @@ class TZYLMemoStrings : public TZYLObject {
   void LoadFromFile(const std::string& FileName);
 
  private:
+  // The memo; a list made without one raises EInvalidOperation.
+  TZYLCustomMemo* M() const;
+
   TZYLCustomMemo* FMemo;
   bool FAppend = false;
 };

@@ -255,6 +255,7 @@ constexpr const char SZYLNoWord[] = "No word entered";
 constexpr const char SZYLNoFloat[] = "No float entered";
 constexpr const char SZYLNoDate[] = "No date entered";
 constexpr const char SZYLNoTime[] = "No time entered";
+constexpr const char SZYLLinesWithoutMemo[] = "The line list belongs to no memo";
 
 // The form designer and the design-time registrations.
 constexpr const char srNone[] = "(None)";

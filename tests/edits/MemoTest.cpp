@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -315,6 +316,23 @@ TEST_F(MemoTest, LinesMoveAndExchangeKeepEveryLine) {
   EXPECT_EQ(memo_->RawText(), "c\r\nb\r\na");
   lines->Exchange(1, 0);
   EXPECT_EQ(memo_->RawText(), "b\r\nc\r\na");
+}
+
+// A line list made on its own (as the class registry makes one) belongs to no memo: every call
+// raises the framework's error instead of reaching for a memo that is not there.
+TEST_F(MemoTest, LinesOfNoMemoRaiseOnEveryCall) {
+  vcl::TObject* made = TZYLMemoStrings::StaticClass()->CreateInstance();
+  std::unique_ptr<TZYLMemoStrings> lines(dynamic_cast<TZYLMemoStrings*>(made));
+  ASSERT_NE(lines, nullptr);
+  vcl::TStringList other;
+  const std::function<void()> calls[] = {
+      [&] { lines->Count(); },       [&] { lines->Get(0); },
+      [&] { lines->Add("a"); },      [&] { lines->SetTextStr("a"); },
+      [&] { lines->GetTextStr(); },  [&] { lines->Clear(); },
+      [&] { lines->Delete(0); },     [&] { lines->Assign(&other); },
+      [&] { lines->BeginUpdate(); }, [&] { lines->GetAsStrings(&other); },
+  };
+  for (const auto& call : calls) EXPECT_EQ(testsupport::ErrorOf<vcl::EInvalidOperation>(call), "The line list belongs to no memo");
 }
 
 TEST_F(MemoTest, LinesOutsideTheListRaise) {
