@@ -332,7 +332,9 @@ TEST_F(MemoTest, LinesOfNoMemoRaiseOnEveryCall) {
       [&] { lines->Delete(0); },     [&] { lines->Assign(&other); },
       [&] { lines->BeginUpdate(); }, [&] { lines->GetAsStrings(&other); },
   };
-  for (const auto& call : calls) EXPECT_EQ(testsupport::ErrorOf<vcl::EInvalidOperation>(call), "The line list belongs to no memo");
+  for (const auto& call : calls)
+    EXPECT_EQ(testsupport::ErrorOf<vcl::EInvalidOperation>(call),
+              "The line list belongs to no memo");
 }
 
 TEST_F(MemoTest, LinesOutsideTheListRaise) {

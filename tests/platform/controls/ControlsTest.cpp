@@ -600,21 +600,24 @@ TEST_F(MouseTest, ARaisingLeaveStillEntersTheControlTheMouseWentTo) {
   leave.Child = label;
   leave.Raising = &raising;
   panel->SetWindowProc(TWndMethod(&leave, &TRaisingLeave::Proc));
-  TMessageSpy spy(panel, CM_MOUSEENTER, CM_MOUSELEAVE);
-  MoveTo(label, 5, 5);
-  EXPECT_EQ(MouseControl(), label);
-  raising.Armed = true;
-  spy.Clear();
-  MoveTo(panel, 100, 60);  // off the label onto the panel's own ground
-  EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
-  EXPECT_EQ(MouseControl(), panel);
-  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_MOUSELEAVE, CM_MOUSEENTER}));
-  EXPECT_EQ(spy.Params.back(), 0);
-  raising.Armed = false;
-  spy.Clear();
-  MoveTo(label, 5, 5);
-  EXPECT_EQ(MouseControl(), label);
-  EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_MOUSELEAVE, CM_MOUSEENTER}));
+  {
+    // The spy chains to the raising procedure: it is gone before that procedure is taken off.
+    TMessageSpy spy(panel, CM_MOUSEENTER, CM_MOUSELEAVE);
+    MoveTo(label, 5, 5);
+    EXPECT_EQ(MouseControl(), label);
+    raising.Armed = true;
+    spy.Clear();
+    MoveTo(panel, 100, 60);  // off the label onto the panel's own ground
+    EXPECT_EQ(raising.Arrived, std::vector<std::string>{"The file was not found"});
+    EXPECT_EQ(MouseControl(), panel);
+    EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_MOUSELEAVE, CM_MOUSEENTER}));
+    EXPECT_EQ(spy.Params.back(), 0);
+    raising.Armed = false;
+    spy.Clear();
+    MoveTo(label, 5, 5);
+    EXPECT_EQ(MouseControl(), label);
+    EXPECT_EQ(spy.Msgs, (std::vector<UINT>{CM_MOUSELEAVE, CM_MOUSEENTER}));
+  }
   panel->SetWindowProc(leave.Old);
 }
 
