@@ -105,24 +105,32 @@ const std::map<std::string, std::string>& OtherValuesThatFollow() {
   return rows;
 }
 
+// The library's owner-drawn combo boxes, whose height follows their font or item height, by
+// "Class.Height", with the reason.
+std::map<std::string, std::string> OwnerDrawnComboHeights() {
+  const std::string font = "a combo box's height follows its font";
+  return {{"TZYLColorComboBox.Height", font},
+          {"TZYLComboBox.Height", font},
+          {"TZYLDriveComboBox.Height", font},
+          {"TZYLFontComboBox.Height", font},
+          {"TZYLFontSizeComboBox.Height", font},
+          {"TZYLImageComboBox.Height", "a combo box's height follows its item height"},
+          {"TZYLPrinterComboBox.Height", font}};
+}
+
 // Scaled sizes a class does not take as the framework scales them, by "Class.Check" (Check:
 // Width, Height, Font, Constraints), with the reason; a row that no class of its shard needs any
 // more fails the sweep.
 const std::map<std::string, std::string>& NotScaledAsWritten() {
-  static const std::map<std::string, std::string> rows = {
-      // A combo box is as high as its edit line or its item, which its font decides.
-      {"TDriveComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLColorComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLDriveComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLFontComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLFontSizeComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLImageComboBox.Height", "a combo box's height follows its item height"},
-      {"TZYLPrinterComboBox.Height", "a combo box's height follows its font"},
-      // Showing digits only, the clock takes the size of its digits.
-      {"TZYLClock.Width", "with DigitalOnly the clock is as wide as its digits"},
-      {"TZYLClock.Height", "with DigitalOnly the clock is as high as its digits"},
-  };
+  static const std::map<std::string, std::string> rows = [] {
+    // A combo box is as high as its edit line or its item, which its font decides.
+    std::map<std::string, std::string> r = OwnerDrawnComboHeights();
+    r.emplace("TDriveComboBox.Height", "a combo box's height follows its font");
+    // Showing digits only, the clock takes the size of its digits.
+    r.emplace("TZYLClock.Width", "with DigitalOnly the clock is as wide as its digits");
+    r.emplace("TZYLClock.Height", "with DigitalOnly the clock is as high as its digits");
+    return r;
+  }();
   return rows;
 }
 
@@ -130,17 +138,8 @@ const std::map<std::string, std::string>& NotScaledAsWritten() {
 // "Class.Height", with the reason; a row that no class of its shard needs any more fails the
 // sweep.
 const std::map<std::string, std::string>& SidesOfTheirOwn() {
-  static const std::map<std::string, std::string> rows = {
-      // An owner-drawn combo box is as high as its font or its item makes it, anchored or
-      // aligned.
-      {"TZYLColorComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLDriveComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLFontComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLFontSizeComboBox.Height", "a combo box's height follows its font"},
-      {"TZYLImageComboBox.Height", "a combo box's height follows its item height"},
-      {"TZYLPrinterComboBox.Height", "a combo box's height follows its font"},
-  };
+  // An owner-drawn combo box is as high as its font or its item makes it, anchored or aligned.
+  static const std::map<std::string, std::string> rows = OwnerDrawnComboHeights();
   return rows;
 }
 
