@@ -117,7 +117,6 @@ double TZYLStopWatch::Stop() {
     FControlDisabled = false;
     WriteControlCaption(GetDisplayCaption());
   }
-  FControlDisabled = false;
   return FElapsedTime;
 }
 
