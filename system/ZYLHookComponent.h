@@ -46,6 +46,9 @@ class TZYLCustomHookComponent : public TZYLCustomComponent {
   bool IsControlStored() const { return FControl != nullptr; }
 
  private:
+  // Takes this hook out of its window's chain of hooks; the one installed after it, if any.
+  TZYLCustomHookComponent* Unchain();
+
   vcl::TWinControl* FControl = nullptr;
   bool FSuspended = false;
   bool FEnabled = true;
