@@ -268,6 +268,42 @@ std::string OrderText(const std::array<size_t, kTwins>& order) {
   return text;
 }
 
+// Counts the calls of every published event of the components it is bound to, by Sender and
+// event, and the form's own resizing.
+class TCallCount : public vcl::TObject {
+ public:
+  using TByEvent = std::map<std::string, int>;
+  // With `paints` false, the events of painting, drawing and measuring are left out (a twin
+  // is painted again when the first beside it changes).
+  void Bind(vcl::TComponent* c, bool paints = true) {
+    for (const vcl::TPropInfo* e : packagetest::EventsOf(c->ClassType())) {
+      if (!paints && IsPaintEvent(e->Name)) continue;
+      std::unique_ptr<packagetest::THandlers>& handlers = handlers_[e->Name];
+      if (!handlers) handlers = std::make_unique<packagetest::THandlers>();
+      const std::string name = e->Name;
+      if (const vcl::TMethod* m = handlers->For(
+              e->PropType->Signature, [this, name](vcl::TObject* sender) { ++Calls[sender][name]; }))
+        vcl::SetMethodProp(c, e, *m);
+    }
+  }
+  static bool IsPaintEvent(const std::string& name) {
+    for (const char* part : {"Paint", "Draw", "Measure"})
+      if (name.find(part) != std::string::npos) return true;
+    return false;
+  }
+  // Takes the handlers off the component again.
+  static void Unbind(vcl::TComponent* c) {
+    for (const vcl::TPropInfo* e : packagetest::EventsOf(c->ClassType()))
+      vcl::SetMethodProp(c, e, vcl::TMethod{});
+  }
+  void Resized(vcl::TObject*) { ++Resizes; }
+  std::map<vcl::TObject*, TByEvent> Calls;
+  int Resizes = 0;
+
+ private:
+  std::map<std::string, std::unique_ptr<packagetest::THandlers>> handlers_;
+};
+
 // ---------------------------------------------------------------------------------------------
 
 class TwinInstances : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
@@ -318,6 +354,8 @@ TEST_P(TwinInstances, WhatTheFirstIsGivenReachesNoOther) {
       }
     }
     const bool form = packagetest::IsForm(cls);
+    // Outlives the components, which may tell of their end.
+    TCallCount calls;
     // The first form, then the second, then the reference: a tray icon of the first is the
     // first in the tray.
     TTwinForm a = ReadTwins(cls, {kFirstAt, kSecondAt});
@@ -337,6 +375,7 @@ TEST_P(TwinInstances, WhatTheFirstIsGivenReachesNoOther) {
     for (TInputStage* s : {second.get(), reference.get()})
       if (s->Other()->CanFocus()) s->Other()->SetFocus();
     tk::RunUntilIdle();
+    for (vcl::TComponent* c : {a.Items[1], b.Items[0], r.Items[0]}) calls.Bind(c, false);
     EXPECT_EQ(TakeSteps(*first), "");
     tk::AdvanceClock(packagetest::kTimerSpan);
     // The forms' aligned controls are laid out in their client areas as they are now (a form's
@@ -349,6 +388,12 @@ TEST_P(TwinInstances, WhatTheFirstIsGivenReachesNoOther) {
     bool reached = false;
     for (vcl::TComponent* twin : {a.Items[1], b.Items[0]}) {
       SCOPED_TRACE(twin == b.Items[0] ? "the one on the second form" : "the second on the form");
+      // The one on the second form heard its events as often as the lone one (the second on
+      // the first's form hears what the form does: an arrow key moves the focus on to it, the
+      // form the first moves is its form too).
+      if (twin == b.Items[0]) {
+        EXPECT_EQ(calls.Calls[twin], calls.Calls[r.Items[0]]);
+      }
       const std::string differences = Differences(StateOf(twin), expected);
       reached = reached || !differences.empty();
       if (!shared) {
@@ -505,29 +550,6 @@ TTwinForm ReadHookers(vcl::TClass cls, size_t count) {
   return t;
 }
 
-// Counts the calls of every published event of the components it is bound to by Sender, and
-// the form's own resizing.
-class TCallCount : public vcl::TObject {
- public:
-  void Bind(vcl::TComponent* c) {
-    for (const vcl::TPropInfo* e : packagetest::EventsOf(c->ClassType()))
-      if (const vcl::TMethod* m = handlers_.For(e->PropType->Signature,
-                                                [this](vcl::TObject* sender) { ++Calls[sender]; }))
-        vcl::SetMethodProp(c, e, *m);
-  }
-  // Takes the handlers off the component again.
-  static void Unbind(vcl::TComponent* c) {
-    for (const vcl::TPropInfo* e : packagetest::EventsOf(c->ClassType()))
-      vcl::SetMethodProp(c, e, vcl::TMethod{});
-  }
-  void Resized(vcl::TObject*) { ++Resizes; }
-  std::map<vcl::TObject*, int> Calls;
-  int Resizes = 0;
-
- private:
-  packagetest::THandlers handlers_;
-};
-
 // What a form's window is told when a user moves and resizes it, switches away and back, and
 // the system's settings, colours and display change.
 void TellTheForm(vcl::TCustomForm* form, vcl::TCustomForm* elsewhere) {
@@ -586,7 +608,7 @@ TEST_F(FormHookingTwins, ThreeOnAFormFreedInEachOrderKeepTheChainWhole) {
     elsewhere.Show();
     // What a lone one hears, and its form.
     TCallCount lone;
-    int heard = 0;
+    TCallCount::TByEvent heard;
     {
       TTwinForm r = ReadHookers(cls, 1);
       lone.Bind(r.Items[0]);
