@@ -31,6 +31,9 @@
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
+#include "system/ZYLHint.h"
+#include "system/ZYLShapeHint.h"
+#include "system/ZYLShapeHintWindow.h"
 #include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
@@ -77,6 +80,25 @@ const std::map<std::string, std::string>& Shared() {
        "focused one to the next"},
   };
   return shared;
+}
+
+// The classes of which one component at a time is the application's current one, with how to
+// read it and the reason: the look of every hint shown is the current hint component's, the
+// last one enabled; freeing it leaves the plain hint, though others are still enabled.
+struct TOneForAll {
+  const char* Class;
+  vcl::TComponent* (*Current)();
+  const char* Reason;
+};
+
+const std::vector<TOneForAll>& OneForAll() {
+  static const std::vector<TOneForAll> classes = {
+      {"TZYLHint", []() -> vcl::TComponent* { return zyl::HintControl; },
+       "the hints' look is the last enabled hint component's; when it goes, hints are plain"},
+      {"TZYLShapeHint", []() -> vcl::TComponent* { return zyl::ShapeHintControl; },
+       "the balloons' look is the last enabled shaped hint's; when it goes, hints are plain"},
+  };
+  return classes;
 }
 
 // The published values that tell the machine's state at the moment they are read, not the
@@ -497,6 +519,24 @@ TEST_P(TwinInstances, FreedInAnyOrderTheSurvivorsWorkAndNothingIsLeft) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, TwinInstances, ::testing::Range(0, kShards));
+
+class OneForAllTwins : public packagetest::TPackageFixture<> {};
+
+TEST_F(OneForAllTwins, TheLastEnabledIsCurrentAndItsGoingLeavesNone) {
+  for (const TOneForAll& entry : OneForAll()) {
+    SCOPED_TRACE(entry.Class);
+    vcl::TClass cls = vcl::FindClass(entry.Class);
+    ASSERT_NE(cls, nullptr) << "stale entry: no such class";
+    TTwinForm t = ReadTwins(cls, {kFirstAt, kSecondAt, kFirstAt});
+    std::unique_ptr<vcl::TCustomForm> form(t.Form);
+    EXPECT_EQ(entry.Current(), t.Items[2]);
+    delete t.Items[0];  // another than the current one: the current one stays
+    EXPECT_EQ(entry.Current(), t.Items[2]);
+    delete t.Items[2];
+    EXPECT_EQ(vcl::GetPropValue(t.Items[1], "Enabled"), "True");
+    EXPECT_EQ(entry.Current(), nullptr) << "stale entry: " << entry.Reason;
+  }
+}
 
 // ---------------------------------------------------------------------------------------------
 // The components that hook or subclass their form's window
