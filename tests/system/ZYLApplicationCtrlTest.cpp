@@ -278,15 +278,16 @@ TEST_P(AppCtrlTwins, TheLatestOneLeftHearsTheEditMode) {
   EXPECT_FALSE(app->GetOnEditModeChange().Assigned());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Orders, AppCtrlTwins,
-    ::testing::ValuesIn(std::vector<TEditModeTwins>{
-        {"LastFirst", {2, 1, 0}, {1, 0, -1}},
-        {"FirstFirst", {0, 1, 2}, {2, 2, -1}},
-        {"MiddleFirst", {1, 2, 0}, {2, 0, -1}},
-        {"LastThenFirst", {2, 0, 1}, {1, 1, -1}},
-    }),
-    [](const ::testing::TestParamInfo<TEditModeTwins>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Orders, AppCtrlTwins,
+                         ::testing::ValuesIn(std::vector<TEditModeTwins>{
+                             {"LastFirst", {2, 1, 0}, {1, 0, -1}},
+                             {"FirstFirst", {0, 1, 2}, {2, 2, -1}},
+                             {"MiddleFirst", {1, 2, 0}, {2, 0, -1}},
+                             {"LastThenFirst", {2, 0, 1}, {1, 1, -1}},
+                         }),
+                         [](const ::testing::TestParamInfo<TEditModeTwins>& info) {
+                           return info.param.Name;
+                         });
 
 TEST_F(AppCtrlTest, ExceptionHandlersAreHandedOverAndWithdrawnOnFree) {
   Sink s;
