@@ -96,6 +96,12 @@ bool TZYLCustomHookComponent::NewWndProc() {
   return true;
 }
 
+std::vector<TZYLCustomHookComponent*> TZYLCustomHookComponent::HooksOfWindow() const {
+  auto it = Subclassings().find(FHookedWnd);
+  return FHookedWnd && it != Subclassings().end() ? it->second
+                                                  : std::vector<TZYLCustomHookComponent*>{};
+}
+
 TZYLCustomHookComponent* TZYLCustomHookComponent::Unchain() {
   auto& chains = Subclassings();
   auto it = chains.find(FHookedWnd);

@@ -281,5 +281,30 @@ TEST_P(FMDropTwins, EachIsToldAndEitherMayGoFirst) {
 
 INSTANTIATE_TEST_SUITE_P(FreedFirst, FMDropTwins, ::testing::Values(0, 1));
 
+// Two drop targets on one control: switching one off leaves the control taking files for the
+// other; with both off it takes none.
+TEST_F(HookComponent, ADropTargetSwitchedOffLeavesTheOtherTakingFiles) {
+  testsupport::TempDir dir;
+  const std::string file = dir.File("One.txt");
+  vcl::FileClose(vcl::FileCreate(file));
+  TPerSender told;
+  std::vector<TZYLFMDrop*> drops;
+  for (int i = 0; i < 2; ++i) {
+    drops.push_back(new TZYLFMDrop(form_.get()));
+    drops.back()->SetOnFMDragDrop(TZYLFMDragDropEvent(&told, &TPerSender::Drop));
+    drops.back()->SetControl(panel_);
+    drops.back()->Loaded();
+  }
+  form_->Show();
+  win::testkit::RunUntilIdle();
+  const vcl::TPoint at = panel_->ClientToScreen({15, 25});
+  drops[0]->SetEnabled(false);
+  ASSERT_TRUE(win::ShellDropFiles(at, {file}));
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(told.Dropped, (std::map<vcl::TObject*, int>{{drops[1], 1}}));
+  drops[1]->SetEnabled(false);
+  EXPECT_FALSE(win::ShellDropFiles(at, {file}));
+}
+
 }  // namespace
 }  // namespace zyl
