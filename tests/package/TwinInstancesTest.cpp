@@ -303,8 +303,9 @@ class TCallCount : public vcl::TObject {
       std::unique_ptr<packagetest::THandlers>& handlers = handlers_[e->Name];
       if (!handlers) handlers = std::make_unique<packagetest::THandlers>();
       const std::string name = e->Name;
-      if (const vcl::TMethod* m = handlers->For(
-              e->PropType->Signature, [this, name](vcl::TObject* sender) { ++Calls[sender][name]; }))
+      if (const vcl::TMethod* m =
+              handlers->For(e->PropType->Signature,
+                            [this, name](vcl::TObject* sender) { ++Calls[sender][name]; }))
         vcl::SetMethodProp(c, e, *m);
     }
   }
@@ -696,8 +697,8 @@ TEST_F(FormHookingTwins, ThreeOnAFormFreedInEachOrderKeepTheChainWhole) {
         EXPECT_EQ(count.Resizes, lone.Resizes);
         // The survivors paint the form as the lone one does.
         if (!alive.empty()) {
-          EXPECT_TRUE(tk::SamePixels(tk::RenderWindow(t.Form->Handle()), picture,
-                                     "hooked_" + name));
+          EXPECT_TRUE(
+              tk::SamePixels(tk::RenderWindow(t.Form->Handle()), picture, "hooked_" + name));
         }
         for (size_t i : alive) {
           EXPECT_EQ(Names(count.Calls[t.Items[i]]), Names(heard)) << NameOf(i);
