@@ -38,6 +38,7 @@
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FormText.h"
 #include "tests/support/FreeProbe.h"
 #include "tests/support/PixelCheck.h"
 
@@ -97,6 +98,39 @@ const std::vector<TOneForAll>& OneForAll() {
        "the hints' look is the last enabled hint component's; when it goes, hints are plain"},
       {"TZYLShapeHint", []() -> vcl::TComponent* { return zyl::ShapeHintControl; },
        "the balloons' look is the last enabled shaped hint's; when it goes, hints are plain"},
+  };
+  return classes;
+}
+
+// The classes that are one per form (a second one is refused only while designing), with what
+// two of them on one form show and the reason: the form's system menu holds the own entries of
+// one system-menu component; when either goes, the form gets its standard system menu back and
+// the other's entries are gone with it.
+struct TOnePerForm {
+  const char* Class;
+  const char* FormText;  // the form with two of them
+  // What shows of the survivor on its form once the first has gone: true while it holds.
+  bool (*SurvivorsOwnGone)(vcl::TCustomForm* form);
+  const char* Reason;
+};
+
+int SystemMenuEntries(vcl::TCustomForm* form) {
+  return win::GetMenuItemCount(win::GetSystemMenu(form->Handle(), false));
+}
+
+const std::vector<TOnePerForm>& OnePerForm() {
+  static const std::vector<TOnePerForm> classes = {
+      {"TZYLSysMenu",
+       "object F: TForm\n"
+       "  object M1: TZYLSysMenu\n    Items.Strings = (\n      'One')\n  end\n"
+       "  object M2: TZYLSysMenu\n    Items.Strings = (\n      'Two')\n  end\nend\n",
+       [](vcl::TCustomForm* form) {
+         vcl::TForm plain(nullptr);
+         plain.HandleNeeded();
+         return SystemMenuEntries(form) == SystemMenuEntries(&plain);
+       },
+       "one per form: the survivor's entries go with the standard menu the first one's end "
+       "brings back"},
   };
   return classes;
 }
@@ -528,6 +562,21 @@ TEST_P(TwinInstances, FreedInAnyOrderTheSurvivorsWorkAndNothingIsLeft) {
 INSTANTIATE_TEST_SUITE_P(Shards, TwinInstances, ::testing::Range(0, kShards));
 
 class OneForAllTwins : public packagetest::TPackageFixture<> {};
+
+TEST_F(OneForAllTwins, AClassThatIsOnePerFormLosesTheSurvivorsWorkWithTheFirst) {
+  for (const TOnePerForm& entry : OnePerForm()) {
+    SCOPED_TRACE(entry.Class);
+    ASSERT_NE(vcl::FindClass(entry.Class), nullptr) << "stale entry: no such class";
+    std::unique_ptr<vcl::TForm> form = testsupport::FormFromText(entry.FormText);
+    form->Show();
+    tk::RunUntilIdle();
+    ASSERT_EQ(form->ComponentCount(), 2);
+    EXPECT_FALSE(entry.SurvivorsOwnGone(form.get()));
+    delete form->Components(0);
+    tk::RunUntilIdle();
+    EXPECT_TRUE(entry.SurvivorsOwnGone(form.get())) << "stale entry: " << entry.Reason;
+  }
+}
 
 TEST_F(OneForAllTwins, TheLastEnabledIsCurrentAndItsGoingLeavesNone) {
   for (const TOneForAll& entry : OneForAll()) {
