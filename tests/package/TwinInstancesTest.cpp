@@ -549,6 +549,11 @@ TEST_P(TwinInstances, FreedInAnyOrderTheSurvivorsWorkAndNothingIsLeft) {
         }
         if (!form) {
           EXPECT_EQ(Installed(), formsAlone);
+          // The forms' system menus hold no entry of a component gone.
+          vcl::TForm plain(nullptr);
+          plain.HandleNeeded();
+          for (vcl::TCustomForm* f : {a.Form, c.Form})
+            EXPECT_EQ(SystemMenuEntries(f), SystemMenuEntries(&plain));
         }
       }
       tk::RunUntilIdle();
