@@ -2,15 +2,18 @@
 // component class the library's package registers, read from form files as a user's forms are:
 //  - two instances on one shown form and a third on a second form; a user's input and the
 //    virtual clock reach the first; the second and the third keep the published values, the
-//    run-time state and the picture of a lone instance of the class that received nothing;
+//    run-time state and the picture of a lone instance of the class that received nothing, and
+//    the third hears its events as often as the lone one;
 //  - the three are freed in each of the six orders; after each one goes, the survivors answer
 //    a user's input as a fresh instance does, and once all are gone nothing they installed
 //    (timers, hot keys, tray icons, window procedures, hooks) is left;
 //  - the classes that hook or subclass their form's window, three on one form, freed in each
-//    of the six orders: the form's messages still reach the survivors and the form, and after
-//    the last one the form's own window procedure is back.
-// A class whose component refuses a second instance, or shares one thing between all of them
-// on purpose, is named in a table with the reason; an entry that no longer holds fails.
+//    of the six orders: the form's messages still reach the survivors and the form, the
+//    survivors paint the form as a lone one does, and after the last one the form's own window
+//    procedures are back.
+// A class whose component refuses a second instance, shares one thing between all of them on
+// purpose, is one per form or one for the whole application, or shows the machine's state, is
+// named in a table with the reason; an entry that no longer holds fails.
 #include <gtest/gtest.h>
 
 #include <algorithm>
