@@ -1,5 +1,8 @@
 #include "system/ZYLApplicationCtrl.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLFormUtils.h"
 #include "foundation/ZYLIniCtrl.h"
@@ -19,6 +22,13 @@ namespace {
 bool Designing(const vcl::TComponent* c) { return c->ComponentState().contains(vcl::csDesigning); }
 
 const vcl::TColor DefaultHintColor = vcl::clInfoBk;
+
+// The components there are, oldest first: the newest one hears the application object's edit
+// mode, and when it goes, the newest one left hears it again.
+std::vector<TZYLApplicationCtrl*>& EditModeListeners() {
+  static std::vector<TZYLApplicationCtrl*> listeners;
+  return listeners;
+}
 
 }  // namespace
 
@@ -117,6 +127,7 @@ TZYLApplicationCtrl::TZYLApplicationCtrl(vcl::TComponent* AOwner)
     Detach();  // the owned bitmap, icon and fonts go with the members
     throw ZYLEOneInstError(name, ZYLEOneInstError::okInvalidOwner);
   }
+  EditModeListeners().push_back(this);
   if (TZYLApplication* app = ZYLApplication())
     app->SetOnEditModeChange(vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange));
 }
@@ -133,10 +144,15 @@ TZYLApplicationCtrl::~TZYLApplicationCtrl() {
 // Withdraws every handler of the application objects that still points at this component, so
 // that none of them calls a freed component.
 void TZYLApplicationCtrl::Detach() {
+  std::vector<TZYLApplicationCtrl*>& listeners = EditModeListeners();
+  listeners.erase(std::remove(listeners.begin(), listeners.end(), this), listeners.end());
   if (TZYLApplication* app = ZYLApplication()) {
     if (app->GetOnEditModeChange() ==
         vcl::TNotifyEvent(this, &TZYLApplicationCtrl::DoEditModeChange))
-      app->SetOnEditModeChange(nullptr);
+      app->SetOnEditModeChange(
+          listeners.empty()
+              ? vcl::TNotifyEvent()
+              : vcl::TNotifyEvent(listeners.back(), &TZYLApplicationCtrl::DoEditModeChange));
     // The exception and log handlers handed over at Loaded are the form's as well.
     if (FOnException && app->GetOnException() == FOnException) app->SetOnException(nullptr);
     if (FOnMaxLogSize && app->GetOnMaxLogSize() == FOnMaxLogSize) app->SetOnMaxLogSize(nullptr);

@@ -50,8 +50,9 @@ void TZYLFMDrop::Init() {
 
 void TZYLFMDrop::RestoreState() {
   const vcl::TComponentState state = ComponentState();
+  // The control keeps taking files while another drop target hooks it.
   if (!state.contains(vcl::csDesigning) && !state.contains(vcl::csDestroying) && Control() &&
-      Control()->HandleAllocated())
+      Control()->HandleAllocated() && !AnotherHooks<TZYLFMDrop>())
     win::DragAcceptFiles(Control()->Handle(), false);
   inherited::RestoreState();
 }

@@ -206,15 +206,26 @@ TZYLForm::TZYLForm(vcl::TComponent* AOwner) : inherited(AOwner) {
 }
 
 TZYLForm::~TZYLForm() {
-  // A form destroyed after its component gets its own handlers back.
-  if (FChained) {
-    if (vcl::TCustomForm* f = Form()) {
-      if (f->OnShow == vcl::TNotifyEvent(this, &TZYLForm::OwnerFormShow)) f->OnShow = FOldShow;
-      if (f->OnDestroy == vcl::TNotifyEvent(this, &TZYLForm::OwnerFormDestroy))
-        f->OnDestroy = FOldDestroy;
-    }
-  }
+  Unchain();
   if (FIniLink) FIniLink->RemoveFreeNotification(this);
+}
+
+// A form that outlives its component gets back the handlers the component saved; another form
+// component of the form that chained after this one calls them in its place.
+void TZYLForm::Unchain() {
+  vcl::TCustomForm* f = FChained ? Form() : nullptr;
+  FChained = false;
+  if (!f) return;
+  const vcl::TNotifyEvent show(this, &TZYLForm::OwnerFormShow);
+  const vcl::TNotifyEvent destroy(this, &TZYLForm::OwnerFormDestroy);
+  if (f->OnShow == show) f->OnShow = FOldShow;
+  if (f->OnDestroy == destroy) f->OnDestroy = FOldDestroy;
+  for (int i = 0; i < f->ComponentCount(); ++i) {
+    auto* other = dynamic_cast<TZYLForm*>(f->Components(i));
+    if (!other || other == this || !other->FChained) continue;
+    if (other->FOldShow == show) other->FOldShow = FOldShow;
+    if (other->FOldDestroy == destroy) other->FOldDestroy = FOldDestroy;
+  }
 }
 
 vcl::TCustomForm* TZYLForm::Form() const { return dynamic_cast<vcl::TCustomForm*>(Owner()); }

@@ -196,6 +196,8 @@ class TZYLForm : public TZYLWndProcComponent {
   void SetRunTimeValues();
   void OwnerFormShow(vcl::TObject* Sender);
   void OwnerFormDestroy(vcl::TObject* Sender);
+  // Takes this component out of its form's OnShow and OnDestroy chains.
+  void Unchain();
 
  private:
   vcl::TCustomForm* Form() const;

@@ -1,10 +1,26 @@
 #include "system/ZYLHookComponent.h"
 
+#include <algorithm>
+#include <map>
+#include <vector>
+
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/ObjectInstance.h"
 
 namespace zyl {
+
+namespace {
+
+// The hooks subclassing each window, oldest first. Each hook calls the procedure it replaced;
+// when one that others were installed after goes, the next one takes over what it had
+// replaced, so that no hook calls the procedure of a freed one.
+std::map<win::HWND, std::vector<TZYLCustomHookComponent*>>& Subclassings() {
+  static std::map<win::HWND, std::vector<TZYLCustomHookComponent*>> chains;
+  return chains;
+}
+
+}  // namespace
 
 ZYL_CLASS_IMPL(TZYLCustomHookComponent) {
   b.IgnoresInsertNotification();  // its Notification acts on removals only
@@ -76,15 +92,40 @@ bool TZYLCustomHookComponent::NewWndProc() {
   FPrevWndProc =
       reinterpret_cast<win::WNDPROC>(win::GetWindowLongPtrA(FHookedWnd, win::GWLP_WNDPROC));
   win::SetWindowLongPtrA(FHookedWnd, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(FHookProc));
+  Subclassings()[FHookedWnd].push_back(this);
   return true;
+}
+
+std::vector<TZYLCustomHookComponent*> TZYLCustomHookComponent::HooksOfWindow() const {
+  auto it = Subclassings().find(FHookedWnd);
+  return FHookedWnd && it != Subclassings().end() ? it->second
+                                                  : std::vector<TZYLCustomHookComponent*>{};
+}
+
+TZYLCustomHookComponent* TZYLCustomHookComponent::Unchain() {
+  auto& chains = Subclassings();
+  auto it = chains.find(FHookedWnd);
+  if (it == chains.end()) return nullptr;
+  std::vector<TZYLCustomHookComponent*>& chain = it->second;
+  TZYLCustomHookComponent* next = nullptr;
+  if (auto self = std::find(chain.begin(), chain.end(), this); self != chain.end()) {
+    if (self + 1 != chain.end()) next = *(self + 1);
+    chain.erase(self);
+  }
+  if (chain.empty()) chains.erase(it);
+  return next;
 }
 
 void TZYLCustomHookComponent::RestoreWndProc() {
   // Messages that arrive while the old procedure is put back are dropped.
   FSuspended = true;
-  if (FPrevWndProc && FHookedWnd && win::IsWindow(FHookedWnd))
-    win::SetWindowLongPtrA(FHookedWnd, win::GWLP_WNDPROC,
-                           reinterpret_cast<win::LONG_PTR>(FPrevWndProc));
+  if (FPrevWndProc && FHookedWnd) {
+    if (TZYLCustomHookComponent* next = Unchain())
+      next->FPrevWndProc = FPrevWndProc;
+    else if (win::IsWindow(FHookedWnd))
+      win::SetWindowLongPtrA(FHookedWnd, win::GWLP_WNDPROC,
+                             reinterpret_cast<win::LONG_PTR>(FPrevWndProc));
+  }
   FPrevWndProc = nullptr;
   FHookedWnd = nullptr;
   FSuspended = false;

@@ -4,6 +4,8 @@
 // every message of the control to OnMessage, which may consume it.
 #pragma once
 
+#include <vector>
+
 #include "foundation/ZYLCustomComponent.h"
 #include "platform/controls/Controls.h"
 #include "platform/sys/Packages.h"
@@ -43,9 +45,21 @@ class TZYLCustomHookComponent : public TZYLCustomComponent {
  protected:
   bool NewWndProc();
   void RestoreWndProc();
+  // Whether another hook of the kind T subclasses the window this one hooks.
+  template <class T>
+  bool AnotherHooks() const {
+    for (TZYLCustomHookComponent* h : HooksOfWindow())
+      if (h != this && dynamic_cast<T*>(h)) return true;
+    return false;
+  }
   bool IsControlStored() const { return FControl != nullptr; }
 
  private:
+  // The hooks subclassing the window this one hooks, oldest first (none when not hooked).
+  std::vector<TZYLCustomHookComponent*> HooksOfWindow() const;
+  // Takes this hook out of its window's chain of hooks; the one installed after it, if any.
+  TZYLCustomHookComponent* Unchain();
+
   vcl::TWinControl* FControl = nullptr;
   bool FSuspended = false;
   bool FEnabled = true;

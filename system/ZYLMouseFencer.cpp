@@ -10,7 +10,11 @@ ZYL_CLASS_IMPL(TZYLMouseFencer) {}
 
 TZYLMouseFencer::TZYLMouseFencer(vcl::TComponent* AOwner) : inherited(AOwner) {}
 
-TZYLMouseFencer::~TZYLMouseFencer() { win::ClipCursor(nullptr); }
+// Another fencer's fence, in place of this one's or without this one ever fencing, stays.
+TZYLMouseFencer::~TZYLMouseFencer() {
+  win::RECT now;
+  if (FFenced && win::GetClipCursor(&now) && now == FFence) win::ClipCursor(nullptr);
+}
 
 bool TZYLMouseFencer::Execute() { return ExecuteEnh({-1, -50, 0, 0}); }
 
@@ -24,13 +28,17 @@ bool TZYLMouseFencer::ExecuteEnh(const vcl::TRect& Rect) {
                       cursor.Y < fence.Bottom;
   if (!inside) win::SetCursorPos(fence.Left, fence.Top);
   win::ClipCursor(&fence);
+  FFenced = win::GetClipCursor(&FFence) != 0;
   return true;
 }
 
-void TZYLMouseFencer::Stop() { win::ClipCursor(nullptr); }
+void TZYLMouseFencer::Stop() {
+  FFenced = false;
+  win::ClipCursor(nullptr);
+}
 
 void TZYLMouseFencer::WndProc(vcl::TMessage& Message) {
-  if (!Suspended() && Message.Msg == win::WM_CANCELMODE) win::ClipCursor(nullptr);
+  if (!Suspended() && Message.Msg == win::WM_CANCELMODE) Stop();
   inherited::WndProc(Message);
 }
 

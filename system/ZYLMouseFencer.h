@@ -1,5 +1,6 @@
 // TZYLMouseFencer: confines the mouse cursor to the target rectangle (or a given one) until
-// Stop, the owner form's WM_CANCELMODE or the fencer's end.
+// Stop, the owner form's WM_CANCELMODE or the fencer's end (when its fence is still the one in
+// place: the fence of another fencer stays).
 #pragma once
 
 #include "platform/sys/Packages.h"
@@ -23,6 +24,11 @@ class TZYLMouseFencer : public TZYLMouseBaseCtrl {
 
   // WM_CANCELMODE lifts the fence before the base's procedure.
   void WndProc(vcl::TMessage& Message) override;
+
+ private:
+  // The fence this one put in place, as the window system keeps it.
+  bool FFenced = false;
+  win::RECT FFence{};
 };
 
 inline constexpr vcl::TUnitEntry ZYLMouseFencerUnit =

@@ -84,6 +84,8 @@ TZYLSysMenu::TZYLSysMenu(vcl::TComponent* AOwner)
 }
 
 TZYLSysMenu::~TZYLSysMenu() {
+  // A form that stays gets its standard system menu back: the entries go with the component.
+  if (FActive) DeActivateMenu(true);
   FWorking.reset();
   FItems.reset();
 }

@@ -137,6 +137,15 @@ TInputStage::TInputStage(vcl::TClass cls, TMade made) {
   }
   // Made in code, and a menu item, which is streamed as part of a menu only.
   if (!component_) component_ = Place(cls->Create(form_), form_);
+  Finish();
+}
+
+TInputStage::TInputStage(vcl::TCustomForm* form, vcl::TComponent* component)
+    : form_(form), component_(component) {
+  Finish();
+}
+
+void TInputStage::Finish() {
   other_ = new vcl::TEdit(form_);
   other_->SetBounds(200, 180, 80, 24);
   other_->SetParent(form_);

@@ -34,6 +34,10 @@ enum class TMade { InCode, FromFormFile };
 class TInputStage {
  public:
   TInputStage(vcl::TClass cls, TMade made);
+  // A form made elsewhere (read from a form file, say) holding the component, the form itself
+  // for a form class: the stage adds its edit and shows the form as above, and frees it at the
+  // end unless something freed it before. Several stages may share one form.
+  TInputStage(vcl::TCustomForm* form, vcl::TComponent* component);
   ~TInputStage();
   TInputStage(const TInputStage&) = delete;
   TInputStage& operator=(const TInputStage&) = delete;
@@ -45,6 +49,9 @@ class TInputStage {
   const testsupport::TFreeProbe& ComponentGone() const { return *componentGone_; }
 
  private:
+  // Adds the edit, shows the form and watches it and the component.
+  void Finish();
+
   vcl::TCustomForm* form_ = nullptr;
   vcl::TComponent* component_ = nullptr;
   vcl::TWinControl* other_ = nullptr;

@@ -2,6 +2,8 @@
 // docking to the work area's edges, dropped files and the window events.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -576,6 +578,84 @@ TEST_F(FormComponent, ADisplayChangeRecomputesTheLimitsAndIsReported) {
   EXPECT_EQ(handler.Seen, (std::vector<int>{1024, 768, 32, 32}));
   EXPECT_EQ(f->RealValue(TZYLForm::liTrackMaxWidth), 256);
 }
+
+// Three form components on one form, the first one or two of an order freed before the form
+// shows: the survivors restore (the stored placement is damaged: each tells so once), the freed
+// ones are called no more, and the form's own show and destroy handlers still run once each.
+struct TTwinsOrder {
+  std::array<int, 3> Order;
+  int Freed;  // how many of the order go before the form shows
+};
+
+class FormComponentTwins : public FormComponent,
+                           public ::testing::WithParamInterface<TTwinsOrder> {};
+
+struct TFormOwnEvents : vcl::TObject {
+  int Shows = 0, Destroys = 0;
+  std::vector<vcl::TObject*> NoRestore;
+  void Show(vcl::TObject*) { ++Shows; }
+  void Destroy(vcl::TObject*) { ++Destroys; }
+  void OnNoRestore(vcl::TObject* Sender) { NoRestore.push_back(Sender); }
+};
+
+TEST_P(FormComponentTwins, FreedInAnyOrderLeaveTheFormsChainsWhole) {
+  const TTwinsOrder& c = GetParam();
+  WriteIni("[Common]\nForm=201,0,1,10,20,410,320\n");
+  std::string text = "object Form1: TForm\n  Width = 300\n  Height = 200\n";
+  for (int i = 1; i <= 3; ++i)
+    text += "  object ZYLForm" + std::to_string(i) +
+            ": TZYLForm\n    IniLink = Ini1\n    IniUse = ioUseLink\n  end\n";
+  text += "  object Ini1: TZYLIniCtrl\n    IniFile = '" + IniPath() +
+          "'\n    IniPrefix = ppFixed\n  end\nend\n";
+  TFormOwnEvents own;
+  auto form = std::make_unique<vcl::TForm>(nullptr);
+  form->OnShow = vcl::TNotifyEvent(&own, &TFormOwnEvents::Show);
+  form->OnDestroy = vcl::TNotifyEvent(&own, &TFormOwnEvents::Destroy);
+  vcl::ReadComponentFromBytes(vcl::ObjectTextToBinaryString(text), form.get());
+  std::vector<TZYLForm*> twins;
+  for (int i = 1; i <= 3; ++i) {
+    twins.push_back(static_cast<TZYLForm*>(form->FindComponent("ZYLForm" + std::to_string(i))));
+    ASSERT_NE(twins.back(), nullptr);
+    twins.back()->SetOnNoRestoreData(vcl::TNotifyEvent(&own, &TFormOwnEvents::OnNoRestore));
+  }
+  std::vector<vcl::TObject*> survivors(twins.begin(), twins.end());
+  for (int k = 0; k < c.Freed; ++k) {
+    TZYLForm* freed = twins[static_cast<size_t>(c.Order[static_cast<size_t>(k)])];
+    survivors.erase(std::find(survivors.begin(), survivors.end(), freed));
+    delete freed;
+  }
+  form->Show();
+  wt::RunUntilIdle();
+  EXPECT_EQ(own.Shows, 1);
+  std::vector<vcl::TObject*> told = own.NoRestore;
+  std::sort(told.begin(), told.end());
+  std::sort(survivors.begin(), survivors.end());
+  EXPECT_EQ(told, survivors);
+  form.reset();
+  EXPECT_EQ(own.Destroys, 1);
+  // Each survivor stored the placement as the form went.
+  EXPECT_NE(ReadIni().find("Form=200,"), std::string::npos);
+}
+
+std::vector<TTwinsOrder> TwinsOrders() {
+  std::vector<TTwinsOrder> orders;
+  std::array<int, 3> order{0, 1, 2};
+  do
+    for (int freed : {1, 2}) orders.push_back({order, freed});
+  while (std::next_permutation(order.begin(), order.end()));
+  return orders;
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, FormComponentTwins, ::testing::ValuesIn(TwinsOrders()),
+                         [](const ::testing::TestParamInfo<TTwinsOrder>& info) {
+                           std::string name = "Freed";
+                           for (int k = 0; k < info.param.Freed; ++k)
+                             name += std::to_string(info.param.Order[static_cast<size_t>(k)] + 1);
+                           name += "Then";
+                           for (int k = info.param.Freed; k < 3; ++k)
+                             name += std::to_string(info.param.Order[static_cast<size_t>(k)] + 1);
+                           return name;
+                         });
 
 TEST(FormKey, TheKeyDefaultsToTheFormsClassName) {
   vcl::testkit::TControlsSession session;

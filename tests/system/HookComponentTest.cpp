@@ -1,6 +1,9 @@
 // Subclassing one control: the message hook and the file drop target.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -196,6 +199,112 @@ TEST_P(HookComponentDropRelease, OnlyAfterItsHandlerTookIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WithAndWithoutHandler, HookComponentDropRelease, ::testing::Bool());
+
+// Three hooks on one control, freed in each order: after each one goes, a message of the
+// control reaches every survivor once and the control answers it; after the last, the control's
+// own window procedure is back.
+struct TPerSender : vcl::TObject {
+  std::map<vcl::TObject*, int> Heard;
+  std::map<vcl::TObject*, int> Dropped;
+  void Message(vcl::TObject* Sender, vcl::TMessage&, bool&) { ++Heard[Sender]; }
+  void Drop(vcl::TObject* Sender, int, int, int, vcl::TStrings*) { ++Dropped[Sender]; }
+};
+
+class HookComponentTwins : public HookComponent,
+                           public ::testing::WithParamInterface<std::array<int, 3>> {};
+
+TEST_P(HookComponentTwins, FreedInAnyOrderKeepTheSubclassingChainWhole) {
+  panel_->SetCaption("Panel");
+  panel_->HandleNeeded();
+  const win::LONG_PTR own = win::GetWindowLongPtrA(panel_->Handle(), win::GWLP_WNDPROC);
+  TPerSender heard;
+  std::vector<TZYLHookComponent*> hooks;
+  for (int i = 0; i < 3; ++i) {
+    hooks.push_back(new TZYLHookComponent(form_.get()));
+    hooks.back()->SetOnMessage(TZYLMessageEvent(&heard, &TPerSender::Message));
+    hooks.back()->SetControl(panel_);
+    ASSERT_TRUE(hooks.back()->Hooked());
+  }
+  std::vector<TZYLHookComponent*> alive = hooks;
+  for (int freed : GetParam()) {
+    TZYLHookComponent* gone = hooks[static_cast<size_t>(freed)];
+    alive.erase(std::find(alive.begin(), alive.end(), gone));
+    delete gone;
+    heard.Heard.clear();
+    EXPECT_EQ(Send(win::WM_GETTEXTLENGTH), 5);
+    std::map<vcl::TObject*, int> expected;
+    for (TZYLHookComponent* h : alive) expected[h] = 1;
+    EXPECT_EQ(heard.Heard, expected);
+  }
+  EXPECT_EQ(win::GetWindowLongPtrA(panel_->Handle(), win::GWLP_WNDPROC), own);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, HookComponentTwins,
+                         ::testing::Values(std::array<int, 3>{0, 1, 2}, std::array<int, 3>{0, 2, 1},
+                                           std::array<int, 3>{1, 0, 2}, std::array<int, 3>{1, 2, 0},
+                                           std::array<int, 3>{2, 0, 1},
+                                           std::array<int, 3>{2, 1, 0}));
+
+// Two drop targets on one control: a drop tells both handlers once and is let go once; with
+// either one freed, the control still takes files and the other is told of them.
+class FMDropTwins : public HookComponent, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FMDropTwins, EachIsToldAndEitherMayGoFirst) {
+  testsupport::TempDir dir;
+  const std::string file = dir.File("One.txt");
+  vcl::FileClose(vcl::FileCreate(file));
+  TPerSender told;
+  std::vector<TZYLFMDrop*> drops;
+  for (int i = 0; i < 2; ++i) {
+    drops.push_back(new TZYLFMDrop(form_.get()));
+    drops.back()->SetOnFMDragDrop(TZYLFMDragDropEvent(&told, &TPerSender::Drop));
+    drops.back()->SetControl(panel_);
+    drops.back()->Loaded();
+  }
+  form_->Show();
+  win::testkit::RunUntilIdle();
+  const vcl::TPoint at = panel_->ClientToScreen({15, 25});
+  const size_t blocks = win::testkit::LiveResources().GlobalBlocks;
+  ASSERT_TRUE(win::ShellDropFiles(at, {file}));
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(told.Dropped, (std::map<vcl::TObject*, int>{{drops[0], 1}, {drops[1], 1}}));
+  EXPECT_EQ(panel_->DropNames, 1);
+  EXPECT_EQ(win::testkit::LiveResources().GlobalBlocks, blocks);
+  const auto first = static_cast<size_t>(GetParam());
+  delete drops[first];
+  told.Dropped.clear();
+  ASSERT_TRUE(win::ShellDropFiles(at, {file}));
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(told.Dropped, (std::map<vcl::TObject*, int>{{drops[1 - first], 1}}));
+  EXPECT_EQ(win::testkit::LiveResources().GlobalBlocks, blocks);
+}
+
+INSTANTIATE_TEST_SUITE_P(FreedFirst, FMDropTwins, ::testing::Values(0, 1));
+
+// Two drop targets on one control: switching one off leaves the control taking files for the
+// other; with both off it takes none.
+TEST_F(HookComponent, ADropTargetSwitchedOffLeavesTheOtherTakingFiles) {
+  testsupport::TempDir dir;
+  const std::string file = dir.File("One.txt");
+  vcl::FileClose(vcl::FileCreate(file));
+  TPerSender told;
+  std::vector<TZYLFMDrop*> drops;
+  for (int i = 0; i < 2; ++i) {
+    drops.push_back(new TZYLFMDrop(form_.get()));
+    drops.back()->SetOnFMDragDrop(TZYLFMDragDropEvent(&told, &TPerSender::Drop));
+    drops.back()->SetControl(panel_);
+    drops.back()->Loaded();
+  }
+  form_->Show();
+  win::testkit::RunUntilIdle();
+  const vcl::TPoint at = panel_->ClientToScreen({15, 25});
+  drops[0]->SetEnabled(false);
+  ASSERT_TRUE(win::ShellDropFiles(at, {file}));
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(told.Dropped, (std::map<vcl::TObject*, int>{{drops[1], 1}}));
+  drops[1]->SetEnabled(false);
+  EXPECT_FALSE(win::ShellDropFiles(at, {file}));
+}
 
 }  // namespace
 }  // namespace zyl

@@ -130,6 +130,23 @@ TEST_F(MouseCtrl, FencerKeepsTheCursorInsideUntilStopped) {
   EXPECT_EQ(Clip(), screen);
 }
 
+// Two fencers: one that never fenced, or whose fence another one replaced, leaves the fence in
+// place when it goes; the one whose fence holds lifts it.
+TEST_F(MouseCtrl, AFencerGoingLiftsOnlyItsOwnFence) {
+  const win::RECT screen = Clip();
+  auto* idle = new TZYLMouseFencer(form_.get());
+  auto* first = new TZYLMouseFencer(form_.get());
+  auto* second = new TZYLMouseFencer(form_.get());
+  ASSERT_TRUE(first->ExecuteEnh({300, 300, 400, 350}));
+  delete idle;
+  EXPECT_EQ(Clip(), (win::RECT{300, 300, 400, 350}));
+  ASSERT_TRUE(second->ExecuteEnh({100, 100, 200, 150}));
+  delete first;  // its fence was replaced
+  EXPECT_EQ(Clip(), (win::RECT{100, 100, 200, 150}));
+  delete second;
+  EXPECT_EQ(Clip(), screen);
+}
+
 TEST_F(MouseCtrl, AutoActiveActsOnceAtTheFirstActivationAndCancelModeLiftsTheFence) {
   const win::RECT screen = Clip();
   button_->SetDefault(true);

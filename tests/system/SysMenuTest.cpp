@@ -100,6 +100,19 @@ TEST_F(SysMenu, OwnEntriesGoInAtTheirPlaceAndReportTheirClicks) {
   EXPECT_EQ(Entries(System()).size(), standard.size() + 1);
 }
 
+// Freed while its form stays, the component takes its entries with it: the form's system menu
+// is the standard one again, and a command of a former entry reaches no handler.
+TEST_F(SysMenu, FreedItTakesItsEntriesOutOfTheFormsMenu) {
+  const std::vector<std::string> standard = Entries(System());
+  SetItems({"A", "B"});
+  menu_->Loaded();
+  ASSERT_EQ(Entries(System()).size(), standard.size() + 2);
+  delete menu_;
+  EXPECT_EQ(Entries(System()), standard);
+  form_->Perform(win::WM_SYSCOMMAND, 1, 0);
+  EXPECT_TRUE(listener_.Heard.empty());
+}
+
 // With HandleApp (set from a form file) the entries go into the application window's system
 // menu as well, and their commands there reach OnClick; other commands go on to the application.
 TEST(SysMenuApplication, EntriesOfTheApplicationsMenuReportTheirClicks) {

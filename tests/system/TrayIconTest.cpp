@@ -227,5 +227,38 @@ TEST_F(TrayIcon, MinimizeHidesAndNoCloseTurnsCloseIntoHiding) {
   EXPECT_NE(InTray(), nullptr);
 }
 
+// Three icons of one form: whichever goes first, the others stay in the tray, each with its own
+// icon, and a click on each reaches its own handler.
+struct TClickedBy : vcl::TObject {
+  std::vector<vcl::TObject*> Senders;
+  void Click(vcl::TObject* Sender) { Senders.push_back(Sender); }
+};
+
+class TrayIconTwins : public TrayIcon, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TrayIconTwins, TheOthersStayAndHearTheirOwnClicks) {
+  TClickedBy clicked;
+  std::vector<TZYLTrayIcon*> icons = {tray_, new TZYLTrayIcon(form_.get()),
+                                      new TZYLTrayIcon(form_.get())};
+  for (TZYLTrayIcon* t : icons) {
+    t->SetOnClick(vcl::TNotifyEvent(&clicked, &TClickedBy::Click));
+    t->Loaded();
+  }
+  EXPECT_EQ(wt::TrayIcons().size(), 3u);
+  const auto gone = static_cast<size_t>(GetParam());
+  delete icons[gone];
+  icons.erase(icons.begin() + static_cast<std::ptrdiff_t>(gone));
+  EXPECT_EQ(wt::TrayIcons().size(), 2u);
+  for (TZYLTrayIcon* t : icons) {
+    clicked.Senders.clear();
+    wt::AdvanceClock(1000);
+    wt::ClickTrayIcon(t->WindowHandle(), 0);
+    EXPECT_EQ(clicked.Senders, std::vector<vcl::TObject*>{t});
+  }
+  EXPECT_FALSE(win::IsWindowVisible(vcl::Application->Handle()));
+}
+
+INSTANTIATE_TEST_SUITE_P(FreedFirst, TrayIconTwins, ::testing::Values(0, 1, 2));
+
 }  // namespace
 }  // namespace zyl

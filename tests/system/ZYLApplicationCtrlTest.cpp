@@ -238,6 +238,57 @@ TEST_F(AppCtrlTest, EditModeChangesReachTheComponentUntilItIsFreed) {
   EXPECT_EQ(s.Senders.size(), 1u);
 }
 
+// Three components: the last one made hears the edit mode; when it goes, the one made before
+// it that is still there hears it again, whichever went before.
+struct TEditModeTwins {
+  const char* Name;
+  std::vector<int> Freed;  // in this order, each followed by a change of the edit mode
+  std::vector<int> Hear;   // who hears each change (-1: nobody)
+};
+
+class AppCtrlTwins : public AppCtrlTest, public ::testing::WithParamInterface<TEditModeTwins> {};
+
+TEST_P(AppCtrlTwins, TheLatestOneLeftHearsTheEditMode) {
+  const TEditModeTwins& c = GetParam();
+  Sink s;
+  TZYLApplication* app = ZYLApplication();
+  std::vector<TZYLApplicationCtrl*> ctrls;
+  for (int i = 0; i < 3; ++i) {
+    ctrls.push_back(new TZYLApplicationCtrl(nullptr));
+    ctrls.back()->SetOnEditModeChange(vcl::TNotifyEvent(&s, &Sink::Notify));
+  }
+  std::vector<bool> alive(3, true);
+  bool overwrite = false;
+  for (size_t k = 0; k < c.Freed.size(); ++k) {
+    const auto freed = static_cast<size_t>(c.Freed[k]);
+    delete ctrls[freed];
+    alive[freed] = false;
+    s.Senders.clear();
+    overwrite = !overwrite;
+    app->SetEditMode(overwrite ? TZYLEditModes{emCaps} : TZYLEditModes{emInsert});
+    SCOPED_TRACE(k);
+    if (c.Hear[k] < 0) {
+      EXPECT_TRUE(s.Senders.empty());
+    } else {
+      EXPECT_EQ(s.Senders, (std::vector<vcl::TObject*>{ctrls[static_cast<size_t>(c.Hear[k])]}));
+    }
+  }
+  for (size_t i = 0; i < 3; ++i)
+    if (alive[i]) delete ctrls[i];
+  EXPECT_FALSE(app->GetOnEditModeChange().Assigned());
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, AppCtrlTwins,
+                         ::testing::ValuesIn(std::vector<TEditModeTwins>{
+                             {"LastFirst", {2, 1, 0}, {1, 0, -1}},
+                             {"FirstFirst", {0, 1, 2}, {2, 2, -1}},
+                             {"MiddleFirst", {1, 2, 0}, {2, 0, -1}},
+                             {"LastThenFirst", {2, 0, 1}, {1, 1, -1}},
+                         }),
+                         [](const ::testing::TestParamInfo<TEditModeTwins>& info) {
+                           return info.param.Name;
+                         });
+
 TEST_F(AppCtrlTest, ExceptionHandlersAreHandedOverAndWithdrawnOnFree) {
   Sink s;
   TZYLApplication* app = ZYLApplication();

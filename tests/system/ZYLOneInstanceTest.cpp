@@ -439,3 +439,32 @@ TEST_F(HotKeyTest, KeyReadFromAFormRegistersUnlessStoredInactive) {
   }
   ZYLOneInstanceUnit.FInit();
 }
+
+// Three hot keys on three keys: whichever goes first, the others' keys still reach their own
+// handlers, and the key of the one gone reaches none.
+class HotKeyTwins : public HotKeyTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(HotKeyTwins, TheOthersKeysStayRegistered) {
+  KeyHandler h;
+  const uint8_t keys[] = {win::VK_F1, win::VK_F2, win::VK_F3};
+  std::vector<std::unique_ptr<TZYLGlobalHotKey>> hotKeys;
+  for (uint8_t key : keys) {
+    hotKeys.push_back(std::make_unique<TZYLGlobalHotKey>(nullptr));
+    hotKeys.back()->SetOnKeyDown(vcl::TKeyEvent(&h, &KeyHandler::KeyDown));
+    hotKeys.back()->SetHotKey(vcl::ShortCut(key, {vcl::ssCtrl}));
+  }
+  const auto gone = static_cast<size_t>(GetParam());
+  hotKeys[gone].reset();
+  for (size_t i = 0; i < 3; ++i) {
+    h.Calls.clear();
+    Press(keys[i], true);
+    if (i == gone) {
+      EXPECT_TRUE(h.Calls.empty());
+    } else {
+      ASSERT_EQ(h.Calls.size(), 1u) << i;
+      EXPECT_EQ(h.Calls[0].Sender, hotKeys[i].get());
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(FreedFirst, HotKeyTwins, ::testing::Values(0, 1, 2));
