@@ -678,7 +678,16 @@ void TWinControl::WMWindowPosChanged(TWMWindowPosMsg& Message) {
   UpdateBoundsRect(r);
 }
 
-void TWinControl::WMSize(TWMSize& Message) { ZYL_INHERITED(Message); }
+// A client area that changed while the window kept its size (a scroll bar came or went, the
+// frame changed) has its controls aligned again; a window that changed its size is aligned as
+// its bounds are taken (UpdateBoundsRect).
+void TWinControl::WMSize(TWMSize& Message) {
+  ZYL_INHERITED(Message);
+  if (!handle_) return;
+  RECT r;
+  GetWindowRect(handle_, &r);
+  if (r.Right - r.Left == width_ && r.Bottom - r.Top == height_) Realign();
+}
 
 // ---- State messages ----
 

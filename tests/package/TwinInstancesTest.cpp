@@ -274,10 +274,9 @@ std::string TakeSteps(const TInputStage& s) {
 }
 
 // The published paths a user's input changes on the component of a stage, which starts with the
-// focus in the stage's edit and the form laid out anew; a control is put back at its place
+// focus in the stage's edit; a control is put back at its place
 // afterwards, ready for the next round.
 std::set<std::string> ChangedByInput(const TInputStage& s, std::string& errors) {
-  s.Form()->Realign();
   if (s.Other()->CanFocus()) s.Other()->SetFocus();
   tk::RunUntilIdle();
   auto* control = packagetest::ControlOf(s);
@@ -444,9 +443,6 @@ TEST_P(TwinInstances, WhatTheFirstIsGivenReachesNoOther) {
     for (vcl::TComponent* c : {a.Items[1], b.Items[0], r.Items[0]}) calls.Bind(c, false);
     EXPECT_EQ(TakeSteps(*first), "");
     tk::AdvanceClock(packagetest::kTimerSpan);
-    // The forms' aligned controls are laid out in their client areas as they are now (a form's
-    // first layout may come before its window has its frame).
-    for (vcl::TCustomForm* f : {a.Form, b.Form, r.Form}) f->Realign();
     tk::RunUntilIdle();
     ++compared;
     const TValues expected = StateOf(r.Items[0]);

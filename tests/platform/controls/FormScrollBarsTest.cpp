@@ -593,5 +593,30 @@ TEST_F(FormScrollBarsTest, ShownFormsBarsFollowChildrenPlacedOneByOne) {
   EXPECT_TRUE(HasStyle(&f, win::WS_VSCROLL));
 }
 
+// A bar that comes or goes narrows or widens the client area while the window keeps its size:
+// the controls aligned to the client area are laid out in it again, as after any change of the
+// client's size, so that none lies under the bar.
+TEST_F(FormScrollBarsTest, ABarThatComesOrGoesLaysTheAlignedControlsOutAgain) {
+  TForm f(nullptr);
+  f.SetAutoScroll(true);
+  auto* bottom = Place<TPanel>(&f, 8, 8, 120, 20);
+  bottom->SetAlign(alBottom);
+  auto* right = Place<TPanel>(&f, 8, 8, 30, 20);
+  right->SetAlign(alRight);
+  auto* below = Place<TPanel>(&f, 200, 180, 80, 24);
+  f.SetBounds(0, 0, 320, 240);
+  ShowNow(&f);
+  Idle();
+  ASSERT_TRUE(HasStyle(&f, win::WS_VSCROLL));
+  EXPECT_EQ(bottom->Width(), f.ClientWidth());
+  EXPECT_EQ(right->Left() + right->Width(), f.ClientWidth());
+  // The bar goes when the child that needed it moves up.
+  below->SetTop(10);
+  Idle();
+  ASSERT_FALSE(HasStyle(&f, win::WS_VSCROLL));
+  EXPECT_EQ(bottom->Width(), f.ClientWidth());
+  EXPECT_EQ(right->Left() + right->Width(), f.ClientWidth());
+}
+
 }  // namespace
 }  // namespace vcl::testing
