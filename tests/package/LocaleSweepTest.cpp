@@ -1,0 +1,401 @@
+// Forms and input under another user's locale, over every registered class (the framework's and
+// the library's package's):
+// - a form file does not depend on the locale: every published floating-point property (dates,
+//   times and currency too) and every value a typed edit keeps in its form file, given a value
+//   with a fraction under one locale and written, reads back as the same value under another,
+//   the form file as written and through its text form, every way between three locales;
+// - what the user sees and types follows the locale in force: the typed edits show their values
+//   with its separators and names and take values typed in its form, the clock and the stop
+//   watch write their texts with it.
+// Where a class writes a fixed form whatever the locale, kFixedForms names it with the reason;
+// the table fails when a class it names no longer shows what it says.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "edits/ZYLCustomExtSpinEdit.h"
+#include "edits/ZYLCustomMaskEdit.h"
+#include "platform/classes/Component.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/ObjectText.h"
+#include "platform/classes/TypeInfo.h"
+#include "platform/controls/Forms.h"
+#include "platform/rtl/Locale.h"
+#include "platform/testkit/DialogScript.h"
+#include "platform/testkit/TestKit.h"
+#include "tests/package/InputSteps.h"
+#include "tests/package/PackageFixture.h"
+#include "tests/package/PropertyStage.h"
+#include "tests/support/ErrorOf.h"
+
+namespace {
+
+using packagetest::Path;
+using packagetest::Walk;
+using win::testkit::TUserLocale;
+
+constexpr char kNoError[] = "<no error>";
+
+// A user's locale: its name in the traces and the items that differ from the layer's own.
+struct TLocale {
+  const char* Name;
+  TUserLocale::TItems Items;
+};
+
+TUserLocale::TItems DayAndMonthNames(const std::vector<std::string>& days,
+                                     const std::vector<std::string>& months) {
+  TUserLocale::TItems items;
+  for (int i = 0; i < 7; ++i) {
+    items.emplace_back(win::LOCALE_SDAYNAME1 + i, days[i]);
+    items.emplace_back(win::LOCALE_SABBREVDAYNAME1 + i, days[i].substr(0, 2));
+  }
+  for (int i = 0; i < 12; ++i) {
+    items.emplace_back(win::LOCALE_SMONTHNAME1 + i, months[i]);
+    items.emplace_back(win::LOCALE_SABBREVMONTHNAME1 + i, months[i].substr(0, 3));
+  }
+  return items;
+}
+
+TUserLocale::TItems Joined(TUserLocale::TItems a, const TUserLocale::TItems& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// The layer's own locale (English, United States): a decimal point, "," between thousands,
+// month-day-year dates, 12-hour times.
+const TLocale kPointLocale{"decimal point", {}};
+
+// A decimal comma, "." between thousands, day.month.year dates, 24-hour times, other names, the
+// week starting on Monday, the currency symbol behind the amount.
+const TLocale kCommaLocale{
+    "decimal comma",
+    Joined({{win::LOCALE_SDECIMAL, ","},
+            {win::LOCALE_STHOUSAND, "."},
+            {win::LOCALE_SMONDECIMALSEP, ","},
+            {win::LOCALE_SMONTHOUSANDSEP, "."},
+            {win::LOCALE_SCURRENCY, "DM"},
+            {win::LOCALE_ICURRENCY, "3"},
+            {win::LOCALE_INEGCURR, "8"},
+            {win::LOCALE_SDATE, "."},
+            {win::LOCALE_SSHORTDATE, "dd.MM.yyyy"},
+            {win::LOCALE_SLONGDATE, "dddd, d. MMMM yyyy"},
+            {win::LOCALE_STIME, ":"},
+            {win::LOCALE_ITIME, "1"},
+            {win::LOCALE_ITLZERO, "1"},
+            {win::LOCALE_S1159, ""},
+            {win::LOCALE_S2359, ""},
+            {win::LOCALE_SLIST, ";"},
+            {win::LOCALE_IFIRSTDAYOFWEEK, "0"}},
+           DayAndMonthNames({"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag",
+                             "Sonntag"},
+                            {"Januar", "Februar", "M\xE4rz", "April", "Mai", "Juni", "Juli",
+                             "August", "September", "Oktober", "November", "Dezember"}))};
+
+// A decimal comma, a space between thousands, year-month-day dates with "-", 24-hour times
+// with ".", other names again.
+const TLocale kSpaceLocale{
+    "space groups",
+    Joined({{win::LOCALE_SDECIMAL, ","},
+            {win::LOCALE_STHOUSAND, " "},
+            {win::LOCALE_SMONDECIMALSEP, ","},
+            {win::LOCALE_SMONTHOUSANDSEP, " "},
+            {win::LOCALE_SCURRENCY, "kr"},
+            {win::LOCALE_ICURRENCY, "3"},
+            {win::LOCALE_INEGCURR, "8"},
+            {win::LOCALE_SDATE, "-"},
+            {win::LOCALE_SSHORTDATE, "yyyy-MM-dd"},
+            {win::LOCALE_SLONGDATE, "d MMMM yyyy"},
+            {win::LOCALE_STIME, "."},
+            {win::LOCALE_ITIME, "1"},
+            {win::LOCALE_ITLZERO, "1"},
+            {win::LOCALE_S1159, ""},
+            {win::LOCALE_S2359, ""},
+            {win::LOCALE_SLIST, ";"},
+            {win::LOCALE_IFIRSTDAYOFWEEK, "0"}},
+           DayAndMonthNames({"maanantai", "tiistai", "keskiviikko", "torstai", "perjantai",
+                             "lauantai", "sunnuntai"},
+                            {"tammikuu", "helmikuu", "maaliskuu", "huhtikuu", "toukokuu",
+                             "kes\xE4kuu", "hein\xE4kuu", "elokuu", "syyskuu", "lokakuu",
+                             "marraskuu", "joulukuu"}))};
+
+const TLocale* const kLocales[] = {&kPointLocale, &kCommaLocale, &kSpaceLocale};
+
+// Every ordered pair of two locales: the locale a form is written under and the one it is read
+// under.
+std::vector<std::pair<const TLocale*, const TLocale*>> LocalePairs() {
+  std::vector<std::pair<const TLocale*, const TLocale*>> pairs;
+  for (const TLocale* a : kLocales)
+    for (const TLocale* b : kLocales)
+      if (a != b) pairs.emplace_back(a, b);
+  return pairs;
+}
+
+// A form file written under one locale, as written and through its text form (the text made
+// under the locale it was written in, read back into a form file under the other).
+struct TWrittenForm {
+  std::string Bytes;
+  std::string Text;
+};
+
+// Reads a form file of the class under the locale in force; the component read, or nullptr
+// with a failure.
+vcl::TComponent* ReadUnder(vcl::TClass cls, const std::string& bytes,
+                           std::unique_ptr<vcl::TCustomForm>& root) {
+  root = packagetest::NewRoot(cls);
+  const std::string error =
+      testsupport::ErrorOf<vcl::Exception>([&] { vcl::ReadComponentFromBytes(bytes, root.get()); });
+  EXPECT_EQ(error, kNoError) << "a form written under another locale reads";
+  if (error != kNoError) return nullptr;
+  return packagetest::ReadComponent(cls, root.get());
+}
+
+// Writes a new component of the class under locale `from` (`set` applied at the path, `kept`
+// reading what it holds) and reads it under locale `to`, as written and through its text form;
+// `check` is given each component read. False when the class refused the value.
+bool AcrossLocales(const TLocale& from, const TLocale& to, vcl::TClass cls, const Path& where,
+                   const packagetest::TSetValue& set,
+                   const std::function<void(vcl::TComponent*)>& kept,
+                   const std::function<void(vcl::TComponent*)>& check) {
+  SCOPED_TRACE(std::string("written under ") + from.Name + ", read under " + to.Name);
+  TWrittenForm written;
+  {
+    TUserLocale locale(from.Items);
+    written.Bytes = packagetest::FormWith(cls, where, set, kept);
+    if (written.Bytes.empty()) return false;
+    written.Text = vcl::ObjectBinaryToTextString(written.Bytes);
+  }
+  TUserLocale locale(to.Items);
+  std::string fromText;
+  EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>(
+                [&] { fromText = vcl::ObjectTextToBinaryString(written.Text); }),
+            kNoError)
+      << "the text form written under one locale reads under another";
+  for (const std::string* file : {&written.Bytes, &fromText}) {
+    SCOPED_TRACE(file == &written.Bytes ? "as written" : "through text");
+    std::unique_ptr<vcl::TCustomForm> root;
+    vcl::TComponent* component = ReadUnder(cls, *file, root);
+    if (component) check(component);
+  }
+  return true;
+}
+
+// A value with a fraction that a double holds exactly, beside the current one.
+double WithFraction(double current) {
+  return std::isfinite(current) ? std::floor(current) + 2.375 : 2.375;
+}
+
+using LocaleSweep = packagetest::TPackageFixture<>;
+
+TEST_F(LocaleSweep, EveryPublishedFloatReadsTheSameUnderAnotherLocale) {
+  vcl::testkit::TDialogScript noAnswers;
+  int values = 0;
+  for (vcl::TClass cls : packagetest::ComponentClasses()) {
+    const std::vector<Path> paths = packagetest::PropertyPathsOf(
+        cls,
+        [](vcl::TObject*, const vcl::TPropInfo* p) {
+          return p->Kind() == vcl::tkFloat && p->IsWritable();
+        },
+        true);
+    for (const Path& where : paths) {
+      SCOPED_TRACE(cls->ClassName() + "." + packagetest::Text(where));
+      for (const auto& [from, to] : LocalePairs()) {
+        double written = 0;
+        const auto read = [&where](vcl::TComponent* c) {
+          vcl::TObject* target = Walk(c, where);
+          return vcl::GetFloatProp(target, vcl::FindPropInfo(target, where.back()));
+        };
+        values += AcrossLocales(
+            *from, *to, cls, where,
+            [](vcl::TObject* t, const vcl::TPropInfo* p) {
+              vcl::SetFloatProp(t, p, WithFraction(vcl::GetFloatProp(t, p)));
+            },
+            [&](vcl::TComponent* c) { written = read(c); },
+            [&](vcl::TComponent* c) { EXPECT_EQ(read(c), written); });
+      }
+    }
+  }
+  EXPECT_GT(values, 0);
+  RecordProperty("values", values);
+}
+
+// ---- The typed edits ------------------------------------------------------------------------
+
+// A kind of value a typed edit keeps: the kind's name (a MaskType of the mask edits, an
+// EditType of the spin edits), the value given, its text under each of the three locales (in
+// kLocales' order) with Decimals at 2, what a user types for it there (the thousand separators
+// and the currency symbol left out, a date field by field in the order of the locale's short
+// date form, where '>' stands for the Right key) and what the edit shows once the user has left
+// it.
+struct TTypedKind {
+  const char* Kind;
+  double Value;
+  const char* Shown[3];
+  const char* Typed[3];
+  const char* AfterTyping[3];
+};
+
+// A float in the platform's general form, the fixed and the number forms with two digits, a
+// currency amount laid out by the locale's currency format, a date in the locale's short date
+// form, a time in its long time form (13:30, March 5th, 2004 being day 38051). A time edit takes
+// digits and the time separator only, so the afternoon is typed in the 24-hour form under a
+// 12-hour locale too, and leaving the edit checks the text without writing it again. The date
+// separator typed in a year field is swallowed, so a user leaves a year that comes first with
+// the Right key.
+const TTypedKind kMaskKinds[] = {
+    {"meFloat", 1234.5, {"1234.5", "1234,5", "1234,5"}, {"1234.5", "1234,5", "1234,5"},
+     {"1234.5", "1234,5", "1234,5"}},
+    {"meFloatFixed", 1234.25, {"1234.25", "1234,25", "1234,25"}, {"1234.25", "1234,25", "1234,25"},
+     {"1234.25", "1234,25", "1234,25"}},
+    {"meFloatNumber", 1234.25, {"1,234.25", "1.234,25", "1 234,25"},
+     {"1234.25", "1234,25", "1234,25"}, {"1,234.25", "1.234,25", "1 234,25"}},
+    {"meCurrency", 1234.5, {"$1,234.50", "1.234,50 DM", "1 234,50 kr"},
+     {"1234.50", "1234,50", "1234,50"}, {"$1,234.50", "1.234,50 DM", "1 234,50 kr"}},
+    {"meDate", 38051, {"3/5/2004", "05.03.2004", "2004-03-05"},
+     {"3/5/2004", "05.03.2004", "2004>03-05"}, {"3/5/2004", "05.03.2004", "2004-03-05"}},
+    {"meTime", 0.5625, {"1:30:00 PM", "13:30:00", "13.30.00"}, {"13:30:00", "13:30:00", "13.30.00"},
+     {"13:30:00", "13:30:00", "13.30.00"}},
+};
+const TTypedKind kSpinKinds[] = {
+    {"ntFloat", 1234.5, {"1234.5", "1234,5", "1234,5"}, {"1234.5", "1234,5", "1234,5"},
+     {"1234.5", "1234,5", "1234,5"}},
+    {"ntFloatFixed", 1234.25, {"1234.25", "1234,25", "1234,25"}, {"1234.25", "1234,25", "1234,25"},
+     {"1234.25", "1234,25", "1234,25"}},
+    {"ntFloatNumber", 1234.25, {"1,234.25", "1.234,25", "1 234,25"},
+     {"1234.25", "1234,25", "1234,25"}, {"1,234.25", "1.234,25", "1 234,25"}},
+    {"ntCurrency", 1234.5, {"$1,234.50", "1.234,50 DM", "1 234,50 kr"},
+     {"1234.50", "1234,50", "1234,50"}, {"$1,234.50", "1.234,50 DM", "1 234,50 kr"}},
+};
+
+bool IsMaskEdit(vcl::TClass cls) {
+  return cls->InheritsFrom(zyl::TZYLCustomMaskEdit::StaticClass());
+}
+bool IsSpinEdit(vcl::TClass cls) {
+  return cls->InheritsFrom(zyl::TZYLCustomExtSpinEdit::StaticClass());
+}
+
+// The registered typed edits that publish the property naming their kind.
+std::vector<vcl::TClass> TypedEdits(const char* kindProperty) {
+  std::vector<vcl::TClass> classes;
+  for (vcl::TClass cls : packagetest::ComponentClasses()) {
+    if (!IsMaskEdit(cls)) continue;
+    if (vcl::GetPropInfo(cls, kindProperty)) classes.push_back(cls);
+  }
+  return classes;
+}
+
+// The value the edit holds in the form of its kind.
+double ValueOf(zyl::TZYLCustomMaskEdit* edit) {
+  switch (edit->MaskType()) {
+    case zyl::meCurrency: return edit->AsCurrency().ToDouble();
+    case zyl::meDate: return edit->AsDate();
+    case zyl::meTime: return edit->AsTime();
+    default: return edit->AsFloat();
+  }
+}
+
+// Gives a typed edit the kind and the value (two digits behind the separator).
+void GiveKind(vcl::TComponent* c, const char* kindProperty, const TTypedKind& kind) {
+  auto* edit = static_cast<zyl::TZYLCustomMaskEdit*>(c);
+  vcl::SetEnumProp(c, kindProperty, kind.Kind);
+  edit->SetDecimals(2);
+  if (auto* spin = dynamic_cast<zyl::TZYLCustomExtSpinEdit*>(c)) {
+    spin->SetMaxValue(1e6);
+    spin->SetSpinValue(kind.Value);
+  } else {
+    edit->SetValue(kind.Value);
+  }
+}
+
+TEST_F(LocaleSweep, EveryTypedEditsValueReadsTheSameUnderAnotherLocale) {
+  int values = 0;
+  for (const auto& [kindProperty, kinds] :
+       {std::pair{"MaskType", std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
+        std::pair{"EditType",
+                  std::vector<TTypedKind>(std::begin(kSpinKinds), std::end(kSpinKinds))}}) {
+    const std::vector<vcl::TClass> classes = TypedEdits(kindProperty);
+    EXPECT_FALSE(classes.empty()) << kindProperty;
+    for (vcl::TClass cls : classes) {
+      for (const TTypedKind& kind : kinds) {
+        SCOPED_TRACE(cls->ClassName() + " " + kind.Kind);
+        for (const auto& [from, to] : LocalePairs()) {
+          EXPECT_TRUE(AcrossLocales(
+              *from, *to, cls, {"Name"}, [](vcl::TObject*, const vcl::TPropInfo*) {},
+              [&](vcl::TComponent* c) {
+                GiveKind(c, kindProperty, kind);
+                EXPECT_DOUBLE_EQ(ValueOf(static_cast<zyl::TZYLCustomMaskEdit*>(c)), kind.Value)
+                    << "before writing";
+              },
+              [&](vcl::TComponent* c) {
+                auto* edit = static_cast<zyl::TZYLCustomMaskEdit*>(c);
+                EXPECT_EQ(vcl::GetEnumProp(c, kindProperty), kind.Kind);
+                double got = 0;
+                EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { got = ValueOf(edit); }),
+                          kNoError)
+                    << "text read: \"" << edit->Text() << "\"";
+                EXPECT_DOUBLE_EQ(got, kind.Value) << "text read: \"" << edit->Text() << "\"";
+                const size_t at = static_cast<size_t>(
+                    std::find(std::begin(kLocales), std::end(kLocales), to) - std::begin(kLocales));
+                EXPECT_EQ(edit->Text(), kind.Shown[at]) << "shown in the reading locale's form";
+              }));
+          ++values;
+        }
+      }
+    }
+  }
+  RecordProperty("values", values);
+}
+
+// Types the text into the focused control, '>' as the Right key.
+void TypeKeys(const std::string& keys) {
+  for (char c : keys) {
+    if (c == '>')
+      win::testkit::KeyPress(win::VK_RIGHT);
+    else
+      win::testkit::TypeText(std::string(1, c));
+  }
+  win::testkit::RunUntilIdle();
+}
+
+TEST_F(LocaleSweep, EveryTypedEditTakesAValueTypedInTheLocalesForm) {
+  vcl::testkit::TDialogScript noAnswers;
+  int values = 0;
+  for (const auto& [kindProperty, kinds] :
+       {std::pair{"MaskType", std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
+        std::pair{"EditType",
+                  std::vector<TTypedKind>(std::begin(kSpinKinds), std::end(kSpinKinds))}}) {
+    for (vcl::TClass cls : TypedEdits(kindProperty)) {
+      for (const TTypedKind& kind : kinds) {
+        for (size_t at = 0; at < std::size(kLocales); ++at) {
+          SCOPED_TRACE(cls->ClassName() + " " + kind.Kind + " under " + kLocales[at]->Name);
+          TUserLocale locale(kLocales[at]->Items);
+          packagetest::TInputStage stage(cls, packagetest::TMade::InCode);
+          auto* edit = static_cast<zyl::TZYLCustomMaskEdit*>(stage.Component());
+          GiveKind(edit, kindProperty, TTypedKind{kind.Kind, 1, {}, {}, {}});
+          edit->SetFocus();
+          win::testkit::RunUntilIdle();
+          // A date edit selects its first field on taking the focus.
+          if (edit->MaskType() != zyl::meDate) edit->SelectAll();
+          const std::string typed = kind.Typed[at];
+          TypeKeys(typed);
+          stage.Other()->SetFocus();
+          win::testkit::RunUntilIdle();
+          double got = 0;
+          EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { got = ValueOf(edit); }), kNoError)
+              << "typed \"" << typed << "\", shows \"" << edit->Text() << "\"";
+          EXPECT_DOUBLE_EQ(got, kind.Value)
+              << "typed \"" << typed << "\", shows \"" << edit->Text() << "\"";
+          EXPECT_EQ(edit->Text(), kind.AfterTyping[at]) << "typed \"" << typed << "\"";
+          ++values;
+        }
+      }
+    }
+  }
+  RecordProperty("values", values);
+}
+
+}  // namespace
