@@ -11,6 +11,7 @@
 // the table fails when a class it names no longer shows what it says.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -18,13 +19,19 @@
 #include <utility>
 #include <vector>
 
+#include "display/ZYLClock.h"
+#include "display/ZYLInformationLabel.h"
+#include "display/ZYLLED.h"
 #include "edits/ZYLCustomExtSpinEdit.h"
 #include "edits/ZYLCustomMaskEdit.h"
+#include "edits/ZYLMaskEdit.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/controls/DateCtrls.h"
 #include "platform/controls/Forms.h"
+#include "foundation/ZYLDateTime.h"
 #include "platform/rtl/Locale.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
@@ -361,41 +368,269 @@ void TypeKeys(const std::string& keys) {
   win::testkit::RunUntilIdle();
 }
 
+// A typed edit of the class made under the locale at `made` in kLocales, the user's locale then
+// changed to the one at `typed` (the same one, or another while the edit lives); the user types
+// the value in that locale's form and leaves the edit, which then holds the value and shows it
+// in that form.
+void TypeAndCheck(vcl::TClass cls, const char* kindProperty, const TTypedKind& kind, size_t made,
+                  size_t typed) {
+  SCOPED_TRACE(cls->ClassName() + " " + kind.Kind + " made under " + kLocales[made]->Name +
+               ", typed under " + kLocales[typed]->Name);
+  std::unique_ptr<TUserLocale> locale = std::make_unique<TUserLocale>(kLocales[made]->Items);
+  packagetest::TInputStage stage(cls, packagetest::TMade::InCode);
+  auto* edit = static_cast<zyl::TZYLCustomMaskEdit*>(stage.Component());
+  GiveKind(edit, kindProperty, TTypedKind{kind.Kind, 1, {}, {}, {}});
+  if (typed != made) {
+    locale.reset();
+    locale = std::make_unique<TUserLocale>(kLocales[typed]->Items);
+  }
+  edit->SetFocus();
+  win::testkit::RunUntilIdle();
+  // A date edit selects its first field on taking the focus.
+  if (edit->MaskType() != zyl::meDate) edit->SelectAll();
+  const std::string keys = kind.Typed[typed];
+  TypeKeys(keys);
+  stage.Other()->SetFocus();
+  win::testkit::RunUntilIdle();
+  double got = 0;
+  EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { got = ValueOf(edit); }), kNoError)
+      << "typed \"" << keys << "\", shows \"" << edit->Text() << "\"";
+  EXPECT_DOUBLE_EQ(got, kind.Value) << "typed \"" << keys << "\", shows \"" << edit->Text() << "\"";
+  EXPECT_EQ(edit->Text(), kind.AfterTyping[typed]) << "typed \"" << keys << "\"";
+}
+
+// The typed edits' kinds with their properties.
+std::vector<std::pair<const char*, std::vector<TTypedKind>>> TypedKinds() {
+  return {{"MaskType", std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
+          {"EditType", std::vector<TTypedKind>(std::begin(kSpinKinds), std::end(kSpinKinds))}};
+}
+
 TEST_F(LocaleSweep, EveryTypedEditTakesAValueTypedInTheLocalesForm) {
   vcl::testkit::TDialogScript noAnswers;
   int values = 0;
-  for (const auto& [kindProperty, kinds] :
-       {std::pair{"MaskType", std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
-        std::pair{"EditType",
-                  std::vector<TTypedKind>(std::begin(kSpinKinds), std::end(kSpinKinds))}}) {
-    for (vcl::TClass cls : TypedEdits(kindProperty)) {
-      for (const TTypedKind& kind : kinds) {
-        for (size_t at = 0; at < std::size(kLocales); ++at) {
-          SCOPED_TRACE(cls->ClassName() + " " + kind.Kind + " under " + kLocales[at]->Name);
-          TUserLocale locale(kLocales[at]->Items);
-          packagetest::TInputStage stage(cls, packagetest::TMade::InCode);
-          auto* edit = static_cast<zyl::TZYLCustomMaskEdit*>(stage.Component());
-          GiveKind(edit, kindProperty, TTypedKind{kind.Kind, 1, {}, {}, {}});
-          edit->SetFocus();
-          win::testkit::RunUntilIdle();
-          // A date edit selects its first field on taking the focus.
-          if (edit->MaskType() != zyl::meDate) edit->SelectAll();
-          const std::string typed = kind.Typed[at];
-          TypeKeys(typed);
-          stage.Other()->SetFocus();
-          win::testkit::RunUntilIdle();
-          double got = 0;
-          EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { got = ValueOf(edit); }), kNoError)
-              << "typed \"" << typed << "\", shows \"" << edit->Text() << "\"";
-          EXPECT_DOUBLE_EQ(got, kind.Value)
-              << "typed \"" << typed << "\", shows \"" << edit->Text() << "\"";
-          EXPECT_EQ(edit->Text(), kind.AfterTyping[at]) << "typed \"" << typed << "\"";
+  for (const auto& [kindProperty, kinds] : TypedKinds())
+    for (vcl::TClass cls : TypedEdits(kindProperty))
+      for (const TTypedKind& kind : kinds)
+        for (size_t at = 0; at < std::size(kLocales); ++at, ++values)
+          TypeAndCheck(cls, kindProperty, kind, at, at);
+  RecordProperty("values", values);
+}
+
+// The currency layout is the locale's of the moment the edit was made or read from its form
+// (kFixedForms); the other kinds follow a locale changed while the edit lives.
+bool FollowsALocaleChange(const TTypedKind& kind) {
+  return !std::string(kind.Kind).ends_with("Currency");
+}
+
+TEST_F(LocaleSweep, EveryTypedEditFollowsALocaleChangedWhileItLives) {
+  vcl::testkit::TDialogScript noAnswers;
+  int values = 0;
+  for (const auto& [kindProperty, kinds] : TypedKinds())
+    for (vcl::TClass cls : TypedEdits(kindProperty))
+      for (const TTypedKind& kind : kinds)
+        for (const auto& [from, to] : LocalePairs()) {
+          if (!FollowsALocaleChange(kind)) continue;
+          const auto index = [](const TLocale* l) {
+            return static_cast<size_t>(std::find(std::begin(kLocales), std::end(kLocales), l) -
+                                       std::begin(kLocales));
+          };
+          TypeAndCheck(cls, kindProperty, kind, index(from), index(to));
           ++values;
         }
-      }
+  RecordProperty("values", values);
+}
+
+// ---- What the display classes write ----------------------------------------------------------
+
+// Friday, March 5th, 2004, 13:30.
+constexpr double kFriday = 38051.5625;
+
+// A text under each of the three locales, in kLocales' order.
+using TPerLocale = std::array<const char*, 3>;
+
+// The clock's digital text by mode: the time by the internal format "hh:nn:ss" (":" standing for
+// the locale's time separator) with " a/p" behind it unless co24Hour, the date as the short day
+// name and the short date form.
+struct TClockText {
+  zyl::TZYLClockMode Mode;
+  bool TwentyFourHours;
+  TPerLocale Text;
+};
+const TClockText kClockTexts[] = {
+    {zyl::cmNormal, true, {"13:30:00", "13:30:00", "13.30.00"}},
+    {zyl::cmNormal, false, {"01:30:00 p", "01:30:00 p", "01.30.00 p"}},
+    {zyl::cmDate, true, {"Fri 3/5/2004", "Fr 05.03.2004", "pe 2004-03-05"}},
+};
+
+TEST_F(LocaleSweep, TheClockWritesItsTextInTheLocalesForm) {
+  vcl::TForm form(nullptr);
+  auto* clock = new zyl::TZYLClock(&form);
+  clock->SetParent(&form);
+  clock->FixedTime()->SetValue(kFriday);
+  for (const TClockText& t : kClockTexts) {
+    for (size_t at = 0; at < std::size(kLocales); ++at) {
+      SCOPED_TRACE(std::string(kLocales[at]->Name) + (t.TwentyFourHours ? ", 24 hours" : ""));
+      TUserLocale locale(kLocales[at]->Items);
+      zyl::TZYLClockOptions options{zyl::coShowDigital, zyl::coFixed};
+      if (t.TwentyFourHours) options = options + zyl::co24Hour;
+      clock->SetClockOptions(options);
+      clock->SetMode(t.Mode);
+      EXPECT_EQ(clock->GetDigitalText(), t.Text[at]);
     }
   }
-  RecordProperty("values", values);
+}
+
+// The framework's date picker shows its fields in the locale's forms; its calendar starts the
+// week on the locale's first day.
+TEST_F(LocaleSweep, TheDatePickerAndTheCalendarFollowTheLocale) {
+  const TPerLocale shortDate = {"3/5/2004", "05.03.2004", "2004-03-05"};
+  const TPerLocale longDate = {"Friday, March 05, 2004", "Freitag, 5. M\xE4rz 2004",
+                               "5 maaliskuu 2004"};
+  const TPerLocale time = {"1:30:00 PM", "13:30:00", "13.30.00"};
+  // Sunday, February 29th, or Monday, March 1st.
+  const double firstShown[3] = {38046, 38047, 38047};
+  for (size_t at = 0; at < std::size(kLocales); ++at) {
+    SCOPED_TRACE(kLocales[at]->Name);
+    TUserLocale locale(kLocales[at]->Items);
+    vcl::TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    auto* picker = new vcl::TDateTimePicker(&form);
+    picker->SetParent(&form);
+    picker->SetDateTime(kFriday);
+    EXPECT_EQ(picker->Text(), shortDate[at]);
+    picker->SetDateFormat(vcl::dfLong);
+    EXPECT_EQ(picker->Text(), longDate[at]);
+    picker->SetKind(vcl::dtkTime);
+    EXPECT_EQ(picker->Text(), time[at]);
+    auto* calendar = new vcl::TMonthCalendar(&form);
+    calendar->SetParent(&form);
+    calendar->SetDate(std::floor(kFriday));
+    EXPECT_EQ(calendar->FirstShownDay(), firstShown[at]);
+  }
+}
+
+// ---- Forms that stay as they are whatever the locale --------------------------------------------
+
+// A text or a layout that a class's description fixes whatever the locale in force, and the
+// check that the class still shows it (a check that fails means the entry has gone stale).
+struct TFixedForm {
+  const char* Class;
+  const char* What;
+  const char* Reason;
+  std::function<bool()> StillHolds;
+};
+
+// A mask edit of the kind on a shown form, focused, under the locale in force.
+struct TFocusedMaskEdit {
+  explicit TFocusedMaskEdit(zyl::TZYLMaskType kind)
+      : stage(zyl::TZYLMaskEdit::StaticClass(), packagetest::TMade::InCode),
+        edit(static_cast<zyl::TZYLCustomMaskEdit*>(stage.Component())) {
+    edit->SetMaskType(kind);
+    edit->SetDecimals(2);
+    edit->SetFocus();
+    win::testkit::RunUntilIdle();
+  }
+  // Types the keys and leaves the edit.
+  void TypeAndLeave(const std::string& keys) {
+    TypeKeys(keys);
+    stage.Other()->SetFocus();
+    win::testkit::RunUntilIdle();
+  }
+  packagetest::TInputStage stage;
+  zyl::TZYLCustomMaskEdit* edit;
+};
+
+const std::vector<TFixedForm>& FixedForms() {
+  static const std::vector<TFixedForm> forms = {
+      {"TZYLMaskEdit", "the currency layout",
+       "the currency settings load the locale's layout when the edit is made or read from its "
+       "form (and follow a later change only then), so an amount keeps that layout",
+       [] {
+         std::unique_ptr<TUserLocale> point = std::make_unique<TUserLocale>(kPointLocale.Items);
+         TFocusedMaskEdit m(zyl::meCurrency);
+         point.reset();
+         TUserLocale comma(kCommaLocale.Items);
+         m.edit->SetValue(1234.5);
+         return m.edit->Text() == "$1,234.50";
+       }},
+      {"TZYLMaskEdit", "a time typed in the 24-hour form",
+       "a time edit takes digits and the time separator only, no morning or afternoon mark",
+       [] {
+         TUserLocale point(kPointLocale.Items);
+         TFocusedMaskEdit m(zyl::meTime);
+         m.edit->SelectAll();
+         m.TypeAndLeave("1:30 PM");
+         return m.edit->Text() == "1:30";
+       }},
+      {"TZYLMaskEdit", "no date separator typed behind a year",
+       "the date separator typed in a year field is swallowed, so a year that comes first is "
+       "left with the Right key",
+       [] {
+         TUserLocale space(kSpaceLocale.Items);
+         TFocusedMaskEdit m(zyl::meDate);
+         m.TypeAndLeave("2004-03-05");
+         return testsupport::ErrorOf<vcl::Exception>([&] { m.edit->AsDate(); }) != kNoError ||
+                m.edit->AsDate() != 38051;
+       }},
+      {"TZYLClock", "\" a/p\" behind a 12-hour time",
+       "the internal format gets \" a/p\" appended, the letters a and p whatever the locale's "
+       "morning and afternoon marks",
+       [] {
+         TUserLocale comma(kCommaLocale.Items);
+         vcl::TForm form(nullptr);
+         auto* clock = new zyl::TZYLClock(&form);
+         clock->FixedTime()->SetValue(kFriday);
+         clock->SetClockOptions({zyl::coShowDigital, zyl::coFixed});
+         return clock->GetDigitalText().ends_with(" p");
+       }},
+      {"TZYLClock", "the countdown as C hh:mm:ss",
+       "the remaining time is formatted \"%.2d:%.2d:%.2d\", a colon whatever the locale's time "
+       "separator",
+       [] {
+         TUserLocale space(kSpaceLocale.Items);
+         vcl::TForm form(nullptr);
+         auto* clock = new zyl::TZYLClock(&form);
+         clock->StartCountdown();
+         const std::string text = clock->GetDigitalText();
+         return text.size() == 10 && text[4] == ':' && text[7] == ':';
+       }},
+      {"TZYLLED", "no cell for a decimal comma",
+       "the segment table lights nothing for \",\": a decimal comma shows as an unlit cell",
+       [] { return zyl::ZYLLEDMask(',') == 0 && zyl::ZYLLEDMask('.') != 0; }},
+      {"TZYLInformationLabel", "DateTimeFormat as designed",
+       "the format starts as the locale's short date format and is written to the form as any "
+       "text, so a form designed under one locale shows that picture under another",
+       [] {
+         std::string bytes;
+         {
+           TUserLocale comma(kCommaLocale.Items);
+           bytes = packagetest::FormWith(zyl::TZYLInformationLabel::StaticClass(), {"Name"},
+                                         [](vcl::TObject*, const vcl::TPropInfo*) {});
+         }
+         TUserLocale point(kPointLocale.Items);
+         std::unique_ptr<vcl::TCustomForm> root;
+         auto* label = static_cast<zyl::TZYLInformationLabel*>(
+             ReadUnder(zyl::TZYLInformationLabel::StaticClass(), bytes, root));
+         return label && label->DateTimeFormat() == "dd.MM.yyyy";
+       }},
+      {"TZYLDateTime", "the summary {yyyy-mm-dd hh:nn:ss}",
+       "the summary the inspector shows of a date-time object is written in one fixed form",
+       [] {
+         TUserLocale space(kSpaceLocale.Items);
+         zyl::TZYLDateTime t;
+         t.SetValue(kFriday);
+         return t.GetSetStr() == "{2004-03-05 13:30:00}";
+       }},
+  };
+  return forms;
+}
+
+TEST_F(LocaleSweep, TheFixedFormsStillHold) {
+  vcl::testkit::TDialogScript noAnswers;
+  for (const TFixedForm& f : FixedForms()) {
+    SCOPED_TRACE(std::string(f.Class) + ": " + f.What);
+    EXPECT_TRUE(f.StillHolds()) << "the entry has gone stale (" << f.Reason << ")";
+  }
 }
 
 }  // namespace
