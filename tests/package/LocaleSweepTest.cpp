@@ -198,6 +198,31 @@ double WithFraction(double current) {
 
 using LocaleSweep = packagetest::TPackageFixture<>;
 
+// The guard the sweep stands on: the user's locale and FormatSettings are another's for its
+// lifetime, names included, and come back after it; an item the locale lacks is refused.
+TEST_F(LocaleSweep, TheUserLocaleGuardSetsTheLocaleAndGivesItBack) {
+  {
+    TUserLocale comma(kCommaLocale.Items);
+    EXPECT_EQ(vcl::FormatSettings.DecimalSeparator, ',');
+    EXPECT_EQ(vcl::FormatSettings.ThousandSeparator, '.');
+    EXPECT_EQ(vcl::FormatSettings.ShortDateFormat, "dd.MM.yyyy");
+    EXPECT_EQ(vcl::FormatSettings.LongTimeFormat, "hh:mm:ss");
+    EXPECT_EQ(vcl::FormatSettings.LongMonthNames[3], "M\xE4rz");
+    EXPECT_EQ(vcl::FormatSettings.ShortDayNames[6], "Fr");  // day 6 is Friday
+    EXPECT_EQ(vcl::GetLocaleStr(win::GetThreadLocale(), win::LOCALE_IFIRSTDAYOFWEEK, ""), "0");
+    {
+      TUserLocale space(kSpaceLocale.Items);
+      EXPECT_EQ(vcl::FormatSettings.ThousandSeparator, ' ');
+    }
+    EXPECT_EQ(vcl::FormatSettings.ThousandSeparator, '.');
+  }
+  EXPECT_EQ(vcl::FormatSettings.DecimalSeparator, '.');
+  EXPECT_EQ(vcl::FormatSettings.LongMonthNames[3], "March");
+  EXPECT_EQ(vcl::GetLocaleStr(win::GetThreadLocale(), win::LOCALE_IFIRSTDAYOFWEEK, ""), "6");
+  EXPECT_THROW(TUserLocale({{0x7777, "x"}}), vcl::Exception);
+  EXPECT_EQ(vcl::FormatSettings.DecimalSeparator, '.');
+}
+
 TEST_F(LocaleSweep, EveryPublishedFloatReadsTheSameUnderAnotherLocale) {
   vcl::testkit::TDialogScript noAnswers;
   int values = 0;
