@@ -225,7 +225,7 @@ TEST_F(LocaleSweep, TheUserLocaleGuardSetsTheLocaleAndGivesItBack) {
 
 TEST_F(LocaleSweep, EveryPublishedFloatReadsTheSameUnderAnotherLocale) {
   vcl::testkit::TDialogScript noAnswers;
-  int values = 0;
+  int values = 0, fractions = 0;
   for (vcl::TClass cls : packagetest::ComponentClasses()) {
     const std::vector<Path> paths = packagetest::PropertyPathsOf(
         cls,
@@ -246,12 +246,16 @@ TEST_F(LocaleSweep, EveryPublishedFloatReadsTheSameUnderAnotherLocale) {
             [](vcl::TObject* t, const vcl::TPropInfo* p) {
               vcl::SetFloatProp(t, p, WithFraction(vcl::GetFloatProp(t, p)));
             },
-            [&](vcl::TComponent* c) { written = read(c); },
+            [&](vcl::TComponent* c) {
+              written = read(c);
+              fractions += written != std::floor(written);
+            },
             [&](vcl::TComponent* c) { EXPECT_EQ(read(c), written); });
       }
     }
   }
   EXPECT_GT(values, 0);
+  EXPECT_GT(fractions, 0) << "some values written hold a fraction";
   RecordProperty("values", values);
 }
 
@@ -463,6 +467,37 @@ TEST_F(LocaleSweep, EveryTypedEditFollowsALocaleChangedWhileItLives) {
           ++values;
         }
   RecordProperty("values", values);
+}
+
+// A float spin edit showing 1.5 steps the fraction with the caret behind the locale's separator,
+// the whole number with the caret in front of it; the texts use that separator.
+TEST_F(LocaleSweep, EverySpinEditStepsTheFractionBehindTheLocalesSeparator) {
+  struct TStep {
+    int Caret;
+    const char* Texts[3];  // after Up, under kLocales' locales in their order
+  };
+  const TStep steps[] = {{4, {"1.6", "1,6", "1,6"}}, {1, {"2.5", "2,5", "2,5"}}};
+  int values = 0;
+  for (vcl::TClass cls : TypedEdits("EditType")) {
+    for (const TStep& step : steps) {
+      for (size_t at = 0; at < std::size(kLocales); ++at, ++values) {
+        SCOPED_TRACE(cls->ClassName() + " under " + kLocales[at]->Name + ", caret at " +
+                     std::to_string(step.Caret));
+        TUserLocale locale(kLocales[at]->Items);
+        packagetest::TInputStage stage(cls, packagetest::TMade::InCode);
+        auto* spin = static_cast<zyl::TZYLCustomExtSpinEdit*>(stage.Component());
+        vcl::SetEnumProp(spin, "EditType", "ntFloat");
+        spin->SetSpinValue(1.5);
+        spin->SetFocus();
+        win::testkit::RunUntilIdle();
+        spin->SetCaretPos(step.Caret);
+        win::testkit::KeyPress(win::VK_UP);
+        win::testkit::RunUntilIdle();
+        EXPECT_EQ(spin->Text(), step.Texts[at]);
+      }
+    }
+  }
+  EXPECT_GT(values, 0);
 }
 
 // ---- What the display classes write ----------------------------------------------------------
