@@ -5,12 +5,14 @@
 //   with a fraction under one locale and written, reads back as the same value under another,
 //   the form file as written and through its text form, every way between three locales;
 // - what the user sees and types follows the locale in force: the typed edits show their values
-//   with its separators and names and take values typed in its form, the clock and the stop
-//   watch write their texts with it.
-// Where a class writes a fixed form whatever the locale, kFixedForms names it with the reason;
+//   with its separators and names and take values typed in its form, also after the locale
+//   changed while they live; the spin edits step the fraction behind its separator; the clock,
+//   the stop watch, the framework's date picker and calendar write their texts with it.
+// Where a class writes a fixed form whatever the locale, FixedForms() names it with the reason;
 // the table fails when a class it names no longer shows what it says.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -24,14 +26,17 @@
 #include "display/ZYLLED.h"
 #include "edits/ZYLCustomExtSpinEdit.h"
 #include "edits/ZYLCustomMaskEdit.h"
+#include "edits/ZYLDateFormat.h"
 #include "edits/ZYLMaskEdit.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/DateCtrls.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/controls/Forms.h"
 #include "foundation/ZYLDateTime.h"
+#include "system/ZYLStopWatch.h"
 #include "platform/rtl/Locale.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
@@ -131,6 +136,18 @@ const TLocale kSpaceLocale{
                              "marraskuu", "joulukuu"}))};
 
 const TLocale* const kLocales[] = {&kPointLocale, &kCommaLocale, &kSpaceLocale};
+
+// The place of a locale in kLocales.
+size_t IndexOf(const TLocale* locale) {
+  return static_cast<size_t>(std::find(std::begin(kLocales), std::end(kLocales), locale) -
+                             std::begin(kLocales));
+}
+
+// A text under each of the three locales, in kLocales' order.
+using TPerLocale = std::array<const char*, 3>;
+
+// Friday, March 5th, 2004, 13:30.
+constexpr double kFriday = 38051.5625;
 
 // Every ordered pair of two locales: the locale a form is written under and the one it is read
 // under.
@@ -374,9 +391,8 @@ TEST_F(LocaleSweep, EveryTypedEditsValueReadsTheSameUnderAnotherLocale) {
                           kNoError)
                     << "text read: \"" << edit->Text() << "\"";
                 EXPECT_DOUBLE_EQ(got, kind.Value) << "text read: \"" << edit->Text() << "\"";
-                const size_t at = static_cast<size_t>(
-                    std::find(std::begin(kLocales), std::end(kLocales), to) - std::begin(kLocales));
-                EXPECT_EQ(edit->Text(), kind.Shown[at]) << "shown in the reading locale's form";
+                EXPECT_EQ(edit->Text(), kind.Shown[IndexOf(to)])
+                    << "shown in the reading locale's form";
               }));
           ++values;
         }
@@ -395,6 +411,37 @@ void TypeKeys(const std::string& keys) {
       win::testkit::TypeText(std::string(1, c));
   }
   win::testkit::RunUntilIdle();
+}
+
+// A date edit showing the locale's long date form (names of days and months) reads the date
+// written under another locale and shows it in the reading locale's long form.
+TEST_F(LocaleSweep, EveryDateEditsLongFormReadsTheSameDateUnderAnotherLocale) {
+  const TPerLocale shown = {"Friday, March 05, 2004", "Freitag, 5. M\xE4rz 2004",
+                            "5 maaliskuu 2004"};
+  int values = 0;
+  for (vcl::TClass cls : TypedEdits("MaskType")) {
+    SCOPED_TRACE(cls->ClassName());
+    for (const auto& [from, to] : LocalePairs()) {
+      values += AcrossLocales(
+          *from, *to, cls, {"Name"}, [](vcl::TObject*, const vcl::TPropInfo*) {},
+          [](vcl::TComponent* c) {
+            auto* edit = static_cast<zyl::TZYLCustomMaskEdit*>(c);
+            edit->SetMaskType(zyl::meDate);
+            edit->DateSettings()->SetFormat(zyl::dfLongSystem);
+            edit->SetValue(std::floor(kFriday));
+          },
+          [&, to = to](vcl::TComponent* c) {
+            auto* edit = static_cast<zyl::TZYLCustomMaskEdit*>(c);
+            double got = 0;
+            EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { got = edit->AsDate(); }),
+                      kNoError)
+                << edit->Text();
+            EXPECT_EQ(got, std::floor(kFriday)) << edit->Text();
+            EXPECT_EQ(edit->Text(), shown[IndexOf(to)]);
+          });
+    }
+  }
+  EXPECT_GT(values, 0);
 }
 
 // A typed edit of the class made under the locale at `made` in kLocales, the user's locale then
@@ -446,7 +493,7 @@ TEST_F(LocaleSweep, EveryTypedEditTakesAValueTypedInTheLocalesForm) {
 }
 
 // The currency layout is the locale's of the moment the edit was made or read from its form
-// (kFixedForms); the other kinds follow a locale changed while the edit lives.
+// (FixedForms()); the other kinds follow a locale changed while the edit lives.
 bool FollowsALocaleChange(const TTypedKind& kind) {
   return !std::string(kind.Kind).ends_with("Currency");
 }
@@ -459,11 +506,7 @@ TEST_F(LocaleSweep, EveryTypedEditFollowsALocaleChangedWhileItLives) {
       for (const TTypedKind& kind : kinds)
         for (const auto& [from, to] : LocalePairs()) {
           if (!FollowsALocaleChange(kind)) continue;
-          const auto index = [](const TLocale* l) {
-            return static_cast<size_t>(std::find(std::begin(kLocales), std::end(kLocales), l) -
-                                       std::begin(kLocales));
-          };
-          TypeAndCheck(cls, kindProperty, kind, index(from), index(to));
+          TypeAndCheck(cls, kindProperty, kind, IndexOf(from), IndexOf(to));
           ++values;
         }
   RecordProperty("values", values);
@@ -502,12 +545,6 @@ TEST_F(LocaleSweep, EverySpinEditStepsTheFractionBehindTheLocalesSeparator) {
 
 // ---- What the display classes write ----------------------------------------------------------
 
-// Friday, March 5th, 2004, 13:30.
-constexpr double kFriday = 38051.5625;
-
-// A text under each of the three locales, in kLocales' order.
-using TPerLocale = std::array<const char*, 3>;
-
 // The clock's digital text by mode: the time by the internal format "hh:nn:ss" (":" standing for
 // the locale's time separator) with " a/p" behind it unless co24Hour, the date as the short day
 // name and the short date form.
@@ -537,6 +574,23 @@ TEST_F(LocaleSweep, TheClockWritesItsTextInTheLocalesForm) {
       clock->SetMode(t.Mode);
       EXPECT_EQ(clock->GetDigitalText(), t.Text[at]);
     }
+  }
+}
+
+// The stop watch shows the time measured in the control's caption in the locale's number form
+// with two digits.
+TEST_F(LocaleSweep, TheStopWatchShowsTheTimeInTheLocalesNumberForm) {
+  const TPerLocale shown = {"Time: 1,234.50", "Time: 1.234,50", "Time: 1 234,50"};
+  for (size_t at = 0; at < std::size(kLocales); ++at) {
+    SCOPED_TRACE(kLocales[at]->Name);
+    TUserLocale locale(kLocales[at]->Items);
+    zyl::TZYLStopWatch watch(nullptr);
+    vcl::TButton button(nullptr);
+    watch.SetControl(&button);
+    watch.Start();
+    session_.Clock().Advance(1234500);
+    watch.Stop();
+    EXPECT_EQ(button.Caption(), shown[at]);
   }
 }
 
