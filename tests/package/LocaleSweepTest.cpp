@@ -24,6 +24,7 @@
 #include "display/ZYLClock.h"
 #include "display/ZYLInformationLabel.h"
 #include "display/ZYLLED.h"
+#include "display/ZYLLEDLabel.h"
 #include "edits/ZYLCustomExtSpinEdit.h"
 #include "edits/ZYLCustomMaskEdit.h"
 #include "edits/ZYLDateFormat.h"
@@ -711,6 +712,18 @@ const std::vector<TFixedForm>& FixedForms() {
       {"TZYLLED", "no cell for a decimal comma",
        "the segment table lights nothing for \",\": a decimal comma shows as an unlit cell",
        [] { return zyl::ZYLLEDMask(',') == 0 && zyl::ZYLLEDMask('.') != 0; }},
+      {"TZYLLEDLabel", "the value in digits alone",
+       "in the integer style the value is its decimal form padded to Digits, with no thousand "
+       "separator",
+       [] {
+         TUserLocale comma(kCommaLocale.Items);
+         vcl::TForm form(nullptr);
+         auto* led = new zyl::TZYLLEDLabel(&form);
+         led->SetStyle(zyl::lsInteger);
+         led->SetDigits(6);
+         led->SetValue(1234);
+         return led->GetLabelText() == "001234";
+       }},
       {"TZYLInformationLabel", "DateTimeFormat as designed",
        "the format starts as the locale's short date format and is written to the form as any "
        "text, so a form designed under one locale shows that picture under another",
