@@ -221,9 +221,7 @@ ZYL_CLASS_IMPL(TZYLCustomMaskEdit) {
 }
 
 TZYLCustomMaskEdit::TZYLCustomMaskEdit(vcl::TComponent* AOwner)
-    : inherited(AOwner),
-      FDate(new TZYLDateFormat()),
-      FCurrency(new TZYLCurrencySettings()) {
+    : inherited(AOwner), FDate(new TZYLDateFormat()), FCurrency(new TZYLCurrencySettings()) {
   FCurrency.Link(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
   FDate.Link(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
   FDate->SetOnFormatChange(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::DateFormatEvent));

@@ -223,8 +223,8 @@ std::string TZYLApplication::HeaderBlock() {
   const std::string rule(60, '=');
   std::string out = rule + "\n";
   out += "Log of " + vcl::ParamStr(0) + "\n";
-  out += "Started: " + vcl::FormatDateTime(std::string(kLogDate) + " " + kLogTime,
-                                            win::CurrentClock().Now()) +
+  out += "Started: " +
+         vcl::FormatDateTime(std::string(kLogDate) + " " + kLogTime, win::CurrentClock().Now()) +
          "\n";
   out += rule + "\n";
   if (FOnHeaderWrite) {

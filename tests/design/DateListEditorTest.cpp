@@ -121,7 +121,10 @@ TEST_F(DateListEditor, ListsBecomeLinesAndTheSameListUnderTheUsersLocale) {
     const char* Second;
   };
   const TCase cases[] = {
-      {"the layer's own", {}, "1/31/2024;8:00:00 AM;first", "12/24/2023;6:30:05 PM;second; with; semicolons"},
+      {"the layer's own",
+       {},
+       "1/31/2024;8:00:00 AM;first",
+       "12/24/2023;6:30:05 PM;second; with; semicolons"},
       {"day.month.year, 24 hours",
        {{win::LOCALE_SDATE, "."},
         {win::LOCALE_SSHORTDATE, "dd.MM.yyyy"},

@@ -29,9 +29,9 @@ namespace vt = vcl::testkit;
 using win::testkit::TUserLocale;
 
 const TUserLocale::TItems kDecimalComma = {
-    {win::LOCALE_SDECIMAL, ","},        {win::LOCALE_STHOUSAND, "."},
-    {win::LOCALE_SDATE, "."},           {win::LOCALE_SSHORTDATE, "dd.MM.yyyy"},
-    {win::LOCALE_ITIME, "1"},           {win::LOCALE_ITLZERO, "1"},
+    {win::LOCALE_SDECIMAL, ","}, {win::LOCALE_STHOUSAND, "."},
+    {win::LOCALE_SDATE, "."},    {win::LOCALE_SSHORTDATE, "dd.MM.yyyy"},
+    {win::LOCALE_ITIME, "1"},    {win::LOCALE_ITLZERO, "1"},
 };
 
 // One floating-point row of the inspector: a property of a component of the class.
@@ -112,7 +112,8 @@ TEST_F(InspectorLocale, FloatRowsShowAndTakeTheLocalFormAndWriteTheValueItself) 
     vcl::ReadComponentFromBytes(bytes, form.Form());
     vcl::TComponent* component = nullptr;
     for (int i = 0; i < form.Form()->ComponentCount() && !component; ++i)
-      if (form.Form()->Components(i)->ClassType() == r.Class) component = form.Form()->Components(i);
+      if (form.Form()->Components(i)->ClassType() == r.Class)
+        component = form.Form()->Components(i);
     ASSERT_NE(component, nullptr);
     EXPECT_EQ(vcl::GetFloatProp(component, vcl::GetPropInfo(component, r.Property)), typed);
     vt::TInspectorDriver inspect(form.Designer(), {component}, r.Property);

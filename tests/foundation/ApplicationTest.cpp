@@ -176,8 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
 // every machine: under a locale with "." between hours, minutes and seconds they still read
 // 12:00:00.
 TEST_F(LogTest, TheStampsKeepTheirFormUnderAnotherLocale) {
-  win::testkit::TUserLocale dots({{win::LOCALE_STIME, "."}, {win::LOCALE_SDATE, "."},
-                                  {win::LOCALE_SSHORTDATE, "dd.MM.yyyy"}});
+  win::testkit::TUserLocale dots(
+      {{win::LOCALE_STIME, "."}, {win::LOCALE_SDATE, "."}, {win::LOCALE_SSHORTDATE, "dd.MM.yyyy"}});
   app_.Options = {aoLogHeader, aoLogNr, aoLogDate, aoLogTime};
   app_.Log("text");
   const std::vector<std::string> l = Log();

@@ -29,18 +29,18 @@
 #include "edits/ZYLCustomMaskEdit.h"
 #include "edits/ZYLDateFormat.h"
 #include "edits/ZYLMaskEdit.h"
+#include "foundation/ZYLDateTime.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/DateCtrls.h"
-#include "platform/controls/StdCtrls.h"
 #include "platform/controls/Forms.h"
-#include "foundation/ZYLDateTime.h"
-#include "system/ZYLStopWatch.h"
+#include "platform/controls/StdCtrls.h"
 #include "platform/rtl/Locale.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
+#include "system/ZYLStopWatch.h"
 #include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
@@ -104,37 +104,36 @@ const TLocale kCommaLocale{
             {win::LOCALE_S2359, ""},
             {win::LOCALE_SLIST, ";"},
             {win::LOCALE_IFIRSTDAYOFWEEK, "0"}},
-           DayAndMonthNames({"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag",
-                             "Sonntag"},
-                            {"Januar", "Februar", "M\xE4rz", "April", "Mai", "Juni", "Juli",
-                             "August", "September", "Oktober", "November", "Dezember"}))};
+           DayAndMonthNames(
+               {"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"},
+               {"Januar", "Februar", "M\xE4rz", "April", "Mai", "Juni", "Juli", "August",
+                "September", "Oktober", "November", "Dezember"}))};
 
 // A decimal comma, a space between thousands, year-month-day dates with "-", 24-hour times
 // with ".", other names again.
 const TLocale kSpaceLocale{
-    "space groups",
-    Joined({{win::LOCALE_SDECIMAL, ","},
-            {win::LOCALE_STHOUSAND, " "},
-            {win::LOCALE_SMONDECIMALSEP, ","},
-            {win::LOCALE_SMONTHOUSANDSEP, " "},
-            {win::LOCALE_SCURRENCY, "kr"},
-            {win::LOCALE_ICURRENCY, "3"},
-            {win::LOCALE_INEGCURR, "8"},
-            {win::LOCALE_SDATE, "-"},
-            {win::LOCALE_SSHORTDATE, "yyyy-MM-dd"},
-            {win::LOCALE_SLONGDATE, "d MMMM yyyy"},
-            {win::LOCALE_STIME, "."},
-            {win::LOCALE_ITIME, "1"},
-            {win::LOCALE_ITLZERO, "1"},
-            {win::LOCALE_S1159, ""},
-            {win::LOCALE_S2359, ""},
-            {win::LOCALE_SLIST, ";"},
-            {win::LOCALE_IFIRSTDAYOFWEEK, "0"}},
-           DayAndMonthNames({"maanantai", "tiistai", "keskiviikko", "torstai", "perjantai",
-                             "lauantai", "sunnuntai"},
-                            {"tammikuu", "helmikuu", "maaliskuu", "huhtikuu", "toukokuu",
-                             "kes\xE4kuu", "hein\xE4kuu", "elokuu", "syyskuu", "lokakuu",
-                             "marraskuu", "joulukuu"}))};
+    "space groups", Joined({{win::LOCALE_SDECIMAL, ","},
+                            {win::LOCALE_STHOUSAND, " "},
+                            {win::LOCALE_SMONDECIMALSEP, ","},
+                            {win::LOCALE_SMONTHOUSANDSEP, " "},
+                            {win::LOCALE_SCURRENCY, "kr"},
+                            {win::LOCALE_ICURRENCY, "3"},
+                            {win::LOCALE_INEGCURR, "8"},
+                            {win::LOCALE_SDATE, "-"},
+                            {win::LOCALE_SSHORTDATE, "yyyy-MM-dd"},
+                            {win::LOCALE_SLONGDATE, "d MMMM yyyy"},
+                            {win::LOCALE_STIME, "."},
+                            {win::LOCALE_ITIME, "1"},
+                            {win::LOCALE_ITLZERO, "1"},
+                            {win::LOCALE_S1159, ""},
+                            {win::LOCALE_S2359, ""},
+                            {win::LOCALE_SLIST, ";"},
+                            {win::LOCALE_IFIRSTDAYOFWEEK, "0"}},
+                           DayAndMonthNames({"maanantai", "tiistai", "keskiviikko", "torstai",
+                                             "perjantai", "lauantai", "sunnuntai"},
+                                            {"tammikuu", "helmikuu", "maaliskuu", "huhtikuu",
+                                             "toukokuu", "kes\xE4kuu", "hein\xE4kuu", "elokuu",
+                                             "syyskuu", "lokakuu", "marraskuu", "joulukuu"}))};
 
 const TLocale* const kLocales[] = {&kPointLocale, &kCommaLocale, &kSpaceLocale};
 
@@ -301,28 +300,58 @@ struct TTypedKind {
 // separator typed in a year field is swallowed, so a user leaves a year that comes first with
 // the Right key.
 const TTypedKind kMaskKinds[] = {
-    {"meFloat", 1234.5, {"1234.5", "1234,5", "1234,5"}, {"1234.5", "1234,5", "1234,5"},
+    {"meFloat",
+     1234.5,
+     {"1234.5", "1234,5", "1234,5"},
+     {"1234.5", "1234,5", "1234,5"},
      {"1234.5", "1234,5", "1234,5"}},
-    {"meFloatFixed", 1234.25, {"1234.25", "1234,25", "1234,25"}, {"1234.25", "1234,25", "1234,25"},
+    {"meFloatFixed",
+     1234.25,
+     {"1234.25", "1234,25", "1234,25"},
+     {"1234.25", "1234,25", "1234,25"},
      {"1234.25", "1234,25", "1234,25"}},
-    {"meFloatNumber", 1234.25, {"1,234.25", "1.234,25", "1 234,25"},
-     {"1234.25", "1234,25", "1234,25"}, {"1,234.25", "1.234,25", "1 234,25"}},
-    {"meCurrency", 1234.5, {"$1,234.50", "1.234,50 DM", "1 234,50 kr"},
-     {"1234.50", "1234,50", "1234,50"}, {"$1,234.50", "1.234,50 DM", "1 234,50 kr"}},
-    {"meDate", 38051, {"3/5/2004", "05.03.2004", "2004-03-05"},
-     {"3/5/2004", "05.03.2004", "2004>03-05"}, {"3/5/2004", "05.03.2004", "2004-03-05"}},
-    {"meTime", 0.5625, {"1:30:00 PM", "13:30:00", "13.30.00"}, {"13:30:00", "13:30:00", "13.30.00"},
+    {"meFloatNumber",
+     1234.25,
+     {"1,234.25", "1.234,25", "1 234,25"},
+     {"1234.25", "1234,25", "1234,25"},
+     {"1,234.25", "1.234,25", "1 234,25"}},
+    {"meCurrency",
+     1234.5,
+     {"$1,234.50", "1.234,50 DM", "1 234,50 kr"},
+     {"1234.50", "1234,50", "1234,50"},
+     {"$1,234.50", "1.234,50 DM", "1 234,50 kr"}},
+    {"meDate",
+     38051,
+     {"3/5/2004", "05.03.2004", "2004-03-05"},
+     {"3/5/2004", "05.03.2004", "2004>03-05"},
+     {"3/5/2004", "05.03.2004", "2004-03-05"}},
+    {"meTime",
+     0.5625,
+     {"1:30:00 PM", "13:30:00", "13.30.00"},
+     {"13:30:00", "13:30:00", "13.30.00"},
      {"13:30:00", "13:30:00", "13.30.00"}},
 };
 const TTypedKind kSpinKinds[] = {
-    {"ntFloat", 1234.5, {"1234.5", "1234,5", "1234,5"}, {"1234.5", "1234,5", "1234,5"},
+    {"ntFloat",
+     1234.5,
+     {"1234.5", "1234,5", "1234,5"},
+     {"1234.5", "1234,5", "1234,5"},
      {"1234.5", "1234,5", "1234,5"}},
-    {"ntFloatFixed", 1234.25, {"1234.25", "1234,25", "1234,25"}, {"1234.25", "1234,25", "1234,25"},
+    {"ntFloatFixed",
+     1234.25,
+     {"1234.25", "1234,25", "1234,25"},
+     {"1234.25", "1234,25", "1234,25"},
      {"1234.25", "1234,25", "1234,25"}},
-    {"ntFloatNumber", 1234.25, {"1,234.25", "1.234,25", "1 234,25"},
-     {"1234.25", "1234,25", "1234,25"}, {"1,234.25", "1.234,25", "1 234,25"}},
-    {"ntCurrency", 1234.5, {"$1,234.50", "1.234,50 DM", "1 234,50 kr"},
-     {"1234.50", "1234,50", "1234,50"}, {"$1,234.50", "1.234,50 DM", "1 234,50 kr"}},
+    {"ntFloatNumber",
+     1234.25,
+     {"1,234.25", "1.234,25", "1 234,25"},
+     {"1234.25", "1234,25", "1234,25"},
+     {"1,234.25", "1.234,25", "1 234,25"}},
+    {"ntCurrency",
+     1234.5,
+     {"$1,234.50", "1.234,50 DM", "1 234,50 kr"},
+     {"1234.50", "1234,50", "1234,50"},
+     {"$1,234.50", "1.234,50 DM", "1 234,50 kr"}},
 };
 
 bool IsMaskEdit(vcl::TClass cls) {
@@ -368,7 +397,8 @@ void GiveKind(vcl::TComponent* c, const char* kindProperty, const TTypedKind& ki
 TEST_F(LocaleSweep, EveryTypedEditsValueReadsTheSameUnderAnotherLocale) {
   int values = 0;
   for (const auto& [kindProperty, kinds] :
-       {std::pair{"MaskType", std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
+       {std::pair{"MaskType",
+                  std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
         std::pair{"EditType",
                   std::vector<TTypedKind>(std::begin(kSpinKinds), std::end(kSpinKinds))}}) {
     const std::vector<vcl::TClass> classes = TypedEdits(kindProperty);
@@ -434,8 +464,7 @@ TEST_F(LocaleSweep, EveryDateEditsLongFormReadsTheSameDateUnderAnotherLocale) {
           [&, to = to](vcl::TComponent* c) {
             auto* edit = static_cast<zyl::TZYLCustomMaskEdit*>(c);
             double got = 0;
-            EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { got = edit->AsDate(); }),
-                      kNoError)
+            EXPECT_EQ(testsupport::ErrorOf<vcl::Exception>([&] { got = edit->AsDate(); }), kNoError)
                 << edit->Text();
             EXPECT_EQ(got, std::floor(kFriday)) << edit->Text();
             EXPECT_EQ(edit->Text(), shown[IndexOf(to)]);
