@@ -221,10 +221,7 @@ ZYL_CLASS_IMPL(TZYLCustomMaskEdit) {
 }
 
 TZYLCustomMaskEdit::TZYLCustomMaskEdit(vcl::TComponent* AOwner)
-    : inherited(AOwner),
-      FDecimalSeparator(vcl::FormatSettings.DecimalSeparator),
-      FDate(new TZYLDateFormat()),
-      FCurrency(new TZYLCurrencySettings()) {
+    : inherited(AOwner), FDate(new TZYLDateFormat()), FCurrency(new TZYLCurrencySettings()) {
   FCurrency.Link(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
   FDate.Link(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::GetChange));
   FDate->SetOnFormatChange(vcl::TNotifyEvent(this, &TZYLCustomMaskEdit::DateFormatEvent));
@@ -585,6 +582,8 @@ int TZYLCustomMaskEdit::PrevEditChar(int Position) {
 // ---------------------------------------------------------------------------------------------
 // Streaming, loading and focus
 
+char TZYLCustomMaskEdit::DecimalSeparator() const { return vcl::FormatSettings.DecimalSeparator; }
+
 void TZYLCustomMaskEdit::DefineProperties(vcl::TFiler* Filer) {
   inherited::DefineProperties(Filer);
   Filer->DefineProperty(
@@ -692,7 +691,7 @@ void TZYLCustomMaskEdit::RepairFloatText() {
   for (size_t i = 0; i + 1 < pure.size(); ++i) {
     const char c = win::CharUpperChar(pure[i]);
     if (digits.find(c) == std::string::npos && !(i == 0 && c == '-')) {
-      pure[i] = FDecimalSeparator;
+      pure[i] = DecimalSeparator();
       SetTextWithSuffix(pure);
       return;
     }

@@ -113,8 +113,9 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   void SetCurrencySettings(TZYLCurrencySettings* Value);
   TZYLDateFormat* DateSettings() const { return FDate.get(); }
   void SetDateSettings(TZYLDateFormat* Value);
-  // The decimal separator typed in the float kinds (the locale's at construction).
-  char DecimalSeparator() const { return FDecimalSeparator; }
+  // The decimal separator typed in the float kinds: the one in force, which the value is read
+  // with too (a locale changed while the edit lives changes both).
+  char DecimalSeparator() const;
 
   const TZYLOnRangeError& GetOnRangeError() const { return FOnRangeError; }
   void SetOnRangeError(const TZYLOnRangeError& Value) { FOnRangeError = Value; }
@@ -248,7 +249,6 @@ class TZYLCustomMaskEdit : public TZYLCustomEdit {
   std::vector<TItem> FItems;
   int FNumberBase = 10;
   bool FCheckRange = false;
-  char FDecimalSeparator = '.';
   char FBlankChar = '_';
   int FDecimals = 1;
   TZYLOwned<TZYLDateFormat> FDate;

@@ -57,7 +57,7 @@ void TZYLCustomMaskEdit::WMCharMask(vcl::TWMKey& Message) {
   if (suffix > 0 && FSelStart + FSelLength > len - suffix + 1)
     FSelLength = std::max(0, len - suffix + 1 - FSelStart);
   const char current = FCaretPos <= len ? FText[static_cast<size_t>(FCaretPos - 1)] : '\0';
-  const char sep = FDecimalSeparator;
+  const char sep = DecimalSeparator();
   const bool selectedFromStart = FSelStart == 1 && FSelLength > 0;
   // A digit never goes in front of the sign, unless the selection replaces it.
   const bool digitOk = IsBaseDigit(c) && (current != '-' || selectedFromStart);
@@ -178,7 +178,7 @@ bool TZYLCustomMaskEdit::InsertFits(int Pos, int Removed, const std::string& S) 
   if (FMaskType == meMask) return MaskFits(FText, at, static_cast<size_t>(std::max(0, Removed)), S);
   std::string t = FText;
   t.erase(at, static_cast<size_t>(std::max(0, Removed)));
-  const char sep = FDecimalSeparator;
+  const char sep = DecimalSeparator();
   auto allDigits = [this](const std::string& D) {
     return std::all_of(D.begin(), D.end(), [this](char C) { return IsBaseDigit(C); });
   };

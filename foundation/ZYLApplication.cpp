@@ -73,6 +73,10 @@ bool FileSizeOf(const std::string& Native, int64_t& Size) {
   Size = static_cast<int64_t>(probe.tellg());
   return true;
 }
+
+// The log's stamps: one fixed form whatever the user's locale (quoted colons stay colons).
+constexpr char kLogDate[] = "yyyy-mm-dd";
+constexpr char kLogTime[] = "hh\":\"nn\":\"ss";
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -219,7 +223,8 @@ std::string TZYLApplication::HeaderBlock() {
   const std::string rule(60, '=');
   std::string out = rule + "\n";
   out += "Log of " + vcl::ParamStr(0) + "\n";
-  out += "Started: " + vcl::FormatDateTime("yyyy-mm-dd hh:nn:ss", win::CurrentClock().Now()) +
+  out += "Started: " +
+         vcl::FormatDateTime(std::string(kLogDate) + " " + kLogTime, win::CurrentClock().Now()) +
          "\n";
   out += rule + "\n";
   if (FOnHeaderWrite) {
@@ -242,8 +247,8 @@ void TZYLApplication::Log(const std::string& Text) {
   } else {
     const vcl::TDateTime now = win::CurrentClock().Now();
     if (Options.contains(aoLogNr)) out += vcl::Format("%.5d ", {++FLogNumber});
-    if (Options.contains(aoLogDate)) out += vcl::FormatDateTime("yyyy-mm-dd ", now);
-    if (Options.contains(aoLogTime)) out += vcl::FormatDateTime("hh:nn:ss ", now);
+    if (Options.contains(aoLogDate)) out += vcl::FormatDateTime(kLogDate, now) + " ";
+    if (Options.contains(aoLogTime)) out += vcl::FormatDateTime(kLogTime, now) + " ";
     out += Text + "\n";
   }
   const std::string file = LogFileName();

@@ -328,6 +328,12 @@ BOOL SetLocaleInfoA(LCID, LCTYPE type, LPCSTR data) {
   return TRUE;
 }
 
+BOOL SetUserLocaleItem(LCTYPE type, LPCSTR data) {
+  if (!data || !EnglishUs().contains(type)) return FALSE;
+  Current()[type] = data;
+  return TRUE;
+}
+
 int CompareStringA(LCID, DWORD flags, LPCSTR s1, int len1, LPCSTR s2, int len2) {
   if (!s1 || !s2) return 0;
   const size_t n1 = len1 < 0 ? std::strlen(s1) : static_cast<size_t>(len1);

@@ -105,6 +105,10 @@ int GetLocaleInfoA(LCID locale, LCTYPE type, LPSTR data, int size);
 // Changes an item the user may set (separators, formats, currency, AM/PM, ...); FALSE for
 // the fixed items (names of days, months, language, ...) and for a null value.
 BOOL SetLocaleInfoA(LCID locale, LCTYPE type, LPCSTR data);
+// Sets any item of the user's locale, the fixed ones (names of days and months, language)
+// included: what the test kit does to stand for another user's locale (TUserLocale). FALSE for
+// a null value or an item the table does not hold.
+BOOL SetUserLocaleItem(LCTYPE type, LPCSTR data);
 // The name of a language identifier ("English (United States)"); unknown identifiers give
 // "Language Neutral". Copies at most size - 1 characters and a terminating zero into
 // `buffer`; returns the characters copied (without the zero), or the name's length when

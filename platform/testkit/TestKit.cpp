@@ -526,6 +526,13 @@ int TMessageRecorder::Count(UINT msg) const {
                                         [msg](const Entry& e) { return e.Msg == msg; }));
 }
 
+TUserLocale::TUserLocale(const TItems& items) {
+  for (const auto& [type, value] : items)
+    if (!SetUserLocaleItem(type, value.c_str()))
+      throw vcl::EInvalidOperation("The locale holds no item " + std::to_string(type));
+  vcl::GetFormatSettings();
+}
+
 std::string MessageName(UINT msg) {
   static const std::map<UINT, const char*> names = {{WM_CREATE, "WM_CREATE"},
                                                     {WM_DESTROY, "WM_DESTROY"},

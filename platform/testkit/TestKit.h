@@ -7,9 +7,11 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/base/Clock.h"
+#include "platform/rtl/Locale.h"
 #include "platform/sys/ShellApi.h"
 #include "platform/user/WinUser.h"
 
@@ -187,6 +189,21 @@ TLiveResources LiveResources();
 std::string ResourceChanges(const TLiveResources& before, const TLiveResources& after);
 // The counts that are not 0, as "Fonts 12, Windows 3" (what a failing comparison prints).
 std::ostream& operator<<(std::ostream& out, const TLiveResources& counts);
+
+// Another user's locale for the guard's lifetime: the items given are set in the user's
+// locale (the fixed ones, names of days and months, too) and FormatSettings is read from it
+// again, as the application does when the user changes the locale; both come back when the
+// guard goes. Raises vcl::Exception for an item the locale does not hold.
+class TUserLocale {
+ public:
+  using TItems = std::vector<std::pair<LCTYPE, std::string>>;
+  explicit TUserLocale(const TItems& items);
+  TUserLocale(const TUserLocale&) = delete;
+  TUserLocale& operator=(const TUserLocale&) = delete;
+
+ private:
+  vcl::TFormatSettingsScope saved_;
+};
 
 // Records the messages a window receives, by subclassing it (one recorder per window).
 class TMessageRecorder {

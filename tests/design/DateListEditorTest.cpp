@@ -111,6 +111,49 @@ TEST_F(DateListEditor, ListsBecomeLinesAndLinesTheSameList) {
   EXPECT_EQ(back.Count(), 0);
 }
 
+// The lines follow the user's locale (its date and time forms, a 12-hour time with its mark) and
+// read back to the same list under it.
+TEST_F(DateListEditor, ListsBecomeLinesAndTheSameListUnderTheUsersLocale) {
+  struct TCase {
+    const char* Name;
+    wt::TUserLocale::TItems Items;
+    const char* First;
+    const char* Second;
+  };
+  const TCase cases[] = {
+      {"the layer's own",
+       {},
+       "1/31/2024;8:00:00 AM;first",
+       "12/24/2023;6:30:05 PM;second; with; semicolons"},
+      {"day.month.year, 24 hours",
+       {{win::LOCALE_SDATE, "."},
+        {win::LOCALE_SSHORTDATE, "dd.MM.yyyy"},
+        {win::LOCALE_ITIME, "1"},
+        {win::LOCALE_ITLZERO, "1"}},
+       "31.01.2024;08:00:00;first",
+       "24.12.2023;18:30:05;second; with; semicolons"},
+      {"year-month-day, a dot between hours and minutes",
+       {{win::LOCALE_SDATE, "-"},
+        {win::LOCALE_SSHORTDATE, "yyyy-MM-dd"},
+        {win::LOCALE_STIME, "."},
+        {win::LOCALE_ITIME, "1"},
+        {win::LOCALE_ITLZERO, "1"}},
+       "2024-01-31;08.00.00;first",
+       "2023-12-24;18.30.05;second; with; semicolons"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    wt::TUserLocale locale(c.Items);
+    const std::vector<std::string> lines = ZYLDateListToLines(&list_);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], c.First);
+    EXPECT_EQ(lines[1], c.Second);
+    TZYLDateList back;
+    ZYLDateListFromLines(lines, &back);
+    EXPECT_EQ(Bytes(back), Bytes(list_));
+  }
+}
+
 // One unreadable line leaves the whole list as it was, whichever line it is.
 TEST_F(DateListEditor, AListIsReplacedOnlyWhenEveryLineConverts) {
   const std::string before = Bytes(list_);

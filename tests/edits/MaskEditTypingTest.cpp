@@ -625,5 +625,26 @@ TEST_F(DateTyping, LeavingTheFieldWritesTheDisplayFormOrKeepsTheFocus) {
   EXPECT_EQ(edit_->RawText(), "31/04/2024");
 }
 
+// The user's locale changes while the edit is alive (a decimal comma, "." between thousands):
+// the separator typed is the one in force, which the value is then read with.
+TEST(MaskTypingLocale, AFloatTypedAfterTheLocaleChangedReadsWithTheSeparatorInForce) {
+  const tk::TUserLocale::TItems comma = {{win::LOCALE_SDECIMAL, ","}, {win::LOCALE_STHOUSAND, "."}};
+  for (const TZYLMaskType kind : {meFloat, meFloatFixed, meFloatNumber}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    THost host;
+    auto* mask = host.Place<TZYLMaskEdit>("Mask1", 10, 10, 200);
+    mask->SetMaskType(kind);
+    mask->SetDecimals(1);
+    tk::TUserLocale locale(comma);
+    THost::Focus(mask);
+    Play("{ALL}1234,5");
+    EXPECT_DOUBLE_EQ(mask->AsFloat(), 1234.5) << mask->RawText();
+    EXPECT_EQ(mask->DecimalSeparator(), ',');
+    // The point is no decimal separator now: typed into a short number, it is not taken.
+    Play("{ALL}12.5");
+    EXPECT_EQ(mask->RawText().find('.'), std::string::npos) << mask->RawText();
+  }
+}
+
 }  // namespace
 }  // namespace zyl

@@ -172,6 +172,20 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryCase{{aoLogTime}, "12:00:00 text"},
                       EntryCase{{aoLogNr, aoLogDate, aoLogTime}, "00001 2000-01-01 12:00:00 text"}));
 
+// The log's stamps are one fixed form whatever the user's locale, so that a log reads alike on
+// every machine: under a locale with "." between hours, minutes and seconds they still read
+// 12:00:00.
+TEST_F(LogTest, TheStampsKeepTheirFormUnderAnotherLocale) {
+  win::testkit::TUserLocale dots(
+      {{win::LOCALE_STIME, "."}, {win::LOCALE_SDATE, "."}, {win::LOCALE_SSHORTDATE, "dd.MM.yyyy"}});
+  app_.Options = {aoLogHeader, aoLogNr, aoLogDate, aoLogTime};
+  app_.Log("text");
+  const std::vector<std::string> l = Log();
+  ASSERT_EQ(l.size(), 5u);
+  EXPECT_EQ(l[2], "Started: 2000-01-01 12:00:00");
+  EXPECT_EQ(l[4], "00001 2000-01-01 12:00:00 text");
+}
+
 TEST_F(LogTest, HeaderBlockWithTheHandlersLinesAndSpecialEntries) {
   Handlers h;
   app_.SetOnHeaderWrite(TZYLOnHeaderWrite(&h, &Handlers::Header));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/classes/Registry.h"
+#include "platform/rtl/Locale.h"
 #include "platform/sys/Packages.h"
 #include "platform/testkit/ControlsSession.h"
 #include "platform/testkit/TestKit.h"
@@ -50,6 +51,9 @@ class TPackageFixture : public Base {
   vcl::testkit::TControlsSession session_;
   // What a loaded application settings component copies into the application goes back.
   testsupport::TApplicationSettingsScope settings_;
+  // What a component writes into the user's locale (the system information's locale items) and
+  // the format settings go back.
+  vcl::TFormatSettingsScope locale_;
   win::HMODULE module_ = nullptr;
   // The classes the package registered on loading.
   std::vector<vcl::TClass> registered_;

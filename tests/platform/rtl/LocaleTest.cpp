@@ -52,6 +52,27 @@ TEST(Locale, SettingItemsAndReloadingTheSettings) {
   EXPECT_EQ(FormatSettings.DecimalSeparator, '.');
 }
 
+// The fixed items too (names, language) can stand for another user's locale; the scope gives
+// them back.
+TEST(Locale, UserLocaleItemsTheFixedOnesToo) {
+  {
+    TFormatSettingsScope scope;
+    EXPECT_TRUE(SetUserLocaleItem(LOCALE_SDAYNAME1, "Lundi"));
+    EXPECT_TRUE(SetUserLocaleItem(LOCALE_SMONTHNAME1 + 2, "mars"));
+    EXPECT_TRUE(SetUserLocaleItem(LOCALE_SDECIMAL, ","));
+    EXPECT_FALSE(SetUserLocaleItem(0x7777, "x"));  // no such item
+    EXPECT_FALSE(SetUserLocaleItem(LOCALE_SDAYNAME1 + 1, nullptr));
+    EXPECT_EQ(GetLocaleStr(GetThreadLocale(), LOCALE_SDAYNAME1, ""), "Lundi");
+    EXPECT_EQ(GetLocaleStr(GetThreadLocale(), 0x7777, "none"), "none");
+    GetFormatSettings();
+    EXPECT_EQ(FormatSettings.LongDayNames[2], "Lundi");  // day 2 is Monday
+    EXPECT_EQ(FormatSettings.LongMonthNames[3], "mars");
+    EXPECT_EQ(FormatSettings.DecimalSeparator, ',');
+  }
+  EXPECT_EQ(GetLocaleStr(GetThreadLocale(), LOCALE_SDAYNAME1, ""), "Monday");
+  EXPECT_EQ(FormatSettings.LongMonthNames[3], "March");
+}
+
 TEST(CompareString, FlagsAndResults) {
   EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, "abc", -1, "ABC", -1), CSTR_EQUAL);
   EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, 0, "abc", -1, "ABC", -1), CSTR_LESS_THAN);
