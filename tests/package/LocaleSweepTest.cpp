@@ -357,9 +357,6 @@ const TTypedKind kSpinKinds[] = {
 bool IsMaskEdit(vcl::TClass cls) {
   return cls->InheritsFrom(zyl::TZYLCustomMaskEdit::StaticClass());
 }
-bool IsSpinEdit(vcl::TClass cls) {
-  return cls->InheritsFrom(zyl::TZYLCustomExtSpinEdit::StaticClass());
-}
 
 // The registered typed edits that publish the property naming their kind.
 std::vector<vcl::TClass> TypedEdits(const char* kindProperty) {
