@@ -490,14 +490,19 @@ void TZYLCustomIniComponent::UnhookForm() {
   FPrevDestroy = nullptr;
 }
 
+// Each link of the chains runs however the one before it ends: a component that did not
+// restore would save its unrestored state over the stored one, and one failed save must not
+// cost the others theirs. The first error goes on.
 void TZYLCustomIniComponent::FormCreate(vcl::TObject* Sender) {
+  const vcl::TFinally restore([this] { RestoreState(); });
   if (FPrevCreate) FPrevCreate(Sender);
-  RestoreState();
 }
 
 void TZYLCustomIniComponent::FormDestroy(vcl::TObject* Sender) {
+  const vcl::TFinally previous([this, Sender] {
+    if (FPrevDestroy) FPrevDestroy(Sender);
+  });
   SaveState();
-  if (FPrevDestroy) FPrevDestroy(Sender);
 }
 
 }  // namespace zyl

@@ -12,6 +12,7 @@
 #include "foundation/ZYLReference.h"
 #include "foundation/ZYLStrings.h"
 #include "foundation/ZYLUtils.h"
+#include "platform/base/Finally.h"
 #include "platform/base/Numbers.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/StringList.h"
@@ -491,7 +492,11 @@ void TZYLForm::AdaptResolution() {
   if (p > 0 && p != FDesignPPI && FDesignPPI > 0) ScaleControls(f, FDesignPPI, p);
 }
 
+// The form's own handlers run however reading or writing the settings ends.
 void TZYLForm::OwnerFormShow(vcl::TObject* Sender) {
+  const vcl::TFinally previous([this, Sender] {
+    if (FOldShow) FOldShow(Sender);
+  });
   vcl::TCustomForm* f = Form();
   const bool run =
       !Designing(this) && Enabled() && f && !(FOptions.contains(foRestoreOnce) && FRestored);
@@ -519,12 +524,13 @@ void TZYLForm::OwnerFormShow(vcl::TObject* Sender) {
     }
     if (FOptions.contains(foTryAdaptRes)) AdaptResolution();
   }
-  if (FOldShow) FOldShow(Sender);
 }
 
 void TZYLForm::OwnerFormDestroy(vcl::TObject* Sender) {
+  const vcl::TFinally previous([this, Sender] {
+    if (FOldDestroy) FOldDestroy(Sender);
+  });
   if (Enabled() && !Designing(this)) WriteData();
-  if (FOldDestroy) FOldDestroy(Sender);
 }
 
 void TZYLForm::DoMessage(vcl::TMessage& M) {

@@ -500,6 +500,7 @@ void TControl::BeginDrag(bool Immediate, int Threshold) {
   g_drag.Origin = CursorPoint();
   g_drag.Pos = g_drag.Origin;
   g_drag.Threshold = Threshold < 0 ? GetSystemMetrics(SM_CXDRAG) : Threshold;
+  win::SetTrackingFilter(&TControl::DragTrackedInput);
   TObject* dragObject = nullptr;
   if (OnStartDrag) OnStartDrag(this, dragObject);
   if (g_drag.Source != this) return;  // the handler ended it
@@ -570,6 +571,15 @@ void TControl::DragMouseMove(const TPoint& Pos) {
   }
   EndSourceGesture();
   if (g_drag.Source == this) DragTo(Pos);
+}
+
+bool TControl::DragTrackedInput(const win::MSG& Message) {
+  TControl* source = g_drag.Source;
+  if (Message.message != WM_MOUSEMOVE || !source || g_drag.Started) return false;
+  auto* window = dynamic_cast<TWinControl*>(source);
+  if (!window || !window->HandleAllocated() || window->Handle() != Message.hwnd) return false;
+  HandlingExceptions(source, [&] { source->DragMouseMove(Message.pt); });
+  return g_drag.Started || g_drag.Source != source;
 }
 
 void TControl::EndDrag(bool Drop) {

@@ -387,6 +387,10 @@ class TControl : public TComponent {
   // Takes the mouse for the drag; a drag whose mouse another window takes ends.
   void Recapture();
   void DragCaptureChanged();
+  // The window system's own tracking of the source's press (a scroll bar's) shows its input
+  // here first: while the drag waits for its threshold, its moves go to the drag, and the one
+  // that starts it is the drag's (true), which ends that tracking.
+  static bool DragTrackedInput(const win::MSG& Message);
 
   friend class TWinControl;
   friend class TControlCanvas;

@@ -91,7 +91,8 @@ TCustomForm::~TCustomForm() {
   if (OnDestroy) {
     try {
       OnDestroy(this);
-    } catch (...) {  // a destructor lets nothing out: what the handler raises is dropped
+    } catch (...) {  // a destructor lets nothing out: the handler's error is reported
+      if (Application) RunDroppingErrors([this] { Application->HandleException(this); });
     }
   }
   for (TReleaseHold* hold : holds_) hold->form_ = nullptr;

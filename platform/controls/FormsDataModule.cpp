@@ -1,6 +1,7 @@
 // TDataModule: its form streams, design position and size, and its events.
 #include <memory>
 
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Streams.h"
 #include "platform/classes/TypeInfo.h"
@@ -16,7 +17,8 @@ TDataModule::~TDataModule() {
   if (OnDestroy) {
     try {
       OnDestroy(this);
-    } catch (...) {  // a destructor lets nothing out: what the handler raises is dropped
+    } catch (...) {  // a destructor lets nothing out: the handler's error is reported
+      if (Application) RunDroppingErrors([this] { Application->HandleException(this); });
     }
   }
   Destroying();

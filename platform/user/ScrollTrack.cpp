@@ -131,6 +131,7 @@ struct ScrollTracker {
 };
 
 ScrollTracker g_track;
+TrackingFilter g_filter = nullptr;
 
 ScrollState& BarState(Wnd* w, int bar) { return bar == SB_CTL ? w->CtlBar : w->Scroll[bar]; }
 
@@ -288,6 +289,8 @@ bool ScrollTrackingInput(const MSG& m) {
     EndScrollTracking();
     return false;
   }
+  if (g_filter && g_filter(m)) return true;
+  if (!g_track.Hwnd) return false;
   switch (m.message) {
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE: TrackMouse(m.pt); return true;
@@ -297,6 +300,12 @@ bool ScrollTrackingInput(const MSG& m) {
       return (m.message >= WM_MOUSEFIRST && m.message <= WM_MOUSELAST) ||
              (m.message >= WM_NCMOUSEMOVE && m.message <= WM_NCMBUTTONDBLCLK);
   }
+}
+
+TrackingFilter SetScrollTrackingFilter(TrackingFilter filter) {
+  const TrackingFilter old = g_filter;
+  g_filter = filter;
+  return old;
 }
 
 void CancelScrollTracking(HWND hwnd) {

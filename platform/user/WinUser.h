@@ -489,6 +489,11 @@ BOOL EndMenu();
 using MessageLoopHook = void (*)();
 MessageLoopHook SetMessageLoopHook(MessageLoopHook hook);
 void WakeMessageLoop(DWORD threadId);
+// The framework's drag hooks in here: the window system's own tracking of a press (a scroll
+// bar's) shows each input message to the filter before it takes it; a filter answering true
+// has handled the message (and may have ended the tracking).
+using TrackingFilter = bool (*)(const MSG& message);
+TrackingFilter SetTrackingFilter(TrackingFilter filter);
 
 // Unsuffixed aliases of the A functions.
 inline ATOM RegisterClass(const WNDCLASSA* wc) { return RegisterClassA(wc); }

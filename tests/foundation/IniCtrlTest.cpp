@@ -227,19 +227,31 @@ TEST(IniCtrl, TargetsAndThePrefixOfABareFileName) {
 
 namespace {
 
+using EStateFailed = vcl::TNamedException<"EStateFailed", vcl::Exception>;
+
+// Notes each call; the one named Raising raises after it is noted.
+void Note(std::vector<std::string>* Calls, const std::string& Call, const std::string& Raising) {
+  Calls->push_back(Call);
+  if (Call == Raising) throw EStateFailed(Call);
+}
+
 class StateIni : public TZYLCustomIniComponent {
   ZYL_CLASS(StateIni, TZYLCustomIniComponent)
   explicit StateIni(vcl::TComponent* AOwner) : TZYLCustomIniComponent(AOwner, StaticClass()) {}
   std::vector<std::string>* Calls = nullptr;
-  void RestoreState() override { Calls->push_back(Name() + ".Restore"); }
-  void SaveState() override { Calls->push_back(Name() + ".Save"); }
+  std::string Raising;
+  void RestoreState() override { Note(Calls, Name() + ".Restore", Raising); }
+  void SaveState() override { Note(Calls, Name() + ".Save", Raising); }
 };
 ZYL_CLASS_IMPL(StateIni) {}
 
 struct FormEvents : vcl::TObject {
   std::vector<std::string>* Calls = nullptr;
-  void Create(vcl::TObject*) { Calls->push_back("OnCreate"); }
-  void Destroy(vcl::TObject*) { Calls->push_back("OnDestroy"); }
+  std::string Raising;
+  std::vector<std::string> Reported;  // what reached the application
+  void Create(vcl::TObject*) { Note(Calls, "OnCreate", Raising); }
+  void Destroy(vcl::TObject*) { Note(Calls, "OnDestroy", Raising); }
+  void Report(vcl::TObject*, vcl::Exception& E) { Reported.push_back(E.Message()); }
 };
 
 }  // namespace
@@ -306,3 +318,60 @@ TEST(IniComponent, TheOwnerFormCallsRestoreAndSaveState) {
   designed.DoCreate();
   EXPECT_TRUE(calls.empty());
 }
+
+namespace {
+
+// One of the form's handlers or one component's restore or save raises (a settings file that
+// cannot be read or written, a failed validation): every other component still restores and
+// saves, so that no stored setting is lost or overwritten with a state never restored, the
+// form's own handlers still run, and the error arrives once: out of the creation, at the
+// application from the destruction (a destructor lets nothing out).
+struct TRaisingLink {
+  const char* Raising;
+  bool OnCreation;
+};
+
+class IniComponentRaising : public ::testing::TestWithParam<TRaisingLink> {};
+
+TEST_P(IniComponentRaising, EveryOtherComponentStillRestoresAndSaves) {
+  const TRaisingLink& c = GetParam();
+  vcl::testkit::TControlsSession session;
+  std::vector<std::string> calls;
+  FormEvents events;
+  events.Calls = &calls;
+  events.Raising = c.Raising;
+  vcl::Application->OnException = vcl::TExceptionEvent(&events, &FormEvents::Report);
+  auto* form = new vcl::TForm(nullptr);
+  form->OnCreate = vcl::TNotifyEvent(&events, &FormEvents::Create);
+  form->OnDestroy = vcl::TNotifyEvent(&events, &FormEvents::Destroy);
+  for (int i = 0; i < 3; ++i) {
+    auto* part = new StateIni(form);
+    part->SetName("S" + std::to_string(i));
+    part->Calls = &calls;
+    part->Raising = c.Raising;
+    part->Loaded();
+  }
+  const std::string created = testsupport::ErrorOf<EStateFailed>([&] { form->DoCreate(); });
+  EXPECT_EQ(calls,
+            (std::vector<std::string>{"OnCreate", "S0.Restore", "S1.Restore", "S2.Restore"}));
+  EXPECT_EQ(created, c.OnCreation ? c.Raising : "<no error>");
+  calls.clear();
+  delete form;
+  EXPECT_EQ(calls, (std::vector<std::string>{"S2.Save", "S1.Save", "S0.Save", "OnDestroy"}));
+  EXPECT_EQ(events.Reported,
+            c.OnCreation ? std::vector<std::string>{} : std::vector<std::string>{c.Raising});
+  vcl::Application->OnException = nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, IniComponentRaising,
+    ::testing::Values(TRaisingLink{"OnCreate", true}, TRaisingLink{"S0.Restore", true},
+                      TRaisingLink{"S1.Restore", true}, TRaisingLink{"S2.Save", false},
+                      TRaisingLink{"S1.Save", false}, TRaisingLink{"OnDestroy", false}),
+    [](const auto& info) {
+      std::string name = info.param.Raising;
+      std::erase(name, '.');
+      return name;
+    });
+
+}  // namespace

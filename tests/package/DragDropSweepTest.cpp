@@ -216,9 +216,6 @@ constexpr char kFrameworkList[] =
 constexpr char kOwnList[] =
     "its own list of published properties and events names none of them; set in code they "
     "work";
-constexpr char kScrollTracking[] =
-    "the window's own tracking of a press on the bar keeps the mouse until the release, so a "
-    "drag that waits for a threshold never starts there and ends with no target";
 constexpr char kEditChild[] =
     "a press on the text field is the edit child's, whose mouse does not reach the combo's "
     "OnMouseDown, so no manual drag begins there";
@@ -263,11 +260,6 @@ std::vector<TExempt> BuildExemptions() {
       {"TComboBox", "starts once on the press", kEditChild},
       {"TZYLComboBox", "starts once on the press", kEditChild},
       {"TZYLFontSizeComboBox", "starts once on the press", kEditChild},
-      {"TScrollBar", "asks the panel under the path", kScrollTracking},
-      {"TScrollBar", "drops on the accepting panel only", kScrollTracking},
-      {"TScrollBar", "ends on the panel it dropped on (nil else) at the drop point",
-       kScrollTracking},
-      {"TScrollBar", "shows its DragCursor over the accepting panel", kScrollTracking},
   };
   exempt.insert(exempt.end(), rest.begin(), rest.end());
   return exempt;

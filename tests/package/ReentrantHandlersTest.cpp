@@ -613,6 +613,9 @@ struct TKnown {
 constexpr char kCaretAfterTheChange[] =
     "the caret moves behind the inserted text once the change has been told, which collapses "
     "a selection made while it is told";
+constexpr char kTransparentRepaints[] =
+    "the style property is Transparent, which a windowed control stores and shows again on "
+    "every set, the same value too: set while it paints, it asks for another paint";
 constexpr char kToldFromPaint[] =
     "told from each painted step: hiding and showing it, switching it off and on, or giving it "
     "new objects of its own asks for another paint, which tells again";
@@ -666,8 +669,12 @@ const std::vector<TKnown>& KnownCases() {
        "OnMarginRowPaint",
        "the window re-created by a style property",
        TShows::EndlessByNature,
-       "the style property is Transparent, which a windowed control stores and shows again on "
-       "every set, the same value too: set while the margin paints, it asks for another paint"},
+       kTransparentRepaints},
+      {{"TZYLTrackBar"},
+       "OnDrawTick",
+       "the window re-created by a style property",
+       TShows::EndlessByNature,
+       kTransparentRepaints},
       {{"TZYLStatusBar"},
        "OnResize",
        "the control resized",
@@ -694,17 +701,23 @@ const TKnown* KnownCase(vcl::TClass cls, const std::string& event, const std::st
 }
 
 // A list or combo box whose items its owner draws, so that it tells of each item drawn and
-// measured; other components stay as they are.
+// measured, a progress bar its owner paints and a track bar whose ticks its owner draws, so
+// that they tell of each paint and tick; other components stay as they are.
 void DrawnByItsOwner(vcl::TComponent* c) {
-  const vcl::TPropInfo* style = vcl::GetPropInfo(c, "Style");
-  if (!style || style->Kind() != vcl::tkEnumeration || !style->IsWritable()) return;
-  for (const char* drawn : {"lbOwnerDrawVariable", "csOwnerDrawVariable"}) try {
-      vcl::SetEnumProp(c, style, drawn);
-      win::testkit::RunUntilIdle();
-      return;
-    } catch (const vcl::Exception&) {
-      // Not a style of this class.
-    }
+  const std::pair<const char*, std::vector<const char*>> styles[] = {
+      {"Style", {"lbOwnerDrawVariable", "csOwnerDrawVariable", "pgOwnerDraw"}},
+      {"TickStyle", {"tsOwnerDraw"}}};
+  for (const auto& [name, drawn] : styles) {
+    const vcl::TPropInfo* style = vcl::GetPropInfo(c, name);
+    if (!style || style->Kind() != vcl::tkEnumeration || !style->IsWritable()) continue;
+    for (const char* value : drawn) try {
+        vcl::SetEnumProp(c, style, value);
+        win::testkit::RunUntilIdle();
+        break;
+      } catch (const vcl::Exception&) {
+        // Not a style of this class.
+      }
+  }
 }
 
 class ReentrantHandlers

@@ -24,6 +24,7 @@
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLFormA.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/FormText.h"
 #include "tests/support/TempDir.h"
 
@@ -230,6 +231,67 @@ TEST_F(FormComponent, RestoreOnceReadsOnlyAtTheFirstShow) {
   form->Show();
   wt::RunUntilIdle();
   EXPECT_EQ(Bounds(form.get()), (win::TRect{40, 40, 240, 140}));
+}
+
+// The form's own OnShow and OnDestroy, given before the form file is read (as a form file
+// gives them), noted in the log the test names.
+std::vector<std::string>* g_formLog = nullptr;
+struct THandlersLog : vcl::TObject {
+  void Shown(vcl::TObject*) { g_formLog->push_back("OnShow"); }
+  void Destroyed(vcl::TObject*) { g_formLog->push_back("OnDestroy"); }
+  void Reported(vcl::TObject*, vcl::Exception& E) {
+    g_formLog->push_back(std::string("reported ") + E.ClassName());
+  }
+  void NoRestore(vcl::TObject*) {
+    g_formLog->push_back("OnNoRestoreData");
+    throw vcl::EAbort("");
+  }
+};
+THandlersLog g_handlers;
+struct THandledForm : vcl::TForm {
+  explicit THandledForm(vcl::TComponent* AOwner) : vcl::TForm(AOwner) {
+    OnShow = vcl::TNotifyEvent(&g_handlers, &THandlersLog::Shown);
+    OnDestroy = vcl::TNotifyEvent(&g_handlers, &THandlersLog::Destroyed);
+  }
+};
+
+// A handler of the component raising while the settings are read (OnNoRestoreData, for a
+// damaged value), or the settings file that cannot be written when the form goes: the form's
+// own handlers still run, and the error is not lost: it comes back to the caller of Show, or
+// reaches the application from the destruction.
+class FormComponentFailing : public FormComponent {
+ protected:
+  FormComponentFailing() {
+    g_formLog = &log_;
+    vcl::Application->OnException = vcl::TExceptionEvent(&g_handlers, &THandlersLog::Reported);
+  }
+  ~FormComponentFailing() override {
+    vcl::Application->OnException = nullptr;
+    g_formLog = nullptr;
+  }
+  std::unique_ptr<THandledForm> HandledForm(const std::string& iniFile) {
+    auto form = testsupport::FormFromText<THandledForm>(
+        "object Form1: TForm\n  object ZYLForm1: TZYLForm\n    IniLink = Ini1\n"
+        "    IniUse = ioUseLink\n  end\n  object Ini1: TZYLIniCtrl\n    IniFile = '" +
+        iniFile + "'\n    IniPrefix = ppFixed\n  end\nend\n");
+    Component(form.get())
+        ->SetOnNoRestoreData(vcl::TNotifyEvent(&g_handlers, &THandlersLog::NoRestore));
+    return form;
+  }
+  std::vector<std::string> log_;
+};
+
+TEST_F(FormComponentFailing, ARaisingReadLeavesTheFormsOnShowRunning) {
+  WriteIni("[Common]\nForm=damaged\n");
+  auto form = HandledForm(IniPath());
+  EXPECT_EQ(testsupport::ErrorOf<vcl::EAbort>([&] { form->Show(); }), "");
+  wt::RunUntilIdle();
+  EXPECT_EQ(log_, (std::vector<std::string>{"OnNoRestoreData", "OnShow"}));
+}
+
+TEST_F(FormComponentFailing, AFailedSaveIsReportedAndTheFormsOnDestroyRuns) {
+  HandledForm(dir_.File("missing") + "/settings.ini").reset();
+  EXPECT_EQ(log_, (std::vector<std::string>{"OnDestroy", "reported EIniFileException"}));
 }
 
 TEST_F(FormComponent, AMissingLinkReadsAndWritesNothing) {

@@ -19,6 +19,7 @@
 #include "platform/testkit/TestKit.h"
 #include "system/ZYLMRUList.h"
 #include "tests/support/Cases.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/RaisingHandler.h"
 #include "tests/support/TempDir.h"
 
@@ -433,6 +434,33 @@ TEST_F(MRUList, SettingsKeepTheListBetweenRuns) {
   other->RemoveAll();
   other->ReadData();
   EXPECT_EQ(Join(other->Entries()), "");
+}
+
+// The form's own OnCreate raising (a failed start-up check) leaves the list restored from the
+// settings all the same, so that the form's end saves the list it read, not an empty one over
+// the stored entries.
+TEST_F(MRUList, AFormWhoseOnCreateRaisesKeepsTheStoredList) {
+  testsupport::TempDir dir;
+  auto* ini = new TZYLIniCtrl(form_.get());
+  ini->SetIniFile(dir.File("mru.ini"));
+  vcl::TStringList stored;
+  for (const char* entry : {"c", "b", "a"}) stored.Add(entry);
+  ini->WriteStringsExt("Form1.MRUList", "H", &stored, -1);
+  list_->SetIniUse(ioUseLink);
+  list_->SetIniLink(ini);
+  testsupport::TRaisingHandler raising;
+  form_->OnCreate = vcl::TNotifyEvent(&raising, &testsupport::TRaisingHandler::Notify);
+  list_->Loaded();
+  EXPECT_EQ(testsupport::ErrorOf<testsupport::EHandlerFailed>([&] { form_->DoCreate(); }),
+            "The file was not found");
+  EXPECT_EQ(Join(list_->Entries()), "c|b|a");
+  list_ = nullptr;
+  form_.reset();
+  TZYLIniCtrl reader;
+  reader.SetIniFile(dir.File("mru.ini"));
+  vcl::TStringList entries;
+  reader.ReadStringsExt("Form1.MRUList", "H", &entries, -1);
+  EXPECT_EQ(Join(&entries), "c|b|a");
 }
 
 }  // namespace

@@ -333,25 +333,76 @@ TEST_F(DragDropTest, AScrollBarThatBeginsADragStopsItsOwnTracking) {
   EXPECT_FALSE(DragUnderWay());
 }
 
-// A drag that waits for its threshold on a scroll bar: the bar's own tracking keeps the mouse
-// until the release, which ends the drag unstarted and leaves no press behind.
-TEST_F(DragDropTest, AScrollBarsTrackingEndsADragThatWaitsForItsThreshold) {
+// A drag that waits for its threshold on a scroll bar, begun from its OnMouseDown: until the
+// mouse moves past the threshold the press is the bar's own (a page on the channel, the thumb
+// following the mouse) and a release there ends the drag unstarted; past it the drag starts,
+// the bar's tracking ends (no more pages, the thumb stays), and the drag drops where it ends.
+struct TBarThresholdCase {
+  const char* Name;
+  int PressX;   // on the bar, 200 x 20, position 50 of 0..100: the thumb sits in its middle
+  int MovedBy;  // to the right along the bar, then down off it
+  bool Starts;
+};
+
+class ScrollBarThreshold : public DragDropTest,
+                           public ::testing::WithParamInterface<TBarThresholdCase> {};
+
+TEST_P(ScrollBarThreshold, TheDragStartsPastItAndEndsTheBarsOwnTracking) {
+  const TBarThresholdCase& c = GetParam();
   NewForm();
   auto* bar = Place<TScrollBar>(form_.get(), 10, 10, 200, 20, "S");
+  bar->SetLargeChange(10);
+  bar->SetPosition(50);
+  auto* target = Place<TPanel>(form_.get(), 250, 10, 100, 60, "A");
   TDragLog log;
   log.HookSource(bar);
+  log.Hook(target);
+  log.Accepting = {"A"};
   log.BeginOnPress = true;
   log.Immediate = false;
   log.Threshold = 6;
   Show();
-  const TPoint from = ScreenOf(bar, 150, 10);
-  win::testkit::Drag({from.X, from.Y}, {from.X + 100, from.Y + 60});
+  const bool onThumb = c.PressX == 100;
+  const TPoint from = ScreenOf(bar, c.PressX, 10);
+  win::testkit::MouseDown(from.X, from.Y);
+  EXPECT_EQ(log.Starts, 1);
+  // A press on the channel pages at once, as without a drag.
+  EXPECT_EQ(bar->Position(), onThumb ? 50 : 60);
+  win::testkit::MouseMove(from.X + c.MovedBy, from.Y);
+  if (c.Starts) win::testkit::MouseMove(from.X + c.MovedBy, from.Y + 40);
+  const int moved = bar->Position();
+  if (onThumb && !c.Starts) {
+    EXPECT_GT(moved, 50) << "the thumb follows the mouse within the threshold";
+  }
+  const TPoint to = c.Starts ? ScreenOf(target, 10, 10) : TPoint{from.X + c.MovedBy, from.Y};
+  win::testkit::MouseMove(to.X, to.Y);
+  // Past the threshold the bar tracks no more: no page repeats, the thumb stays.
+  win::testkit::AdvanceClock(2000);
+  if (c.Starts) {
+    EXPECT_EQ(bar->Position(), moved);
+  }
+  win::testkit::MouseUp(to.X, to.Y);
   EXPECT_EQ(log.Ends, 1);
-  EXPECT_EQ(log.EndTarget, nullptr);
+  EXPECT_EQ(log.EndTarget, c.Starts ? static_cast<TObject*>(target) : nullptr);
+  const bool dropped =
+      std::find(log.Entries.begin(), log.Entries.end(), "A drop S 10,10") != log.Entries.end();
+  EXPECT_EQ(dropped, c.Starts);
   EXPECT_FALSE(DragUnderWay());
   EXPECT_FALSE(bar->ControlState().contains(csLButtonDown));
   EXPECT_EQ(win::GetCapture(), nullptr);
+  // The bar takes a press of its own again.
+  const int before = bar->Position();
+  ClickAt(bar, 190, 10);
+  EXPECT_EQ(bar->Position(), std::min(before + 1, 100));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScrollBarThreshold,
+    ::testing::Values(TBarThresholdCase{"ChannelWithinTheThreshold", 170, 3, false},
+                      TBarThresholdCase{"ChannelPastTheThreshold", 170, 0, true},
+                      TBarThresholdCase{"ThumbWithinTheThreshold", 100, 5, false},
+                      TBarThresholdCase{"ThumbPastTheThreshold", 100, 0, true}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 // Another window taking the mouse from the drag ends it, with no target, once.
 TEST_F(DragPath, ADragThatLosesTheMouseEndsWithNoTarget) {
