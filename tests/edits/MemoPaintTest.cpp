@@ -64,8 +64,10 @@ TEST_F(MemoPaint, AColourGivenWhileFocusedFillsTheWholeGround) {
   const tk::TCapture shot = host_.Shot(memo_);
   const vcl::TRect& r = memo_->TextRect();
   const auto yellow = [](int, int) { return Rgb(vcl::clYellow); };
-  EXPECT_TRUE(tk::PixelsMatch(shot, yellow, "memo_ground_above", {r.Left, r.Top - 1, r.Right, r.Top}));
-  EXPECT_TRUE(tk::PixelsMatch(shot, yellow, "memo_ground_below", {r.Left, r.Bottom, r.Right, r.Bottom + 1}));
+  EXPECT_TRUE(
+      tk::PixelsMatch(shot, yellow, "memo_ground_above", {r.Left, r.Top - 1, r.Right, r.Top}));
+  EXPECT_TRUE(tk::PixelsMatch(shot, yellow, "memo_ground_below",
+                              {r.Left, r.Bottom, r.Right, r.Bottom + 1}));
 }
 
 struct MarginCase {

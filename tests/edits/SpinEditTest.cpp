@@ -243,8 +243,9 @@ TEST_F(SpinEditTest, TheThemeSwitchReachesTheSpinButton) {
 // A spin edit made in code takes a font of its own before it is put on a form, keeps it, and
 // is as high as that font makes it once it is shown where it sizes itself.
 TEST_F(SpinEditTest, AFontGivenBeforeTheEditHasAParentIsKept) {
-  for (TZYLCustomExtSpinEdit* e : {static_cast<TZYLCustomExtSpinEdit*>(new TZYLSpinEdit(host_.Form())),
-                                   static_cast<TZYLCustomExtSpinEdit*>(new TZYLExtSpinEdit(host_.Form()))}) {
+  for (TZYLCustomExtSpinEdit* e :
+       {static_cast<TZYLCustomExtSpinEdit*>(new TZYLSpinEdit(host_.Form())),
+        static_cast<TZYLCustomExtSpinEdit*>(new TZYLExtSpinEdit(host_.Form()))}) {
     SCOPED_TRACE(e->ClassName());
     EXPECT_NO_THROW(e->Font()->SetSize(15));
     EXPECT_FALSE(e->ParentFont());

@@ -80,9 +80,9 @@ TEST_F(ListBoxTest, AFontGivenAtRunTimeReachesTheWindow) {
     win::SetFocus(form_->Handle());
     Idle();
     EXPECT_EQ(list_->ItemRect(1), second);
-    EXPECT_TRUE(win::testkit::SamePixels(
-        changed, win::testkit::CaptureWindow(list_->Handle(), false),
-        fromParent ? "list_font_from_parent" : "list_own_font"));
+    EXPECT_TRUE(win::testkit::SamePixels(changed,
+                                         win::testkit::CaptureWindow(list_->Handle(), false),
+                                         fromParent ? "list_font_from_parent" : "list_own_font"));
   }
 }
 
