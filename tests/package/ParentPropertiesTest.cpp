@@ -11,9 +11,10 @@
 //    the control holds the same values and follows (or not) as before, before the change and
 //    after it;
 //  - moved to another panel, the control follows that one.
-// And a disabled panel or form keeps the user's clicks and the focus from the control, which
-// keeps its own Enabled. A table names each check a class does not pass, with the reason; a
-// row that no class of its shard needs any more fails the sweep.
+// And a disabled panel or form keeps the user's clicks, keys and the focus from the control,
+// which keeps its own Enabled and every published value, then and enabled again. A table names each
+// check a class does not pass, with the reason; a row that no class of its shard needs any more
+// fails the sweep.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -590,7 +591,7 @@ TEST_P(ParentProperties, ADisabledPanelOrFormKeepsTheUsersInputFromItsControls) 
         count.Fired->clear();
         vcl::TControl* parent =
             std::string(disabled) == "panel" ? static_cast<vcl::TControl*>(s.Panel()) : s.Form();
-        // The focus goes elsewhere first, as a user's disabled dialog leaves it.
+        const TValues before = packagetest::PublishedValues(c);
         parent->SetEnabled(false);
         tk::RunUntilIdle();
         std::string out;
@@ -603,7 +604,16 @@ TEST_P(ParentProperties, ADisabledPanelOrFormKeepsTheUsersInputFromItsControls) 
         Handle(s);
         if (!count.Fired->empty()) out += "heard " + *count.Fired;
         packagetest::PaintShown(s.Form());
+        // Nothing the user did reached a published value, and enabled again the control holds
+        // what it held.
+        for (const std::string& path :
+             packagetest::ChangedPaths(before, packagetest::PublishedValues(c)))
+          out += path + " changed under a disabled " + disabled + "; ";
         parent->SetEnabled(true);
+        tk::RunUntilIdle();
+        for (const std::string& path :
+             packagetest::ChangedPaths(before, packagetest::PublishedValues(c)))
+          out += path + " changed enabled again; ";
         return out;
       });
     }
