@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes/Collection.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
@@ -231,9 +232,19 @@ void GiveText(vcl::TControl* c, const std::string& text) {
   }
 }
 
-// A control of the class (named X) on a panel of a shown form, with a caption or text and
-// items where it takes them. `before`, when given, runs on the panel and the control once the
-// control is placed, before it is put on the panel.
+// One item in each published collection of the control (embedded buttons, panels, sections),
+// so that the controls such items make are there to follow.
+void GiveCollectionItems(vcl::TControl* c) {
+  for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
+    if (p->Kind() != vcl::tkClass) continue;
+    auto* collection = dynamic_cast<vcl::TCollection*>(vcl::GetObjectProp(c, p));
+    if (collection && collection->Count() == 0) collection->Add();
+  }
+}
+
+// A control of the class (named X) on a panel of a shown form, with a caption or text, items
+// where it takes them and one item in each of its collections. `before`, when given, runs on the
+// panel and the control once the control is placed, before it is put on the panel.
 class TParentStage {
  public:
   using TBefore = std::function<void(vcl::TPanel* panel, vcl::TControl* c)>;
@@ -244,6 +255,7 @@ class TParentStage {
     control_ = static_cast<vcl::TControl*>(cls->Create(form_.get()));
     control_->SetName("X");
     control_->SetBounds(8, 8, 120, 60);
+    GiveCollectionItems(control_);
     if (before) before(panel_, control_);
     control_->SetParent(panel_);
     GiveText(control_, "Abc");
