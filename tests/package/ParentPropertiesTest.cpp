@@ -592,11 +592,22 @@ class TInputCount {
   std::shared_ptr<std::string> Fired = std::make_shared<std::string>();
 };
 
-// A user's click, right click, wheel and keys on the control.
+// The middle of a control on the screen.
+vcl::TPoint Middle(vcl::TControl* c) {
+  return c->Parent()->ClientToScreen({c->Left() + c->Width() / 2, c->Top() + c->Height() / 2});
+}
+
+// A user's click, right click, wheel and keys on the control, and a click on each control it
+// made of its own (its embedded buttons and parts) that shows.
 void Handle(TParentStage& s) {
   vcl::TControl* c = s.Control();
-  const vcl::TPoint at =
-      c->Parent()->ClientToScreen({c->Left() + c->Width() / 2, c->Top() + c->Height() / 2});
+  std::vector<vcl::TControl*> all;
+  ControlsUnder(c, all);
+  std::vector<vcl::TPoint> parts;
+  for (vcl::TControl* part : all)
+    if (part != c && part->Visible() && part->Width() > 0 && part->Height() > 0)
+      parts.push_back(Middle(part));
+  const vcl::TPoint at = Middle(c);
   tk::Click(at.X, at.Y);
   tk::AdvanceClock(1000);
   tk::Click(at.X, at.Y, 1);
@@ -604,6 +615,10 @@ void Handle(TParentStage& s) {
   tk::Wheel(-win::WHEEL_DELTA);
   tk::TypeText("a");
   tk::KeyPress(win::VK_DOWN);
+  for (const vcl::TPoint& p : parts) {
+    tk::Click(p.X, p.Y);
+    tk::AdvanceClock(1000);
+  }
   tk::RunUntilIdle();
 }
 
@@ -619,7 +634,11 @@ TEST_P(ParentProperties, ADisabledPanelOrFormKeepsTheUsersInputFromItsControls) 
         TParentStage s(cls);
         vcl::TControl* c = s.Control();
         TInputCount count(c, handlers);
-        Handle(s);
+        try {
+          Handle(s);
+        } catch (const vcl::testkit::EDialogScript&) {
+          // a dialog the user brought up was closed at once
+        }
         if (!count.Fired->empty()) ++reached;
         count.Fired->clear();
         vcl::TControl* parent =
