@@ -1,20 +1,22 @@
 // The values a control takes from its parent, over every registered control class (the
-// framework's and the library's package's), each on a panel of a shown form: for each of Font,
-// Color, ShowHint and BiDiMode that the class publishes with its Parent* switch,
+// framework's and the library's package's), each on a panel of a shown form with one item in
+// each of its collections: for each of Font, Color, ShowHint and BiDiMode that the class
+// publishes (following as its published Parent* switch says, or the framework's where the
+// class does not publish it),
 //  - a change on the panel, and then on the form, reaches the control exactly while its switch
 //    is on, and every control of the form (the control's own sub-controls too) that follows
 //    its parent holds its parent's value; the control then looks, and measures, as a twin made
 //    with the new value as its own;
 //  - each facet the control is given of its own turns the switch off, and the control keeps
 //    that value when the panel changes again;
-//  - a form file leaves out a value the control takes from its parent, and read back
-//    the control holds the same values and follows (or not) as before, before the change and
+//  - a form file leaves out a value the control takes from its parent, and read back the
+//    control holds the same values and follows (or not) as before, before the change and
 //    after it;
 //  - moved to another panel, the control follows that one.
-// And a disabled panel or form keeps the user's clicks, keys and the focus from the control,
-// which keeps its own Enabled and every published value, then and enabled again. A table names each
-// check a class does not pass, with the reason; a row that no class of its shard needs any more
-// fails the sweep.
+// And a disabled panel or form keeps the user's clicks, keys and the focus from the control
+// and the parts it made, and the control keeps its own Enabled and every published value, then
+// and enabled again. A table names each check a class does not pass, with the reason; a row
+// that no class of its shard needs any more fails the sweep.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -316,8 +318,9 @@ std::vector<std::string> StoredOnX(const std::string& bytes, const std::string& 
   return found;
 }
 
-// Checks a class does not pass, by "Class.Value" (the value followed) or "Class.Value picture"
-// or "Class.Enabled", with the reason.
+// Checks a class does not pass, with the reason, by "Class.Value" (the value followed; a row
+// for it spares the class the value's other checks), "Class.Value own", "Class.Value picture",
+// "Class.Value file", "Class.Value moved" or "Class.Enabled panel" and "Class.Enabled form".
 const std::map<std::string, std::string>& Exempt() {
   static const std::map<std::string, std::string> rows = {
       // A list keeps its top item when its font grows; one made with the font brings its
