@@ -341,6 +341,7 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   void WMEraseBkgndEdit(vcl::TWMEraseBkgnd& Message);
   void EMMessage(vcl::TMessage& Message);
   void CMFontChangedEdit(vcl::TMessage& Message);
+  void CMColorChangedEdit(vcl::TMessage& Message);
   void CMVisibleChangedEdit(vcl::TMessage& Message);
   void CMEnabledChangedEdit(vcl::TMessage& Message);
   void CMBiDiModeChangedEdit(vcl::TMessage& Message);

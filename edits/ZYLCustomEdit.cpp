@@ -202,6 +202,11 @@ void TZYLCustomEdit::SetBorders() {
 
 void TZYLCustomEdit::CorrectBounds() {
   if (Loading()) return;
+  if (!HandleAllocated() && !Parent() && !ParentWindow()) {
+    FBoundsPending = true;
+    return;
+  }
+  FBoundsPending = false;
   Canvas()->SetFont(Font());
   int h = Height(), w = Width();
   if (FAutoSize) {
@@ -216,6 +221,11 @@ void TZYLCustomEdit::CMFontChangedCustom(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
   InvalidateWidths(1);
   CorrectBounds();
+}
+
+void TZYLCustomEdit::CreateWnd() {
+  inherited::CreateWnd();
+  if (FBoundsPending) CorrectBounds();
 }
 
 void TZYLCustomEdit::CMZYLBevelChangedCustom(vcl::TMessage& /*Message*/) { CorrectBounds(); }

@@ -118,11 +118,14 @@ class TZYLCustomEdit : public TZYLBaseEdit {
   bool FButtonParentCtlXP = false;
   TZYLEditAutoComplete* FAutoComplete = nullptr;
   bool FButtonsChanged = false;  // the buttons are laid out again on the next paint
+  // The bounds wait for the window, which an edit without a parent cannot measure with.
+  bool FBoundsPending = false;
   // FPrefix[i]: the width of the first i shown characters; valid up to FPrefixValid.
   std::vector<int> FPrefix{0};
   size_t FPrefixValid = 1;
 
  protected:
+  void CreateWnd() override;
   TZYLOnBtnClick FOnBtnClick;
 };
 

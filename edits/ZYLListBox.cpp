@@ -160,8 +160,10 @@ ZYL_CLASS_IMPL(TZYLListBox) {
                          {"HeaderVisible", biHeaderVisible, true},
                          {"AllowResize", biAllowResize, true},
                          {"HeaderHotTrack", biHeaderHotTrack, false},
-                         {"HeaderFlat", biHeaderFlat, false}})
+                         {"HeaderFlat", biHeaderFlat, false}}) {
     b.Prop(p.Name, &C::GetBool, &C::SetBool).Index(p.Index).Default(p.Default);
+    if (p.Index == biShowHint) b.Stored(&C::IsShowHintStored);
+  }
   b.Prop("AutoScroll", &C::GetBool, nullptr)
       .Index(biAutoScroll)
       .Stored(false)
@@ -260,6 +262,8 @@ void TZYLListBox::RefreshList() {
 
 // ---------------------------------------------------------------------------------------------
 // Indexed accessors
+
+bool TZYLListBox::IsShowHintStored() const { return !FListBox->ParentShowHint(); }
 
 bool TZYLListBox::GetBool(int Index) const {
   switch (Index) {

@@ -141,6 +141,8 @@ class TZYLListBox : public TZYLCustomScrollBox {
   const std::string& IniKey() const { return FIniKey; }
   void SetIniKey(const std::string& Value) { FIniKey = Value; }
   bool IsIniKeyStored() const { return !FIniKey.empty() && FIniKey != "ListBoxData"; }
+  // A ShowHint the inner list takes from its parent is the parent's to keep.
+  bool IsShowHintStored() const;
   vcl::THeaderSections* GetHeaderSections() const;
   void SetHeaderSections(vcl::THeaderSections* Value);
   vcl::TStrings* GetItems() const;

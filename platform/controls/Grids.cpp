@@ -591,6 +591,7 @@ ZYL_CLASS_IMPL(TCustomGrid) {
       .Default(bsSingle)
       .Declare("Color", &C::Color, &C::SetColor, ColorTypeInfo())
       .Default(clWindow)
+      .Stored(&C::IsColorStored)
       .Declare("ColCount", &C::ColCount, &C::SetColCount)
       .Default(5)
       .Declare("DefaultColWidth", &C::DefaultColWidth, &C::SetDefaultColWidth)

@@ -586,6 +586,8 @@ class TCustomListBox : public TWindowListControl {
   void CNMeasureItem(TMessage& Message);
   // A wheel turn no control took scrolls the list.
   void WMMouseWheel(TWMMouseWheel& Message);
+  // The window draws and measures its items with the new font.
+  void CMFontChanged(TMessage& Message);
 
   int savedTop_ = 0;
   std::vector<bool> savedSel_;

@@ -281,8 +281,14 @@ void TCustomListBox::WMMouseWheel(TWMMouseWheel& Message) {
   if (!Message.Result) DefaultHandler(&Message);
 }
 
+void TCustomListBox::CMFontChanged(TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 1);
+}
+
 ZYL_MESSAGE_MAP(TCustomListBox) {
   m.On(CN_COMMAND, &TCustomListBox::CNCommand)
+      .On(CM_FONTCHANGED, &TCustomListBox::CMFontChanged)
       .On(WM_MOUSEWHEEL, &TCustomListBox::WMMouseWheel)
       .On(CN_MEASUREITEM, &TCustomListBox::CNMeasureItem);
 }

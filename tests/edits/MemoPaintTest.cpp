@@ -54,6 +54,22 @@ TEST_F(MemoPaint, RuledLinesRunUnderEveryRowBand) {
   }
 }
 
+// A colour given while the memo is focused reaches its whole ground, the bands above and below
+// the text rectangle too.
+TEST_F(MemoPaint, AColourGivenWhileFocusedFillsTheWholeGround) {
+  memo_->SetText("first");
+  memo_->SetFocus();
+  tk::RunUntilIdle();
+  memo_->SetColor(vcl::clYellow);
+  const tk::TCapture shot = host_.Shot(memo_);
+  const vcl::TRect& r = memo_->TextRect();
+  const auto yellow = [](int, int) { return Rgb(vcl::clYellow); };
+  EXPECT_TRUE(
+      tk::PixelsMatch(shot, yellow, "memo_ground_above", {r.Left, r.Top - 1, r.Right, r.Top}));
+  EXPECT_TRUE(tk::PixelsMatch(shot, yellow, "memo_ground_below",
+                              {r.Left, r.Bottom, r.Right, r.Bottom + 1}));
+}
+
 struct MarginCase {
   TZYLMarginAlignment Side;
 };

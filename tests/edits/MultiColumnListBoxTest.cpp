@@ -387,6 +387,44 @@ TEST_F(MultiColumnListBoxTest, EnabledAndAllowResizeKeepTheirOwnValues) {
   EXPECT_TRUE(copy->GetBool(TZYLListBox::biEnabled));
 }
 
+// A box that takes ShowHint from its parent leaves it out of the form file and, read back,
+// follows its parent still; one with a ShowHint of its own, on or off, keeps it.
+TEST_F(MultiColumnListBoxTest, AShowHintTakenFromTheParentIsNotWrittenAndOneOfItsOwnIs) {
+  std::vector<vcl::TClass> parts;
+  for (vcl::TClass c :
+       {TZYLListBox::StaticClass(), TZYLHeaderControl::StaticClass(), TZYLMyListBox::StaticClass()})
+    if (!vcl::GetClass(c->ClassName())) parts.push_back(c);
+  for (vcl::TClass c : parts) vcl::RegisterClass(c);
+  vcl::TFinally unregister([&] {
+    for (vcl::TClass c : parts) vcl::UnRegisterClass(c);
+  });
+  struct TCase {
+    const char* Name;
+    bool Follows;
+    bool Shown;  // the ShowHint the box holds
+  };
+  for (const TCase& c : {TCase{"follows", true, true}, TCase{"own, off", false, false},
+                         TCase{"own, on", false, true}}) {
+    SCOPED_TRACE(c.Name);
+    THost host;
+    auto* b = new TZYLListBox(host.Form());
+    b->SetName("Box");
+    b->SetParent(host.Form());
+    // The form shows hints where the box follows it, and the other way round where it does not.
+    host.Form()->SetShowHint(c.Follows ? c.Shown : !c.Shown);
+    if (!c.Follows) b->SetBool(TZYLListBox::biShowHint, c.Shown);
+    EXPECT_EQ(b->GetBool(TZYLListBox::biParentShowHint), c.Follows);
+    EXPECT_EQ(b->GetBool(TZYLListBox::biShowHint), c.Shown);
+    const std::unique_ptr<vcl::TForm> copy = testsupport::StreamCopy(host.Form());
+    auto* back = dynamic_cast<TZYLListBox*>(copy->FindComponent("Box"));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetBool(TZYLListBox::biParentShowHint), c.Follows);
+    EXPECT_EQ(back->GetBool(TZYLListBox::biShowHint), c.Shown);
+    copy->SetShowHint(!copy->ShowHint());
+    EXPECT_EQ(back->GetBool(TZYLListBox::biShowHint), c.Follows ? !c.Shown : c.Shown);
+  }
+}
+
 // What the box's handlers heard: the Sender of each call.
 class TBoxInput : public vcl::TObject {
   ZYL_CLASS(TBoxInput, vcl::TObject)

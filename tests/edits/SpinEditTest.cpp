@@ -240,5 +240,29 @@ TEST_F(SpinEditTest, TheThemeSwitchReachesTheSpinButton) {
   }
 }
 
+// A spin edit made in code takes a font of its own before it is put on a form, keeps it, and
+// is as high as that font makes it once it is shown where it sizes itself.
+TEST_F(SpinEditTest, AFontGivenBeforeTheEditHasAParentIsKept) {
+  for (TZYLCustomExtSpinEdit* e :
+       {static_cast<TZYLCustomExtSpinEdit*>(new TZYLSpinEdit(host_.Form())),
+        static_cast<TZYLCustomExtSpinEdit*>(new TZYLExtSpinEdit(host_.Form()))}) {
+    SCOPED_TRACE(e->ClassName());
+    EXPECT_NO_THROW(e->Font()->SetSize(15));
+    EXPECT_FALSE(e->ParentFont());
+    e->SetBounds(10, 150, 120, 21);
+    e->SetParent(host_.Form());
+    tk::RunUntilIdle();
+    EXPECT_EQ(e->Font()->Size(), 15);
+    if (!e->AutoSize()) continue;
+    const int high = e->Height();
+    // The same font given once it is shown measures the same.
+    e->SetHeight(60);
+    e->Font()->SetSize(16);
+    e->Font()->SetSize(15);
+    EXPECT_EQ(e->Height(), high);
+    EXPECT_LT(high, 60);
+  }
+}
+
 }  // namespace
 }  // namespace zyl

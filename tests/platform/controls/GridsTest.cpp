@@ -9,6 +9,7 @@
 #include "platform/rtl/Format.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FormText.h"
 
 namespace vcl::testing {
 namespace {
@@ -154,6 +155,36 @@ TEST_F(GridsTest, AGridReadWithoutFixedCellsStartsInItsFirstCell) {
   EXPECT_EQ(Cur(g), "0,0");
   EXPECT_EQ(Str(g->Selection()), "0,0-0,0");
   EXPECT_EQ(Format("%d,%d", {g->LeftCol(), g->TopRow()}), "0,0");
+}
+
+// A grid that takes its colour from its parent leaves it out of the form file, and read back
+// it follows its parent still; one with a colour of its own keeps it.
+TEST_F(GridsTest, AColourTakenFromTheParentIsNotWrittenAndTheGridReadBackFollows) {
+  for (bool follows : {true, false}) {
+    SCOPED_TRACE(follows ? "follows" : "own colour");
+    TStringGrid* g = NewGrid();
+    g->SetName("Grid");
+    form_->SetName("Form1");
+    if (follows)
+      g->SetParentColor(true);
+    else
+      g->SetColor(clYellow);
+    form_->SetColor(clAqua);
+    EXPECT_EQ(g->Color(), follows ? clAqua : clYellow);
+    const std::string text = ObjectBinaryToTextString(WriteComponentToBytes(form_.get()));
+    const std::string grid = text.substr(text.find("object Grid"));
+    if (follows)
+      EXPECT_EQ(grid.find("    Color ="), std::string::npos) << grid;
+    else
+      EXPECT_NE(grid.find("    Color = clYellow"), std::string::npos) << grid;
+    auto read = testsupport::FormFromText(text);
+    auto* back = Find<TStringGrid>(read.get(), "Grid");
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->ParentColor(), follows);
+    EXPECT_EQ(back->Color(), follows ? clAqua : clYellow);
+    read->SetColor(clLime);
+    EXPECT_EQ(back->Color(), follows ? clLime : clYellow);
+  }
 }
 
 // The picture of a focused grid: the focus rectangle, and with goDrawFocusSelected the

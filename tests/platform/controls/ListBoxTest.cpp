@@ -58,6 +58,34 @@ class ListBoxTest : public ControlsTest {
   TListBox* list_ = nullptr;
 };
 
+// A font given to a shown list, its own or its parent's, is the one its window draws and
+// measures its items with, as a window made with that font does.
+TEST_F(ListBoxTest, AFontGivenAtRunTimeReachesTheWindow) {
+  for (bool fromParent : {false, true}) {
+    SCOPED_TRACE(fromParent ? "the parent's" : "its own");
+    list_->SetParentFont(fromParent);
+    list_->Items()->Clear();
+    for (const char* item : {"One", "Two", "Three"}) list_->Items()->Add(item);
+    Show();
+    TFont* font = fromParent ? form_->Font() : list_->Font();
+    font->SetName(fromParent ? "Courier New" : "Times New Roman");
+    font->SetSize(fromParent ? 13 : 15);
+    font->SetStyle({fsBold, fsItalic});
+    // The form keeps the focus, so that no focus rectangle tells the two pictures apart.
+    win::SetFocus(form_->Handle());
+    Idle();
+    const win::testkit::TCapture changed = win::testkit::CaptureWindow(list_->Handle(), false);
+    const TRect second = list_->ItemRect(1);
+    list_->RecreateWnd();
+    win::SetFocus(form_->Handle());
+    Idle();
+    EXPECT_EQ(list_->ItemRect(1), second);
+    EXPECT_TRUE(win::testkit::SamePixels(changed,
+                                         win::testkit::CaptureWindow(list_->Handle(), false),
+                                         fromParent ? "list_font_from_parent" : "list_own_font"));
+  }
+}
+
 TEST_F(ListBoxTest, ItemsAndSelectionSurviveTheWindowComingAndGoing) {
   // Before there is a window, the items wait in the control.
   list_->SetSorted(true);
