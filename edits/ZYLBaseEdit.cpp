@@ -52,6 +52,7 @@ ZYL_MESSAGE_MAP(TZYLBaseEdit) {
       .On(win::WM_PASTE, &C::WMPaste)
       .On(win::WM_ERASEBKGND, &C::WMEraseBkgndEdit)
       .On(vcl::CM_FONTCHANGED, &C::CMFontChangedEdit)
+      .On(vcl::CM_SYSCOLORCHANGE, &C::CMSysColorChangeEdit)
       .On(vcl::CM_VISIBLECHANGED, &C::CMVisibleChangedEdit)
       .On(vcl::CM_ENABLEDCHANGED, &C::CMEnabledChangedEdit)
       .On(vcl::CM_BIDIMODECHANGED, &C::CMBiDiModeChangedEdit)
@@ -542,6 +543,11 @@ void TZYLBaseEdit::WMSizeEdit(vcl::TWMSize& Message) {
 void TZYLBaseEdit::CMFontChangedEdit(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
   if (HandleAllocated()) UpdateCaret();
+}
+
+void TZYLBaseEdit::CMSysColorChangeEdit(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (FBack) CreateBackBitmap();
 }
 
 void TZYLBaseEdit::Loaded() {

@@ -341,6 +341,8 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   void WMEraseBkgndEdit(vcl::TWMEraseBkgnd& Message);
   void EMMessage(vcl::TMessage& Message);
   void CMFontChangedEdit(vcl::TMessage& Message);
+  // The back bitmap was filled with the old system colours: it is filled again.
+  void CMSysColorChangeEdit(vcl::TMessage& Message);
   void CMVisibleChangedEdit(vcl::TMessage& Message);
   void CMEnabledChangedEdit(vcl::TMessage& Message);
   void CMBiDiModeChangedEdit(vcl::TMessage& Message);
