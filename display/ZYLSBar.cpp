@@ -565,10 +565,14 @@ void TZYLScrollBar::PaintChecker() {
 
 void TZYLScrollBar::CMSysColorChange(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
-  if (UseXP())
+  if (UseXP()) {
     RefreshBackground();
-  else if ((static_cast<uint32_t>(Color()) & 0xFF000000u) == 0x80000000u)
+  } else if ((static_cast<uint32_t>(Color()) & 0xFF000000u) == 0x80000000u) {
+    // The focus caret draws a copy of the checker: it takes the new one.
     PaintChecker();
+    FCaret->SetBitmap(FChecker.get());
+    SetButtons();
+  }
   Invalidate();
 }
 

@@ -135,6 +135,11 @@ TEST_F(ScrollBarTest, TheCheckerFollowsAChangeOfTheSystemColours) {
   EXPECT_EQ(px(0, 0), vcl::clWhite);
   EXPECT_EQ(px(1, 0), static_cast<vcl::TColor>(lilac));
   EXPECT_EQ(px(7, 4), static_cast<vcl::TColor>(lilac));
+  // The focused bar's caret draws the new checker too.
+  bar_->SetFocus();
+  tk::RunUntilIdle();
+  EXPECT_EQ(vcl::ColorToRGB(bar_->Caret()->Bitmap()->Canvas()->Pixels(1, 0)),
+            static_cast<vcl::TColor>(lilac));
 }
 
 TEST_F(ScrollBarTest, HorizontalLayout) {
