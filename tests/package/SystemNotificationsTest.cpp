@@ -131,6 +131,15 @@ std::string SpareFontFile() {
   return "";
 }
 
+// The user logs off: every top-level window is asked, none refuses; then each hears whether the
+// session ends.
+void EndSession(bool ends) {
+  for (win::HWND h : TopLevelWindows())
+    if (win::IsWindow(h) && win::SendMessageA(h, win::WM_QUERYENDSESSION, 0, 0) == 0)
+      ADD_FAILURE() << "a window refused the end of the session";
+  win::SendMessageA(win::HWND_BROADCAST, win::WM_ENDSESSION, ends ? win::TRUE : win::FALSE, 0);
+}
+
 // What a user or the system does, and what it tells the windows.
 struct TChange {
   const char* Name;
@@ -196,15 +205,10 @@ const std::vector<TChange>& Changes() {
          win::SendMessageA(win::HWND_BROADCAST, win::WM_POWER, win::PWR_SUSPENDRESUME, 0);
        },
        {}},
-      // The user logs off; something else refuses, so the session goes on.
-      {"QueryEndSession",
-       [] {
-         for (win::HWND h : TopLevelWindows())
-           if (win::IsWindow(h) && win::SendMessageA(h, win::WM_QUERYENDSESSION, 0, 0) == 0)
-             ADD_FAILURE() << "a window refused the end of the session";
-         win::SendMessageA(win::HWND_BROADCAST, win::WM_ENDSESSION, win::FALSE, 0);
-       },
-       {}},
+      // The user logs off; another program refuses, so the session goes on.
+      {"SessionGoesOn", [] { EndSession(false); }, {}},
+      // The user logs off and the session ends; the program ends after this.
+      {"SessionEnds", [] { EndSession(true); }, {}},
   };
   return changes;
 }
@@ -274,6 +278,24 @@ const std::vector<TExempt>& Exempt() {
     return rows;
   }();
   return exempt;
+}
+
+// The components that keep state between runs, and when their Parts have them store it. None
+// stores it on the session's end itself: each stores when its owner form is freed, which the
+// program's own end does after the session ended.
+struct TSaver {
+  const char* Class;
+  const char* When;
+};
+const std::vector<TSaver>& Savers() {
+  static const std::vector<TSaver> savers = {
+      {"TZYLForm", "writes the form's placement, colour and font when the owner form is freed "
+                   "(its OnDestroy, chained when read from a form file)"},
+      {"TZYLMRUList", "writes its list when the owner form is freed (SaveState, chained to the "
+                      "form's OnDestroy when read from a form file)"},
+      {"TZYLApplicationCtrl", "keeps nothing: it hands its settings to the application when "
+                              "loaded"}};
+  return savers;
 }
 
 // Published values that follow the system from one moment to the next, whatever changed.
@@ -508,6 +530,7 @@ TEST(SystemNotificationsTable, NamesRegisteredClassesAndKnownChanges) {
     ASSERT_NE(cls, all.end()) << e.Class;
     EXPECT_NE(vcl::GetPropInfo(*cls, e.What), nullptr) << e.What;
   }
+  for (const TSaver& saver : Savers()) EXPECT_TRUE(classes.count(saver.Class)) << saver.Class;
   for (const auto& [key, events] : Told()) {
     EXPECT_TRUE(classes.count(key.first)) << key.first;
     EXPECT_TRUE(changes.count(key.second)) << key.second;
