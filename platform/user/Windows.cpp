@@ -726,8 +726,12 @@ LONG ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags) {
   if (mode) {
     if (mode->dmSize < sizeof(DEVMODEA)) return DISP_CHANGE_BADPARAM;
     if ((mode->dmFields & DM_BITSPERPEL) && mode->dmBitsPerPel != 32) return DISP_CHANGE_BADMODE;
-    width = (mode->dmFields & DM_PELSWIDTH) ? static_cast<int>(std::min<DWORD>(mode->dmPelsWidth, kMaxScreenSide + 1)) : s.ScreenWidth;
-    height = (mode->dmFields & DM_PELSHEIGHT) ? static_cast<int>(std::min<DWORD>(mode->dmPelsHeight, kMaxScreenSide + 1)) : s.ScreenHeight;
+    width = (mode->dmFields & DM_PELSWIDTH)
+                ? static_cast<int>(std::min<DWORD>(mode->dmPelsWidth, kMaxScreenSide + 1))
+                : s.ScreenWidth;
+    height = (mode->dmFields & DM_PELSHEIGHT)
+                 ? static_cast<int>(std::min<DWORD>(mode->dmPelsHeight, kMaxScreenSide + 1))
+                 : s.ScreenHeight;
   }
   if (width < 1 || height < 1 || width > static_cast<int>(kMaxScreenSide) ||
       height > static_cast<int>(kMaxScreenSide))

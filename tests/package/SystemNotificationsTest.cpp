@@ -200,8 +200,8 @@ const std::vector<TChange>& Changes() {
        {}},
       {"PowerResume",
        [] {
-         win::SendMessageA(win::HWND_BROADCAST, win::WM_POWERBROADCAST,
-                           win::PBT_APMRESUMESUSPEND, 0);
+         win::SendMessageA(win::HWND_BROADCAST, win::WM_POWERBROADCAST, win::PBT_APMRESUMESUSPEND,
+                           0);
          win::SendMessageA(win::HWND_BROADCAST, win::WM_POWER, win::PWR_SUSPENDRESUME, 0);
        },
        {}},
@@ -242,13 +242,24 @@ struct TExempt {
 // The list and combo boxes whose Part re-creates their window on a theme change (RecreateWnd
 // after the default handling); the stage focuses them, and a focused control's window made anew
 // loses the focus and takes it again.
-const char* const kRecreatedOnTheme[] = {
-    "TZYLColorComboBox",     "TZYLColorListBox",        "TZYLComboBox",
-    "TZYLDriveComboBox",     "TZYLExtListBox",          "TZYLFontComboBox",
-    "TZYLFontListBox",       "TZYLFontSizeComboBox",    "TZYLFontSizeListBox",
-    "TZYLImageComboBox",     "TZYLImageListBox",        "TZYLLabeledColorListBox",
-    "TZYLLabeledExtListBox", "TZYLLabeledFontListBox",  "TZYLLabeledFontSizeListBox",
-    "TZYLLabeledImageListBox", "TZYLListBox",           "TZYLPrinterComboBox"};
+const char* const kRecreatedOnTheme[] = {"TZYLColorComboBox",
+                                         "TZYLColorListBox",
+                                         "TZYLComboBox",
+                                         "TZYLDriveComboBox",
+                                         "TZYLExtListBox",
+                                         "TZYLFontComboBox",
+                                         "TZYLFontListBox",
+                                         "TZYLFontSizeComboBox",
+                                         "TZYLFontSizeListBox",
+                                         "TZYLImageComboBox",
+                                         "TZYLImageListBox",
+                                         "TZYLLabeledColorListBox",
+                                         "TZYLLabeledExtListBox",
+                                         "TZYLLabeledFontListBox",
+                                         "TZYLLabeledFontSizeListBox",
+                                         "TZYLLabeledImageListBox",
+                                         "TZYLListBox",
+                                         "TZYLPrinterComboBox"};
 // The font and printer lists whose Part answers the font table's change by filling the list
 // and setting the item height again, which makes their window anew as above.
 const char* const kRecreatedOnFonts[] = {"TZYLFontComboBox", "TZYLFontSizeComboBox",
@@ -272,9 +283,11 @@ const std::vector<TExempt>& Exempt() {
     };
     const char* why = "its window is made anew while it has the focus";
     for (const char* cls : kRecreatedOnTheme)
-      for (const char* event : {"OnEnter", "OnExit"}) rows.push_back({cls, "ThemeChanged", event, why});
+      for (const char* event : {"OnEnter", "OnExit"})
+        rows.push_back({cls, "ThemeChanged", event, why});
     for (const char* cls : kRecreatedOnFonts)
-      for (const char* event : {"OnEnter", "OnExit"}) rows.push_back({cls, "FontChange", event, why});
+      for (const char* event : {"OnEnter", "OnExit"})
+        rows.push_back({cls, "FontChange", event, why});
     return rows;
   }();
   return exempt;
@@ -289,12 +302,15 @@ struct TSaver {
 };
 const std::vector<TSaver>& Savers() {
   static const std::vector<TSaver> savers = {
-      {"TZYLForm", "writes the form's placement, colour and font when the owner form is freed "
-                   "(its OnDestroy, chained when read from a form file)"},
-      {"TZYLMRUList", "writes its list when the owner form is freed (SaveState, chained to the "
-                      "form's OnDestroy when read from a form file)"},
-      {"TZYLApplicationCtrl", "keeps nothing: it hands its settings to the application when "
-                              "loaded"}};
+      {"TZYLForm",
+       "writes the form's placement, colour and font when the owner form is freed "
+       "(its OnDestroy, chained when read from a form file)"},
+      {"TZYLMRUList",
+       "writes its list when the owner form is freed (SaveState, chained to the "
+       "form's OnDestroy when read from a form file)"},
+      {"TZYLApplicationCtrl",
+       "keeps nothing: it hands its settings to the application when "
+       "loaded"}};
   return savers;
 }
 
@@ -364,8 +380,8 @@ class SystemNotifications : public packagetest::TPackageFixture<::testing::TestW
     for (const TExempt& e : Exempt())
       if (names.count(e.Class) && (std::string(e.What) == "pixels") == pixels &&
           !usedExemptions_.count(std::string(e.Class) + "/" + e.Change + "/" + e.What))
-        ADD_FAILURE() << "stale exemption " << e.Class << " " << e.Change << " " << e.What
-                      << " (" << e.Reason << ")";
+        ADD_FAILURE() << "stale exemption " << e.Class << " " << e.Change << " " << e.What << " ("
+                      << e.Reason << ")";
   }
   // Every dialog a change brings up is closed at once with the script's error.
   vcl::testkit::TDialogScript noAnswers_;
@@ -377,7 +393,8 @@ class SystemNotifications : public packagetest::TPackageFixture<::testing::TestW
 class TEventCounts {
  public:
   // The events are unbound again when the counts go, unless the component went first.
-  TEventCounts(vcl::TComponent* c, const testsupport::TFreeProbe& gone) : component_(c), gone_(gone) {
+  TEventCounts(vcl::TComponent* c, const testsupport::TFreeProbe& gone)
+      : component_(c), gone_(gone) {
     for (const vcl::TPropInfo* event : packagetest::EventsOf(c->ClassType())) {
       if (IsPaintOrLoopEvent(event->Name)) continue;
       auto handlers = std::make_unique<packagetest::THandlers>();
@@ -393,7 +410,8 @@ class TEventCounts {
   }
   ~TEventCounts() {
     if (!gone_.Freed)
-      for (const vcl::TPropInfo* event : bound_) vcl::SetMethodProp(component_, event, vcl::TMethod{});
+      for (const vcl::TPropInfo* event : bound_)
+        vcl::SetMethodProp(component_, event, vcl::TMethod{});
   }
   TEventCounts(const TEventCounts&) = delete;
   TEventCounts& operator=(const TEventCounts&) = delete;
@@ -444,8 +462,7 @@ TEST_P(SystemNotifications, EveryClassBearsEveryChangeAndTellsOfItAsItsPartSays)
         for (const std::string& e : it->second)
           if (events.Bound.count(e)) expected.insert(e);
       told += static_cast<int>(expected.size());
-      for (const std::string& e : expected)
-        EXPECT_EQ(events.Calls[e], 1) << e;
+      for (const std::string& e : expected) EXPECT_EQ(events.Calls[e], 1) << e;
       for (const auto& [e, n] : events.Calls)
         if (!expected.count(e) && n > 0 && !IsExempt(name, change.Name, e, usedExemptions_))
           ADD_FAILURE() << e << " fired " << n << " times";
@@ -461,8 +478,7 @@ TEST_P(SystemNotifications, EveryClassBearsEveryChangeAndTellsOfItAsItsPartSays)
     EXPECT_EQ(testsupport::ErrorOf<std::exception>(
                   [&] { packagetest::TakeInput(s.Form(), s.Component()); }),
               "<no error>");
-    if (auto* w = dynamic_cast<vcl::TWinControl*>(packagetest::ControlOf(s));
-        w && w->CanFocus()) {
+    if (auto* w = dynamic_cast<vcl::TWinControl*>(packagetest::ControlOf(s)); w && w->CanFocus()) {
       w->SetFocus();
       tk::RunUntilIdle();
       EXPECT_TRUE(w->Focused() || vcl::Screen->ActiveControl() == w);

@@ -107,8 +107,8 @@ TEST_F(SystemChanges, AColourChangeRepaintsTheFormInTheNewColour) {
 TEST_F(SystemChanges, TheScreensFontListFollowsAFontRemovedAndInstalledAgain) {
   const std::vector<win::fontengine::TCatalogFace> faces = win::fontengine::CatalogFaces();
   auto face = std::find_if(faces.begin(), faces.end(), [](const auto& f) {
-    return !f.File.empty() && std::count(Screen->Fonts().begin(), Screen->Fonts().end(),
-                                         f.FaceName) == 1;
+    return !f.File.empty() &&
+           std::count(Screen->Fonts().begin(), Screen->Fonts().end(), f.FaceName) == 1;
   });
   ASSERT_NE(face, faces.end());
   const std::vector<std::string> before = Screen->Fonts();
