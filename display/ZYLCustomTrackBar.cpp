@@ -29,6 +29,7 @@ bool Inside(const TRect& R, const TPoint& P) {
 ZYL_MESSAGE_MAP(TZYLCustomTrackBar) {
   m.On(win::WM_GETDLGCODE, &TZYLCustomTrackBar::WMGetDlgCode)
       .On(vcl::CM_ENABLEDCHANGED, &TZYLCustomTrackBar::CMEnabledChanged)
+      .On(vcl::CM_SYSCOLORCHANGE, &TZYLCustomTrackBar::CMSysColorChange)
       .On(win::WM_SETFOCUS, &TZYLCustomTrackBar::WMSetFocusBar)
       .On(win::WM_KILLFOCUS, &TZYLCustomTrackBar::WMKillFocusBar);
 }
@@ -267,6 +268,12 @@ void TZYLCustomTrackBar::SetColor(int Index, vcl::TColor Value) {
     case ciTickColor: FTickColor = Value; break;
     default: FFocusColor = Value; break;
   }
+  Invalidate();
+}
+
+void TZYLCustomTrackBar::CMSysColorChange(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (FThumbStyle != tsCustom) CreateThumb();
   Invalidate();
 }
 

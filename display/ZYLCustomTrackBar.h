@@ -151,6 +151,8 @@ class TZYLCustomTrackBar : public TZYLCustomPanel {
   bool DoMouseWheelUp(vcl::TShiftState Shift, vcl::TPoint MousePos) override;
   void WMGetDlgCode(vcl::TMessage& Message);
   void CMEnabledChanged(vcl::TMessage& Message);
+  // The standard thumb is drawn again in the system colours as they are now.
+  void CMSysColorChange(vcl::TMessage& Message);
   void WMSetFocusBar(vcl::TWMSetFocus& Message);
   void WMKillFocusBar(vcl::TWMKillFocus& Message);
 

@@ -149,7 +149,8 @@ ZYL_MESSAGE_MAP(TZYLScrollBar) {
       .On(win::WM_GETDLGCODE, &TZYLScrollBar::WMGetDlgCode)
       .On(win::WM_SETFOCUS, &TZYLScrollBar::WMSetFocus)
       .On(win::WM_KILLFOCUS, &TZYLScrollBar::WMKillFocus)
-      .On(win::WM_KEYDOWN, &TZYLScrollBar::WMKeyDown);
+      .On(win::WM_KEYDOWN, &TZYLScrollBar::WMKeyDown)
+      .On(vcl::CM_SYSCOLORCHANGE, &TZYLScrollBar::CMSysColorChange);
 }
 
 ZYL_CLASS_IMPL(TZYLScrollBar) {
@@ -231,11 +232,7 @@ TZYLScrollBar::TZYLScrollBar(vcl::TComponent* AOwner)
   FBack->SetDefaultFillStyle(sfBrushBitmap);
   // The checker: white where x + y is even, the colour of this moment where it is odd.
   FChecker = std::make_unique<vcl::TBitmap>();
-  FChecker->SetSize(8, 8);
-  const vcl::TColor odd = vcl::ColorToRGB(Color());
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x)
-      FChecker->Canvas()->SetPixels(x, y, (x + y) % 2 == 0 ? vcl::clWhite : odd);
+  PaintChecker();
   for (std::unique_ptr<TZYLSpinButton>* b : {&FDecBtn, &FIncBtn}) {
     b->reset(new TZYLSpinButton(this));
     (*b)->SetParent(this);
@@ -556,6 +553,27 @@ void TZYLScrollBar::Paint() {
     }
   }
   SetButtons();
+}
+
+void TZYLScrollBar::PaintChecker() {
+  FChecker->SetSize(8, 8);
+  const vcl::TColor odd = vcl::ColorToRGB(Color());
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      FChecker->Canvas()->SetPixels(x, y, (x + y) % 2 == 0 ? vcl::clWhite : odd);
+}
+
+void TZYLScrollBar::CMSysColorChange(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (UseXP()) {
+    RefreshBackground();
+  } else if ((static_cast<uint32_t>(Color()) & 0xFF000000u) == 0x80000000u) {
+    // The focus caret draws a copy of the checker: it takes the new one.
+    PaintChecker();
+    FCaret->SetBitmap(FChecker.get());
+    SetButtons();
+  }
+  Invalidate();
 }
 
 void TZYLScrollBar::RefreshBackground() {

@@ -169,6 +169,10 @@ class TZYLScrollBar : public TZYLCustomBevelPanel {
   void MouseMove(vcl::TShiftState Shift, int X, int Y) override;
   void MouseUp(vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y) override;
   void CMEnabledChanged(vcl::TMessage& Message);
+  // A checker made of a system colour takes that colour's new value.
+  void CMSysColorChange(vcl::TMessage& Message);
+  // The checker: white where x + y is even, the control's colour as it is now where it is odd.
+  void PaintChecker();
   // A modal window, another window taking the mouse, or the bar disabled or hidden end the
   // repeat and the drag.
   void WMCancelMode(vcl::TMessage& Message);

@@ -53,6 +53,7 @@ ZYL_MESSAGE_MAP(TZYLBaseEdit) {
       .On(win::WM_ERASEBKGND, &C::WMEraseBkgndEdit)
       .On(vcl::CM_FONTCHANGED, &C::CMFontChangedEdit)
       .On(vcl::CM_COLORCHANGED, &C::CMColorChangedEdit)
+      .On(vcl::CM_SYSCOLORCHANGE, &C::CMColorChangedEdit)
       .On(vcl::CM_VISIBLECHANGED, &C::CMVisibleChangedEdit)
       .On(vcl::CM_ENABLEDCHANGED, &C::CMEnabledChangedEdit)
       .On(vcl::CM_BIDIMODECHANGED, &C::CMBiDiModeChangedEdit)
@@ -545,7 +546,8 @@ void TZYLBaseEdit::CMFontChangedEdit(vcl::TMessage& Message) {
   if (HandleAllocated()) UpdateCaret();
 }
 
-// The focused edit draws through its ground bitmap, which takes the new colour whole.
+// The focused edit draws through its ground bitmap, which takes a new colour, its own or a
+// system colour's new value, whole.
 void TZYLBaseEdit::CMColorChangedEdit(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
   if (FBack && HandleAllocated()) CreateBackBitmap();

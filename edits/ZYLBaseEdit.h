@@ -341,6 +341,8 @@ class TZYLBaseEdit : public TZYLCustomBevelPanel, public TZYLLabelProperties {
   void WMEraseBkgndEdit(vcl::TWMEraseBkgnd& Message);
   void EMMessage(vcl::TMessage& Message);
   void CMFontChangedEdit(vcl::TMessage& Message);
+  // The back bitmap is filled again with the control's colour (CM_COLORCHANGED) or with the
+  // system colours' new values (CM_SYSCOLORCHANGE).
   void CMColorChangedEdit(vcl::TMessage& Message);
   void CMVisibleChangedEdit(vcl::TMessage& Message);
   void CMEnabledChangedEdit(vcl::TMessage& Message);

@@ -152,14 +152,17 @@ void TZYLApplication::SetEditMode(TZYLEditModes Value) {
   if (FOnEditModeChange) FOnEditModeChange(this);
 }
 
+// A system colour's checker is drawn again once the colour it stands for changed.
 vcl::TBitmap* TZYLApplication::GetBrushBitmap(vcl::TColor Color) {
-  if (FBrushBitmap && FBrushColor == Color) return FBrushBitmap.get();
+  const vcl::TColor rgb = vcl::ColorToRGB(Color);
+  if (FBrushBitmap && FBrushColor == Color && FBrushRgb == rgb) return FBrushBitmap.get();
   auto b = std::make_unique<vcl::TBitmap>();
   b->SetSize(8, 8);
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x) b->Canvas()->SetPixels(x, y, (x + y) % 2 ? vcl::clWhite : Color);
   FBrushBitmap = std::move(b);
   FBrushColor = Color;
+  FBrushRgb = rgb;
   ++FBrushBuilds;
   return FBrushBitmap.get();
 }

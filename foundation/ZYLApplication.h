@@ -160,6 +160,7 @@ class TZYLApplication : public vcl::TObject {
   std::unique_ptr<vcl::TBitmap> FBrushBitmap;
   std::unique_ptr<vcl::TBitmap> FBitmap;  // GetBitmap's black checker
   vcl::TColor FBrushColor = 0;
+  vcl::TColor FBrushRgb = 0;  // the colour the cached checker was drawn in
   int FBrushBuilds = 0;
   std::unique_ptr<vcl::TBitmap> FCheckBitmap;
   int FSystemCheckWidth = 13;

@@ -751,6 +751,9 @@ class TScreen : public TComponent {
   void SetCursors(int Index, win::HCURSOR Handle);
   // The installed font families, sorted.
   const std::vector<std::string>& Fonts();
+  // Forgets the font families read: Fonts() reads them again (the fonts were installed or
+  // removed).
+  void ResetFonts();
   TFont* HintFont() const { return hintFont_; }
   TFont* MenuFont() const { return menuFont_; }
   TFont* IconFont() const { return iconFont_; }

@@ -145,6 +145,11 @@ const std::vector<std::string>& TScreen::Fonts() {
   return fonts_;
 }
 
+void TScreen::ResetFonts() {
+  fonts_.clear();
+  fontsLoaded_ = false;
+}
+
 ZYL_CLASS_IMPL(TScreen) {}
 
 namespace {

@@ -766,6 +766,34 @@ void TWinControl::CMSysColorChange(TMessage&) {
   NotifyControls(CM_SYSCOLORCHANGE);
 }
 
+void TWinControl::WMSysColorChange(TMessage& Message) {
+  Perform(CM_SYSCOLORCHANGE, 0, 0);
+  Message.Result = 0;
+}
+
+void TWinControl::WMWinIniChange(TMessage& Message) {
+  Perform(CM_WININICHANGE, Message.WParam, Message.LParam);
+  Message.Result = 0;
+}
+
+// The screen's font list is read again when next asked for.
+void TWinControl::WMFontChange(TMessage& Message) {
+  if (Screen) Screen->ResetFonts();
+  Perform(CM_FONTCHANGE, 0, 0);
+  Message.Result = 0;
+}
+
+void TWinControl::WMTimeChange(TMessage& Message) {
+  Perform(CM_TIMECHANGE, 0, 0);
+  Message.Result = 0;
+}
+
+// Every child control hears the change, whatever an earlier one answered.
+void TWinControl::CMSystemChange(TMessage& Message) {
+  for (int i = 0; i < ControlCount(); ++i)
+    Controls(i)->Perform(Message.Msg, Message.WParam, Message.LParam);
+}
+
 void TWinControl::CMTextChanged(TMessage&) {}
 
 void TWinControl::ReadState(TReader* Reader) {

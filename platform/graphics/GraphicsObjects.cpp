@@ -51,6 +51,8 @@ const win::UINT kPenStyles[] = {win::PS_SOLID,      win::PS_DASH, win::PS_DOT,
                                 win::PS_DASHDOT,    win::PS_DASHDOTDOT, win::PS_NULL,
                                 win::PS_INSIDEFRAME};
 
+// A colour that names an entry of the system's colour table (clBtnFace and the like).
+bool IsSystemColor(TColor c) { return (static_cast<uint32_t>(c) & 0xFF000000u) == 0x80000000u; }
 }  // namespace
 
 int PenModeToRop2(TPenMode Mode) {
@@ -261,12 +263,19 @@ void TPen::Assign(TPersistent* Source) {
   inherited::Assign(Source);
 }
 
+// A handle made from a system colour is made again once that colour changed.
+bool TPen::Stale() const {
+  return handle_ && IsSystemColor(color_) &&
+         made_ != static_cast<win::COLORREF>(ColorToRGB(color_));
+}
+
 win::HPEN TPen::Handle() {
+  if (Stale()) FreeHandle();
   if (!handle_) {
     win::LOGPEN lp;
     lp.lopnStyle = kPenStyles[style_ <= psInsideFrame ? style_ : psSolid];
     lp.lopnWidth.X = width_;
-    lp.lopnColor = static_cast<win::COLORREF>(ColorToRGB(color_));
+    lp.lopnColor = made_ = static_cast<win::COLORREF>(ColorToRGB(color_));
     handle_ = win::CreatePenIndirect(&lp);
   }
   return handle_;
@@ -281,6 +290,7 @@ void TPen::SetHandle(win::HPEN Value) {
   FreeHandle();
   if (Value) {
     color_ = static_cast<TColor>(lp.lopnColor);
+    made_ = lp.lopnColor;
     width_ = lp.lopnWidth.X;
     style_ = psSolid;
     for (int i = 0; i <= psInsideFrame; ++i)
@@ -290,7 +300,14 @@ void TPen::SetHandle(win::HPEN Value) {
   Changed();
 }
 
+// The same system colour set again after it changed lets go of the handle made from the old one.
 void TPen::SetColor(TColor Value) {
+  if (Value == color_ && Stale()) {
+    Changing();
+    FreeHandle();
+    Changed();
+    return;
+  }
   ChangeValue(color_, Value, [this] { FreeHandle(); });
 }
 
@@ -334,9 +351,16 @@ void TBrush::Assign(TPersistent* Source) {
   inherited::Assign(Source);
 }
 
+bool TBrush::Stale() const {
+  return handle_ && !(bitmap_ && !bitmap_->Empty()) && IsSystemColor(color_) &&
+         made_ != static_cast<win::COLORREF>(ColorToRGB(color_));
+}
+
+// A handle made from a system colour is made again once that colour changed.
 win::HBRUSH TBrush::Handle() {
+  if (Stale()) FreeHandle();
   if (!handle_) {
-    const auto rgb = static_cast<win::COLORREF>(ColorToRGB(color_));
+    const auto rgb = made_ = static_cast<win::COLORREF>(ColorToRGB(color_));
     if (bitmap_ && !bitmap_->Empty()) {
       handle_ = win::CreatePatternBrush(bitmap_->Handle());
     } else if (style_ == bsSolid) {
@@ -372,7 +396,7 @@ void TBrush::SetHandle(win::HBRUSH Value) {
 }
 
 void TBrush::SetColor(TColor Value) {
-  if (Value == color_ && style_ != bsClear) return;
+  if (Value == color_ && style_ != bsClear && !Stale()) return;
   Changing();
   FreeHandle();
   color_ = Value;

@@ -140,11 +140,14 @@ class TPen : public TGraphicsObject {
 
  private:
   void FreeHandle();
+  // Whether the handle was made from a system colour that has changed since.
+  bool Stale() const;
   TColor color_ = clBlack;
   TPenMode mode_ = pmCopy;
   TPenStyle style_ = psSolid;
   int32_t width_ = 1;
   win::HPEN handle_ = nullptr;
+  win::COLORREF made_ = 0;  // the colour the handle was made with
 };
 
 class TBrush : public TGraphicsObject {
@@ -170,10 +173,13 @@ class TBrush : public TGraphicsObject {
 
  private:
   void FreeHandle();
+  // Whether the handle was made from a system colour that has changed since.
+  bool Stale() const;
   TColor color_ = clWhite;
   TBrushStyle style_ = bsSolid;
   TBitmap* bitmap_ = nullptr;
   win::HBRUSH handle_ = nullptr;
+  win::COLORREF made_ = 0;  // the colour the handle was made with
 };
 
 }  // namespace vcl

@@ -133,6 +133,15 @@ std::vector<TTrayIcon> ShellTrayIcons() {
   return T().Icons;
 }
 
+void ShellRecreateTaskbar() {
+  {
+    std::lock_guard lock(T().Mutex);
+    for (TTrayIcon& icon : T().Icons) ReleaseIcon(icon);
+    T().Icons.clear();
+  }
+  SendMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+}
+
 BOOL ShellTrayNotify(HWND wnd, UINT id, UINT mouseMessage) {
   UINT callback = 0;
   {

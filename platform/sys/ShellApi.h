@@ -82,6 +82,10 @@ std::vector<TTrayIcon> ShellTrayIcons();
 BOOL ShellTrayNotify(HWND wnd, UINT id, UINT mouseMessage);
 // The balloon closes: clicked (NIN_BALLOONUSERCLICK) or timed out (NIN_BALLOONTIMEOUT).
 BOOL ShellTrayBalloonDone(HWND wnd, UINT id, bool clicked);
+// The taskbar is made anew (after the shell ended and started again): the tray starts empty and
+// every top-level window is sent the registered message "TaskbarCreated", so that programs add
+// their icons again.
+void ShellRecreateTaskbar();
 
 // ---- Dropping files ----
 using HDROP = HANDLE;

@@ -1,6 +1,8 @@
 // Font enumeration over the catalogue of pinned faces and the names substituted onto them.
 #include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <set>
 
 #include "platform/text/Text.h"
 #include "platform/text/TextCore.h"
@@ -27,10 +29,28 @@ bool LessText(const std::string& a, const std::string& b) {
 
 bool SameText(const std::string& a, const std::string& b) { return !LessText(a, b) && !LessText(b, a); }
 
+// The files of the faces taken out of the enumeration.
+std::mutex g_removedMutex;
+std::set<std::string> g_removed;
+
+bool Removed(const fontengine::TCatalogFace& f) {
+  std::lock_guard lock(g_removedMutex);
+  return g_removed.count(f.File) != 0;
+}
+
+// The faces of the catalogue whose regular style is `file`.
+int FacesOf(const std::string& file) {
+  int n = 0;
+  for (const fontengine::TCatalogFace& f : fontengine::CatalogFaces())
+    if (!file.empty() && f.File == file) ++n;
+  return n;
+}
+
 // Every enumerable name, sorted.
 std::vector<TEntry> Entries() {
   std::vector<TEntry> out;
   std::vector<fontengine::TCatalogFace> faces = fontengine::CatalogFaces();
+  std::erase_if(faces, Removed);
   for (const auto& f : faces) out.push_back({f.FaceName, f});
   for (const auto& [from, to] : fontengine::SubstitutedNames())
     for (const auto& f : faces)
@@ -155,6 +175,28 @@ int EnumFontFamiliesExA(HDC, LPLOGFONTA lf, FONTENUMPROCA proc, LPARAM data, DWO
 
 int EnumFontsA(HDC dc, LPCSTR face, FONTENUMPROCA proc, LPARAM data) {
   return EnumFontFamiliesA(dc, face, proc, data);
+}
+
+int AddFontResourceA(LPCSTR file) {
+  if (!file || !*file) return 0;
+  const int faces = FacesOf(file);
+  if (faces == 0) return 0;
+  std::lock_guard lock(g_removedMutex);
+  g_removed.erase(file);
+  return faces;
+}
+
+BOOL RemoveFontResourceA(LPCSTR file) {
+  if (!file || !*file) return FALSE;
+  if (FacesOf(file) == 0) return FALSE;
+  std::lock_guard lock(g_removedMutex);
+  g_removed.insert(file);
+  return TRUE;
+}
+
+void ResetFontResources() {
+  std::lock_guard lock(g_removedMutex);
+  g_removed.clear();
 }
 
 }  // namespace win

@@ -173,4 +173,15 @@ inline int EnumFonts(HDC dc, LPCSTR face, FONTENUMPROCA proc, LPARAM data) {
   return EnumFontsA(dc, face, proc, data);
 }
 
+// Fonts installed and removed while a program runs. RemoveFontResourceA takes the face whose
+// regular style the file holds out of the enumeration (and its substituted names); false for a
+// file no listed face comes from. AddFontResourceA lists a removed face again and answers the
+// number of faces the file added (0 for a file the font catalogue does not hold: no other file
+// can be loaded). Neither tells the windows: the program that changed the fonts sends
+// WM_FONTCHANGE to the top-level windows, as on the platform.
+int AddFontResourceA(LPCSTR file);
+BOOL RemoveFontResourceA(LPCSTR file);
+// Lists every removed face again (a new window system starts with the whole catalogue).
+void ResetFontResources();
+
 }  // namespace win

@@ -128,7 +128,20 @@ int GetSystemMetrics(int index) {
   }
 }
 
-BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pv, UINT) {
+namespace {
+
+// The actions that change a setting (those a program may ask to be told to every window).
+bool ChangesSetting(UINT action) {
+  for (UINT set :
+       {SPI_SETBEEP, SPI_SETKEYBOARDSPEED, SPI_SETSCREENSAVEACTIVE, SPI_SETDESKWALLPAPER,
+        SPI_SETKEYBOARDDELAY, SPI_SETDOUBLECLKWIDTH, SPI_SETDOUBLECLKHEIGHT, SPI_SETDOUBLECLICKTIME,
+        SPI_SETDRAGFULLWINDOWS, SPI_SETWORKAREA, SPI_SETFONTSMOOTHING, SPI_SETSNAPTODEFBUTTON,
+        SPI_SETANIMATION, SPI_SETWHEELSCROLLLINES})
+    if (action == set) return true;
+  return false;
+}
+
+BOOL ApplyParameter(UINT action, UINT uiParam, LPVOID pv) {
   EnsureInit();
   State& s = UserState();
   auto setInt = [&](int v) {
@@ -250,6 +263,17 @@ BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pv, UINT) {
     case SPI_GETFOCUSBORDERHEIGHT: return setInt(1);
     default: return FALSE;
   }
+}
+
+}  // namespace
+
+// A setting changed with SPIF_SENDCHANGE is told to every top-level window (WM_SETTINGCHANGE
+// with the action in WParam), as the system does once the setting holds.
+BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pv, UINT winIni) {
+  const BOOL done = ApplyParameter(action, uiParam, pv);
+  if (done && (winIni & SPIF_SENDCHANGE) && ChangesSetting(action))
+    SendMessageA(HWND_BROADCAST, WM_SETTINGCHANGE, action, 0);
+  return done;
 }
 
 }  // namespace win

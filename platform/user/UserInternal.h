@@ -235,6 +235,9 @@ struct State {
   const Wnd* Isolated = nullptr;  // a top-level window rendered alone (others do not clip it)
   int ScreenWidth = 1024;
   int ScreenHeight = 768;
+  // The size the screen was reset to (ChangeDisplaySettingsA goes back to it).
+  int StartScreenWidth = 1024;
+  int StartScreenHeight = 768;
 
   HWND Focus = nullptr;
   HWND Active = nullptr;

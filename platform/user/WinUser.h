@@ -418,6 +418,28 @@ void Sleep(DWORD ms);
 int GetSystemMetrics(int index);
 BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT winIni);
 
+// ---- Display settings ----
+// The fields of a display mode that ChangeDisplaySettingsA reads (dmFields says which are set).
+struct DEVMODEA {
+  WORD dmSize = sizeof(DEVMODEA);
+  DWORD dmFields = 0;
+  DWORD dmBitsPerPel = 0;
+  DWORD dmPelsWidth = 0;
+  DWORD dmPelsHeight = 0;
+};
+constexpr DWORD DM_BITSPERPEL = 0x00040000;
+constexpr DWORD DM_PELSWIDTH = 0x00080000;
+constexpr DWORD DM_PELSHEIGHT = 0x00100000;
+constexpr DWORD CDS_TEST = 0x00000002;
+constexpr LONG DISP_CHANGE_SUCCESSFUL = 0;
+constexpr LONG DISP_CHANGE_BADMODE = -2;
+constexpr LONG DISP_CHANGE_BADPARAM = -5;
+// Changes the screen's size (the screen is always 32 bits deep: another depth is a bad mode);
+// nullptr goes back to the size the session started with. The screen and the work area take
+// the new size, everything is painted again, and every top-level window is told with
+// WM_DISPLAYCHANGE (the depth in WParam, width and height in LParam). CDS_TEST only checks.
+LONG ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags);
+
 // ---- Menus ----
 // A window's system menu is its own copy of the standard one, made on first request and
 // destroyed with the window. TrackPopupMenu(Ex) shows a popup menu and tracks it modally.

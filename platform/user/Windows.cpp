@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/base/Finally.h"
+#include "platform/text/Text.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WindowsInternal.h"
 
@@ -140,6 +141,7 @@ void ResetAll(int screenWidth, int screenHeight) {
   }
   ResetTracking();
   SetScreenLogPixels(96);
+  ResetFontResources();
   std::lock_guard lock(s.TableMutex);
   for (auto& [dc, hwnd] : s.WindowDCs) DeleteDC(dc);
   s.WindowDCs.clear();
@@ -170,8 +172,8 @@ void ResetAll(int screenWidth, int screenHeight) {
   s.SnapToDefButton = FALSE;
   s.MinAnimate = 1;
   s.Wallpaper.clear();
-  s.ScreenWidth = screenWidth;
-  s.ScreenHeight = screenHeight;
+  s.ScreenWidth = s.StartScreenWidth = screenWidth;
+  s.ScreenHeight = s.StartScreenHeight = screenHeight;
   ResetInputState();
   CreateDesktop(s);
 }
@@ -712,6 +714,49 @@ BOOL DestroyWindow(HWND hwnd) {
   SendDestroyTree(w);
   if (Wnd* again = FromHandle(hwnd)) FreeTree(again);
   return TRUE;
+}
+
+// The largest screen a display mode may ask for.
+constexpr DWORD kMaxScreenSide = 16384;
+
+LONG ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags) {
+  EnsureInit();
+  State& s = UserState();
+  int width = s.StartScreenWidth, height = s.StartScreenHeight;
+  if (mode) {
+    if (mode->dmSize < sizeof(DEVMODEA)) return DISP_CHANGE_BADPARAM;
+    if ((mode->dmFields & DM_BITSPERPEL) && mode->dmBitsPerPel != 32) return DISP_CHANGE_BADMODE;
+    width = (mode->dmFields & DM_PELSWIDTH)
+                ? static_cast<int>(std::min<DWORD>(mode->dmPelsWidth, kMaxScreenSide + 1))
+                : s.ScreenWidth;
+    height = (mode->dmFields & DM_PELSHEIGHT)
+                 ? static_cast<int>(std::min<DWORD>(mode->dmPelsHeight, kMaxScreenSide + 1))
+                 : s.ScreenHeight;
+  }
+  if (width < 1 || height < 1 || width > static_cast<int>(kMaxScreenSide) ||
+      height > static_cast<int>(kMaxScreenSide))
+    return DISP_CHANGE_BADMODE;
+  if (flags & CDS_TEST) return DISP_CHANGE_SUCCESSFUL;
+  if (width != s.ScreenWidth || height != s.ScreenHeight) {
+    std::shared_ptr<gdi::Surface> screen = gdi::Surface::Create(width, height);
+    if (!screen) return DISP_CHANGE_BADMODE;
+    {
+      std::lock_guard lock(s.TableMutex);
+      s.Screen = std::move(screen);
+      s.ScreenWidth = width;
+      s.ScreenHeight = height;
+      s.Desktop->Rect = s.Desktop->Client = TRect{0, 0, width, height};
+      s.WorkArea = {0, 0, width, std::max(1, height - 30)};
+    }
+    PaintDesktop(Region(s.Desktop->Rect));
+    std::vector<HWND> tops;
+    for (Wnd* t : s.Desktop->Children) tops.push_back(t->Handle);
+    for (HWND t : tops)
+      if (Wnd* w = FromHandle(t))
+        InvalidateWnd(w, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  SendMessageA(HWND_BROADCAST, WM_DISPLAYCHANGE, 32, MAKELPARAM(width, height));
+  return DISP_CHANGE_SUCCESSFUL;
 }
 
 }  // namespace win

@@ -14,14 +14,17 @@
 #include "foundation/ZYLBevel.h"
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLFillObject.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Forms.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
 #include "platform/testkit/ControlsSession.h"
+#include "platform/user/WinUser.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/support/AppScope.h"
 #include "tests/support/Cases.h"
@@ -115,6 +118,28 @@ TEST_F(ScrollBarTest, NewBar) {
   EXPECT_EQ(px(3, 5), vcl::clWhite);
   EXPECT_EQ(px(1, 0), vcl::ColorToRGB(vcl::clBtnFace));
   EXPECT_EQ(px(7, 4), vcl::ColorToRGB(vcl::clBtnFace));
+}
+
+// The user picks other system colours: the checker of a bar in a system colour takes the new
+// colour once the form is told, as a bar made afterwards has it.
+TEST_F(ScrollBarTest, TheCheckerFollowsAChangeOfTheSystemColours) {
+  const int element = win::COLOR_BTNFACE;
+  const win::COLORREF was = win::GetSysColor(element), lilac = win::RGB(200, 170, 230);
+  const vcl::TFinally restore([&] { win::SetSysColors(1, &element, &was); });
+  win::SetSysColors(1, &element, &lilac);
+  win::SendMessageA(win::HWND_BROADCAST, win::WM_SYSCOLORCHANGE, 0, 0);
+  tk::RunUntilIdle();
+  const auto px = [&](int x, int y) {
+    return vcl::ColorToRGB(bar_->Checker()->Canvas()->Pixels(x, y));
+  };
+  EXPECT_EQ(px(0, 0), vcl::clWhite);
+  EXPECT_EQ(px(1, 0), static_cast<vcl::TColor>(lilac));
+  EXPECT_EQ(px(7, 4), static_cast<vcl::TColor>(lilac));
+  // The focused bar's caret draws the new checker too.
+  bar_->SetFocus();
+  tk::RunUntilIdle();
+  EXPECT_EQ(vcl::ColorToRGB(bar_->Caret()->Bitmap()->Canvas()->Pixels(1, 0)),
+            static_cast<vcl::TColor>(lilac));
 }
 
 TEST_F(ScrollBarTest, HorizontalLayout) {

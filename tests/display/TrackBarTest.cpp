@@ -13,9 +13,11 @@
 #include "foundation/ZYLApplication.h"
 #include "foundation/ZYLCont.h"
 #include "foundation/ZYLXPStyles.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Filer.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/user/WinUser.h"
@@ -409,6 +411,34 @@ TEST_F(TrackBarTest, CustomThumbBitmapAndItsEmptyingBringBackTheStandardOne) {
   // Switching to a custom thumb starts empty: nothing is drawn for it.
   b->SetThumbStyle(tsCustom);
   EXPECT_TRUE(b->ThumbBitmap()->Empty());
+}
+
+// The user picks other system colours: the standard thumb, drawn in the thumb's colour, takes
+// the new face colour once the form is told, both its frames; a custom picture stays as given.
+TEST_F(TrackBarTest, TheStandardThumbFollowsAChangeOfTheSystemColours) {
+  TZYLTrackBar* b = Make();
+  TZYLTrackBar* custom = host_.Add<TZYLTrackBar>(10, 60, 220, 35);
+  vcl::TBitmap pic;
+  pic.SetSize(16, 9);
+  pic.Canvas()->Brush()->SetColor(vcl::clTeal);
+  pic.Canvas()->FillRect(TRect{0, 0, 16, 9});
+  custom->SetThumb(&pic);
+  const int element = win::COLOR_BTNFACE;
+  const win::COLORREF was = win::GetSysColor(element), lilac = win::RGB(200, 170, 230);
+  const vcl::TFinally restore([&] { win::SetSysColors(1, &element, &was); });
+  win::SetSysColors(1, &element, &lilac);
+  win::SendMessageA(win::HWND_BROADCAST, win::WM_SYSCOLORCHANGE, 0, 0);
+  THost::Idle();
+  vcl::TBitmap* thumb = b->ThumbBitmap();
+  const int frame = thumb->Width() / 2;
+  // The middle of each frame: the face of the first, a checker cell of the face in the second.
+  const int cx = frame / 2, cy = thumb->Height() / 2;
+  EXPECT_EQ(thumb->Canvas()->Pixels(cx, cy), static_cast<vcl::TColor>(lilac));
+  const vcl::TColor cells[] = {thumb->Canvas()->Pixels(frame + cx, cy),
+                               thumb->Canvas()->Pixels(frame + cx + 1, cy)};
+  EXPECT_TRUE(cells[0] == static_cast<vcl::TColor>(lilac) ||
+              cells[1] == static_cast<vcl::TColor>(lilac));
+  EXPECT_EQ(custom->ThumbBitmap()->Canvas()->Pixels(3, 3), vcl::clTeal);
 }
 
 // Assign gives the receiver a copy of the source's thumb picture: its own, of the same size.

@@ -13,9 +13,13 @@
 #include "edits/ZYLFontSizeComboBox.h"
 #include "edits/ZYLFontSizeListBox.h"
 #include "edits/ZYLFontSymbols.h"
+#include "platform/base/Finally.h"
 #include "platform/controls/Messages.h"
 #include "platform/graphics/Colors.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/text/FontEngine.h"
+#include "platform/text/Text.h"
+#include "platform/user/WinUser.h"
 #include "tests/edits/ComboTestHost.h"
 #include "tests/support/Cases.h"
 #include "tests/support/StringItems.h"
@@ -218,6 +222,35 @@ TEST_F(ListBoxesTest, AChangedFontTableListsTheFacesAgainKeepingTheChoice) {
     EXPECT_EQ(c.Items->Count(), faces);
     EXPECT_GE(c.Items->IndexOf("Arial"), 0);
     EXPECT_EQ(c.Chosen(), "Courier New");
+  }
+}
+
+// A font removed from the system and installed again: once the system tells the form's window,
+// both font lists follow and keep the chosen face.
+TEST_F(ListBoxesTest, TheFontListsFollowTheSystemsFontsWhenTheFormIsTold) {
+  auto* combo = combotest::Place<zyl::TZYLFontComboBox>(host_, "Combo", 180, 10);
+  auto* list = PlaceList<zyl::TZYLFontListBox>(host_, "Fonts", 10, 10, 150, 150);
+  combo->SetSelectedFont("Courier New");
+  list->SetSelectedFont("Courier New");
+  std::string file;
+  for (const win::fontengine::TCatalogFace& f : win::fontengine::CatalogFaces())
+    if (f.FaceName == "Arial") file = f.File;
+  ASSERT_FALSE(file.empty());
+  const vcl::TFinally reinstall([&] { win::ResetFontResources(); });
+  const struct {
+    std::function<void()> Change;
+    bool Listed;
+  } steps[] = {{[&] { win::RemoveFontResourceA(file.c_str()); }, false},
+               {[&] { win::AddFontResourceA(file.c_str()); }, true}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.Listed ? "installed" : "removed");
+    step.Change();
+    win::SendMessageA(win::HWND_BROADCAST, win::WM_FONTCHANGE, 0, 0);
+    THost::Idle();
+    EXPECT_EQ(combo->Items()->IndexOf("Arial") >= 0, step.Listed);
+    EXPECT_EQ(list->Items()->IndexOf("Arial") >= 0, step.Listed);
+    EXPECT_EQ(combo->SelectedFont(), "Courier New");
+    EXPECT_EQ(list->SelectedFont(), "Courier New");
   }
 }
 

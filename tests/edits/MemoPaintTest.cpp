@@ -11,8 +11,11 @@
 #include "display/ZYLSBar.h"
 #include "foundation/ZYLCaret.h"
 #include "foundation/ZYLFillObject.h"
+#include "platform/base/Finally.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/user/WinUser.h"
 #include "platform/user/WinUserConsts.h"
 #include "tests/edits/MemoFixture.h"
 #include "tests/support/PixelCheck.h"
@@ -68,6 +71,33 @@ TEST_F(MemoPaint, AColourGivenWhileFocusedFillsTheWholeGround) {
       tk::PixelsMatch(shot, yellow, "memo_ground_above", {r.Left, r.Top - 1, r.Right, r.Top}));
   EXPECT_TRUE(tk::PixelsMatch(shot, yellow, "memo_ground_below",
                               {r.Left, r.Bottom, r.Right, r.Bottom + 1}));
+}
+
+// The user picks other system colours: the memo's whole ground, the insets above and below the
+// rows included, shows the new window colour, focused or not, as a memo made afterwards does.
+TEST_F(MemoPaint, AChangeOfTheSystemColoursRepaintsTheWholeGround) {
+  const int element = win::COLOR_WINDOW;
+  const win::COLORREF was = win::GetSysColor(element), cream = win::RGB(255, 250, 205);
+  const vcl::TFinally restore([&] { win::SetSysColors(1, &element, &was); });
+  for (bool focused : {true, false}) {
+    SCOPED_TRACE(focused ? "focused" : "not focused");
+    win::SetSysColors(1, &element, &was);
+    win::SendMessageA(win::HWND_BROADCAST, win::WM_SYSCOLORCHANGE, 0, 0);
+    if (focused)
+      memo_->SetFocus();
+    else
+      other_->SetFocus();
+    tk::RunUntilIdle();
+    win::SetSysColors(1, &element, &cream);
+    win::SendMessageA(win::HWND_BROADCAST, win::WM_SYSCOLORCHANGE, 0, 0);
+    tk::RunUntilIdle();
+    const tk::TCapture shot = host_.Shot(memo_);
+    const vcl::TRect& r = memo_->TextRect();
+    EXPECT_TRUE(tk::PixelsMatch(shot, [&](int, int) { return cream; }, "memo_syscolour",
+                                {r.Left, 0, r.Right, 1}));
+    EXPECT_TRUE(tk::PixelsMatch(shot, [&](int, int) { return cream; }, "memo_syscolour_bottom",
+                                {r.Left, shot.Height - 1, r.Right, shot.Height}));
+  }
 }
 
 struct MarginCase {

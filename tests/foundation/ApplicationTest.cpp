@@ -10,12 +10,15 @@
 #include "foundation/ZYLPackage.h"
 #include "foundation/ZYLTimer.h"
 #include "foundation/ZYLXPStyles.h"
+#include "platform/base/Finally.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Registry.h"
 #include "platform/classes/Streams.h"
 #include "platform/controls/Forms.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Colors.h"
 #include "platform/rtl/Environment.h"
 #include "platform/rtl/FileUtils.h"
 #include "platform/testkit/ControlsSession.h"
@@ -63,6 +66,24 @@ TEST(Application, BrushBitmapIsACachedCheckerboard) {
   EXPECT_NE(black, app.GetBrushBitmap(vcl::clBlue));
   EXPECT_EQ(app.GetBitmap(), black);
   ExpectChecker(black, vcl::clBlack);
+}
+
+// The checker of a system colour is made again once that colour changed, as it is drawn now.
+TEST(Application, BrushBitmapOfASystemColourFollowsItsChange) {
+  win::testkit::TSession session;
+  TZYLApplication app(false);
+  const int element = win::COLOR_BTNFACE;
+  const win::COLORREF lilac = win::RGB(200, 170, 230);
+  vcl::TBitmap* b = app.GetBrushBitmap(vcl::clBtnFace);
+  EXPECT_EQ(b->Canvas()->Pixels(0, 0), vcl::ColorToRGB(vcl::clBtnFace));
+  EXPECT_EQ(app.GetBrushBitmap(vcl::clBtnFace), b);
+  EXPECT_EQ(app.BrushBitmapBuilds(), 1);
+  win::SetSysColors(1, &element, &lilac);
+  const vcl::TFinally restore([] { win::ResetSysColors(); });
+  ExpectChecker(app.GetBrushBitmap(vcl::clBtnFace), static_cast<vcl::TColor>(lilac));
+  EXPECT_EQ(app.BrushBitmapBuilds(), 2);
+  app.GetBrushBitmap(vcl::clBtnFace);
+  EXPECT_EQ(app.BrushBitmapBuilds(), 2);
 }
 
 TEST(Application, CheckCellsThemeSwitchesAndEditMode) {

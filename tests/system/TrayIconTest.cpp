@@ -2,6 +2,8 @@
 // form's minimize and close.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -259,6 +261,28 @@ TEST_P(TrayIconTwins, TheOthersStayAndHearTheirOwnClicks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FreedFirst, TrayIconTwins, ::testing::Values(0, 1, 2));
+
+// The shell ends and starts again: the tray comes back empty and the windows hear that the
+// taskbar was made anew; the active icon is back once, with its tip, and takes clicks.
+TEST_F(TrayIcon, ATaskbarMadeAnewGetsTheIconBackOnce) {
+  tray_->Loaded();
+  form_->Show();
+  wt::RunUntilIdle();
+  ASSERT_NE(InTray(), nullptr);
+  const std::string tip = InTray()->Tip;
+  win::ShellRecreateTaskbar();
+  wt::RunUntilIdle();
+  ASSERT_NE(InTray(), nullptr);
+  EXPECT_EQ(InTray()->Tip, tip);
+  EXPECT_EQ(std::count_if(icons_.begin(), icons_.end(),
+                          [&](const win::TTrayIcon& i) { return i.Wnd == tray_->WindowHandle(); }),
+            1);
+  // Switched off, the next taskbar gets no icon.
+  tray_->SetActive(false);
+  win::ShellRecreateTaskbar();
+  wt::RunUntilIdle();
+  EXPECT_EQ(InTray(), nullptr);
+}
 
 }  // namespace
 }  // namespace zyl

@@ -195,6 +195,41 @@ TEST(Brush, StylesColoursAndHandles) {
   EXPECT_EQ(Logical<win::LOGBRUSH>(brush.Handle()).lbStyle, win::BS_SOLID);
 }
 
+// A pen or brush of a system colour draws in that colour as it is now: its handle is made again
+// once the colour changed, and setting the same colour again tells the listeners (a canvas
+// holding the old handle selects the new one).
+TEST(GraphicsObjects, HandlesOfASystemColourFollowItsChange) {
+  const int element = win::COLOR_BTNSHADOW;
+  const win::COLORREF was = win::GetSysColor(element), pink = win::RGB(255, 192, 203);
+  TPen pen;
+  TBrush brush, red;
+  pen.SetColor(clBtnShadow);
+  brush.SetColor(clBtnShadow);
+  red.SetColor(clRed);
+  EXPECT_EQ(Logical<win::LOGPEN>(pen.Handle()).lopnColor, was);
+  EXPECT_EQ(Logical<win::LOGBRUSH>(brush.Handle()).lbColor, was);
+  const win::HBRUSH redHandle = red.Handle();
+  TCounter penChanges, brushChanges;
+  pen.OnChange = TNotifyEvent(&penChanges, &TCounter::Hit);
+  brush.OnChange = TNotifyEvent(&brushChanges, &TCounter::Hit);
+  win::SetSysColors(1, &element, &pink);
+  EXPECT_EQ(Logical<win::LOGPEN>(pen.Handle()).lopnColor, pink);
+  EXPECT_EQ(Logical<win::LOGBRUSH>(brush.Handle()).lbColor, pink);
+  EXPECT_EQ(red.Handle(), redHandle);  // a colour of its own stays as it was
+  EXPECT_EQ(penChanges.Count + brushChanges.Count, 0);
+  // Set again after a change that no handle has seen yet: the listeners hear of it once.
+  win::ResetSysColors();
+  pen.SetColor(clBtnShadow);
+  brush.SetColor(clBtnShadow);
+  EXPECT_EQ(penChanges.Count, 1);
+  EXPECT_EQ(brushChanges.Count, 1);
+  EXPECT_EQ(Logical<win::LOGPEN>(pen.Handle()).lopnColor, was);
+  EXPECT_EQ(Logical<win::LOGBRUSH>(brush.Handle()).lbColor, was);
+  pen.SetColor(clBtnShadow);
+  brush.SetColor(clBtnShadow);
+  EXPECT_EQ(penChanges.Count + brushChanges.Count, 2);
+}
+
 TEST(GraphicsObjects, StreamsWriteOnlyWhatDiffersFromTheDefaults) {
   RegisterClass(TGfxHolder::StaticClass());
   TGfxHolder h(nullptr);
