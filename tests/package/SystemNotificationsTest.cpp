@@ -78,13 +78,6 @@ void SetColours(const std::vector<std::pair<int, win::COLORREF>>& colours) {
   win::SetSysColors(static_cast<int>(elements.size()), elements.data(), values.data());
 }
 
-// The colours as they are now, of the elements the new scheme changes.
-std::vector<std::pair<int, win::COLORREF>> PresentColours() {
-  std::vector<std::pair<int, win::COLORREF>> present;
-  for (const auto& [e, v] : NewScheme()) present.emplace_back(e, win::GetSysColor(e));
-  return present;
-}
-
 // The user picks another colour scheme: the colours change, then the top-level windows hear.
 void ChangeColours(const std::vector<std::pair<int, win::COLORREF>>& colours) {
   SetColours(colours);
@@ -474,8 +467,9 @@ TEST_P(SystemNotifications, EveryClassBearsEveryChangeAndTellsOfItAsItsPartSays)
            packagetest::ChangedPaths(before, packagetest::PublishedValues(s.Component())))
         if (!IsLive(name, path) && !IsExempt(name, change.Name, path, usedExemptions_))
           ADD_FAILURE() << path << " changed: " << before.at(path);
-      if (std::string(change.Name) == "TaskbarCreated")
+      if (std::string(change.Name) == "TaskbarCreated") {
         EXPECT_EQ(tk::TrayIcons().size(), iconsBefore) << "the tray icon is not back";
+      }
     }
     // The component still takes a user's input.
     EXPECT_EQ(testsupport::ErrorOf<std::exception>(

@@ -31,8 +31,11 @@ TEST_F(SystemChanges, ASettingSentOnReachesEachTopLevelWindowOnce) {
   EXPECT_EQ(log_.MessagesOf(other_, {WM_SETTINGCHANGE}).size(), 1u);
   // Child windows are not told; their parents pass it on.
   EXPECT_TRUE(log_.MessagesOf(child_, {WM_SETTINGCHANGE}).empty());
-  for (const auto& e : log_.Entries())
-    if (e.Msg == WM_SETTINGCHANGE) EXPECT_EQ(e.WParam, SPI_SETBEEP);
+  for (const auto& e : log_.Entries()) {
+    if (e.Msg == WM_SETTINGCHANGE) {
+      EXPECT_EQ(e.WParam, SPI_SETBEEP);
+    }
+  }
 }
 
 TEST_F(SystemChanges, ASettingIsNotToldWithoutSendChangeNorWhenItFailsOrOnlyReads) {
