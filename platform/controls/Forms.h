@@ -423,6 +423,9 @@ class TCustomForm : public TScrollingWinControl {
   void CMCancelMode(TMessage& Message);
   void CMDialogKey(TCMDialogKey& Message);
   void CMShowingChanged(TMessage& Message);
+  // The active form whose window is made again takes the activation back, with the focus on
+  // the control that held it.
+  void CMRecreateWnd(TMessage& Message);
   void CMRelease(TMessage& Message);
   void CMVisibleChanged(TMessage& Message);
   void WMCommand(TMessage& Message);
