@@ -534,7 +534,12 @@ void TCustomForm::FocusControl(TWinControl* Control) {
 }
 
 void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
-  if (Removing && Control->ContainsControl(focusedControl_)) focusedControl_ = Control->Parent();
+  if (Removing && Control->ContainsControl(focusedControl_)) {
+    focusedControl_ = Control->Parent();
+    // The controls leaving hear that the focus stays behind: a button that had it is no longer
+    // the one Return clicks.
+    if (focusedControl_) Control->Perform(CM_FOCUSCHANGED, 0, PtrToLParam(focusedControl_));
+  }
   // A control the focus is on its way to goes: the move stops without touching it.
   for (TWinControl*& moving : focusing_) {
     if (!Removing || !moving || !Control->ContainsControl(moving)) continue;

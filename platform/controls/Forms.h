@@ -163,7 +163,8 @@ class TScrollingWinControl : public TWinControl {
   // ScrollInView, unless this control or AControl is being read: the focus passes each
   // scrolling parent the control that got it.
   void AutoScrollInView(TControl* AControl);
-  // Shows, hides and sets the scroll bars from the ranges (after AutoScroll computed them).
+  // Shows, hides and sets the scroll bars from the ranges (after AutoScroll computed them),
+  // and realigns the children when that changed the client area.
   void UpdateScrollBars();
 
  protected:
@@ -187,6 +188,8 @@ class TScrollingWinControl : public TWinControl {
   void CMAutoRange(TMessage& Message);
   // Gives the window's frame bars the looks of the scroll bars when one changed.
   void ApplyBarLooks();
+  // Shows or hides each bar and gives it its range, page and position.
+  void UpdateBars();
   // Moves the children by (dx, dy) as the contents scroll.
   void ScrollContents(int dx, int dy);
   TControlScrollBar* horz_;

@@ -1,15 +1,19 @@
 // A control's window made again, over every registered control class (the framework's and the
-// library's package's). Each control sits on a shown form over a borderless panel that fills
-// the form, with a second shown form of the same size beside it, and is brought into a state by
-// a user's input: the mouse, the focus, typing with a selection, the keys, the wheel and the
-// virtual clock, on a list of a dozen lines. Then its window is made again in one of four ways:
-// RecreateWnd, moved onto the panel, moved onto the second form, or its form's window made again
-// by a change of the form's border style and back. Each is compared with a twin that went
-// through the same input and kept its window: the published values, the state a user sees that
-// is not published (the text, the caret and selection, the item index and top line, the checked
-// state, the scroll bars, the Modified flag, the focus where the control stayed on its form),
-// the window's styles, the timers and the caret the control holds, the lines and their objects,
-// the picture once the loop idles, and the same next input answered the same way.
+// library's package's). Each control sits on a shown form with a borderless panel (hidden until
+// a control moves onto it) that fills the form, with a second shown form of the same size
+// below, and is brought into a state by a user's input: the mouse, the focus, typing with a
+// selection, the keys, the wheel and the virtual clock, on a list of a dozen lines. Then its
+// window is made again in one of five ways: RecreateWnd, moved onto the panel, moved onto the
+// second form, standing on the panel that is moved onto the second form, or its form's window
+// made again by a change of the form's border style and back. Each is compared with a twin that
+// went through the same input and kept its window: the published values, the state a user sees
+// that is not published (the text, the caret and selection, the item index and top line, the
+// checked state, the scroll bars, the Modified flag, the focus), the window's styles, the
+// timers and the caret held, the lines and their objects, the picture once the loop idles, and
+// the same next input answered the same way. A control that left its parent lost the focus, as
+// every control leaving its parent does: the twin's focus moves away too before the comparison.
+// The components that are no controls sit on a form whose window is made again, and keep their
+// hook on it and what they put on its window.
 // Where a class does otherwise for a reason its own description gives, it is named below with
 // the reason; a named exception that no longer happens fails the sweep.
 #include <gtest/gtest.h>
@@ -60,10 +64,11 @@ constexpr int kSecondTop = 260;
 
 // ---- How the window is made again ----
 
-enum class TWay { Recreated, ToPanel, ToOtherForm, FormRecreated };
+enum class TWay { Recreated, ToPanel, ToOtherForm, PanelToOtherForm, FormRecreated };
 
 constexpr char kToPanel[] = "moved onto a panel of its form";
 constexpr char kToOtherForm[] = "moved onto another shown form";
+constexpr char kPanelToOtherForm[] = "its panel moved onto another shown form";
 
 struct TWayCase {
   TWay Way;
@@ -77,6 +82,7 @@ const TWayCase kWays[] = {
     {TWay::Recreated, "RecreateWnd", true},
     {TWay::ToPanel, kToPanel, false},
     {TWay::ToOtherForm, kToOtherForm, false},
+    {TWay::PanelToOtherForm, kPanelToOtherForm, false},
     {TWay::FormRecreated, "its form's window made again", true},
 };
 
@@ -86,6 +92,7 @@ const char* WayTag(TWay way) {
     case TWay::Recreated: return "recreated";
     case TWay::ToPanel: return "panel";
     case TWay::ToOtherForm: return "form";
+    case TWay::PanelToOtherForm: return "panelform";
     case TWay::FormRecreated: return "formrecreated";
   }
   return "";
@@ -137,7 +144,8 @@ std::vector<TExempt> BuildExemptions() {
   std::vector<TExempt> exempt;
   for (const auto& [reason, classes] : CaretKeepers())
     for (const char* cls : classes)
-      for (const char* way : {kToPanel, kToOtherForm}) exempt.push_back({cls, way, kState, reason});
+      for (const char* way : {kToPanel, kToOtherForm, kPanelToOtherForm})
+        exempt.push_back({cls, way, kState, reason});
   exempt.push_back({"TStatusBar", kToPanel, kPicture, kSizeGrip});
   return exempt;
 }
@@ -223,8 +231,9 @@ TValues RunTimeState(vcl::TControl* c, bool focus) {
   if (auto* b = dynamic_cast<vcl::TRadioButton*>(c)) s["Checked"] = Number(b->Checked());
   if (auto* r = dynamic_cast<vcl::TRangeControl*>(c)) s["Position"] = Number(r->Position());
   if (auto* r = dynamic_cast<vcl::TScrollBar*>(c)) s["Position"] = Number(r->Position());
+  // The window's own state, of a control that shows (one that does not may have no window).
   auto* w = dynamic_cast<vcl::TWinControl*>(c);
-  if (w && w->HandleAllocated()) {
+  if (w && w->HandleAllocated() && w->Showing()) {
     for (int bar : {win::SB_HORZ, win::SB_VERT}) {
       win::SCROLLINFO si{};
       si.cbSize = sizeof si;
@@ -255,7 +264,7 @@ std::string LinesOf(vcl::TControl* c) {
 // The window's styles; "" for a control without a window.
 std::string StylesOf(vcl::TControl* c) {
   auto* w = dynamic_cast<vcl::TWinControl*>(c);
-  if (!w || !w->HandleAllocated()) return "";
+  if (!w || !w->HandleAllocated() || !w->Showing()) return "";
   const win::HWND h = w->Handle();
   return Number(win::GetWindowLongA(h, win::GWL_STYLE) & ~win::WS_VISIBLE) + "/" +
          Number(win::GetWindowLongA(h, win::GWL_EXSTYLE));
@@ -301,7 +310,7 @@ struct TRecreateStage {
   std::unique_ptr<vcl::TForm> Second{new vcl::TForm(nullptr)};
   vcl::TEdit* SecondEdit = nullptr;
 
-  TRecreateStage(vcl::TClass cls, int left) : Stage(cls, packagetest::TMade::InCode) {
+  TRecreateStage(vcl::TClass cls, int left, TWay way) : Stage(cls, packagetest::TMade::InCode) {
     vcl::TCustomForm* form = Stage.Form();
     // Clear of a bar aligned to the form's bottom, so that no form needs to scroll.
     Stage.Other()->SetBounds(200, 120, 80, 24);
@@ -322,6 +331,11 @@ struct TRecreateStage {
     SecondEdit->SetBounds(200, 120, 80, 24);
     SecondEdit->SetParent(Second.get());
     Second->Show();
+    // The control that moves with its panel stands on the panel from the start.
+    if (way == TWay::PanelToOtherForm) {
+      Control()->SetParent(Panel);
+      Panel->Show();
+    }
     tk::RunUntilIdle();
     Activate(form);
   }
@@ -338,7 +352,7 @@ struct TRecreateStage {
       if (const vcl::TPropInfo* p = vcl::GetPropInfo(c, name); p && p->IsWritable())
         vcl::SetPropValue(c, p, name == std::string("Date") ? "46000" : "0.5");
     Activate(Stage.Form());
-    const win::POINT at = packagetest::Spot(Stage);
+    const win::POINT at = Middle(c);
     for (const char* step : {"mouse moved in", "clicked", "focused", "character typed"})
       packagetest::StepNamed(step).Run(Stage, at);
     tk::TypeText("bcd");
@@ -365,6 +379,7 @@ struct TRecreateStage {
         Panel->Show();
         break;
       case TWay::ToOtherForm: c->SetParent(Second.get()); break;
+      case TWay::PanelToOtherForm: Panel->SetParent(Second.get()); break;
       case TWay::FormRecreated: {
         vcl::TCustomForm* form = Stage.Form();
         form->SetBorderStyle(vcl::bsSingle);
@@ -418,9 +433,9 @@ class RecreateSweep : public packagetest::TControlClassesSweep {
   int Compare(vcl::TClass cls, const TWayCase& way) {
     SCOPED_TRACE(way.Name);
     TChecks checks(cls->ClassName(), way.Name);
-    TRecreateStage twin(cls, kTwinLeft);
+    TRecreateStage twin(cls, kTwinLeft, way.Way);
     twin.TakeInput();
-    TRecreateStage subject(cls, kSubjectLeft);
+    TRecreateStage subject(cls, kSubjectLeft, way.Way);
     subject.TakeInput();
     vcl::TControl* c = subject.Control();
     vcl::TControl* t = twin.Control();
@@ -441,14 +456,14 @@ class RecreateSweep : public packagetest::TControlClassesSweep {
       }
     Activate(twin.Stage.Form());
     const TValues twinValues = packagetest::PublishedValues(t);
-    const TValues twinState = RunTimeState(t, way.KeepsFocus);
+    const TValues twinState = RunTimeState(t, true);
     const std::string twinStyles = StylesOf(t);
     Activate(subject.Stage.Form());
     TValues values = packagetest::PublishedValues(c);
     // On the other form the control comes after that form's own edit in the tab order.
     if (way.Way == TWay::ToOtherForm && values.count("TabOrder") && twinValues.count("TabOrder"))
       values["TabOrder"] = twinValues.at("TabOrder");
-    const TValues state = RunTimeState(c, way.KeepsFocus);
+    const TValues state = RunTimeState(c, true);
     checks.Expect(kValues, values == twinValues, Differences(twinValues, values));
     checks.Expect(kState, state == twinState, Differences(twinState, state));
     checks.Expect(kStyles, StylesOf(c) == twinStyles, ": " + twinStyles + " -> " + StylesOf(c));
@@ -513,6 +528,188 @@ TEST_F(RecreateExceptions, NameRegisteredControlClassesWaysAndChecksOnly) {
     EXPECT_TRUE(controls.count(e.Class)) << e.Class << " is no registered control class";
     EXPECT_TRUE(ways.count(e.Way)) << e.Class << ": " << e.Way << " is no way of the sweep";
     EXPECT_TRUE(checks.count(e.Check)) << e.Class << ": " << e.Check << " is no check";
+    EXPECT_GT(std::string(e.Reason).size(), 0u) << e.Class;
+  }
+}
+
+// ---- The components that hook a form's window ----
+
+// A component that is no control, on a shown form with a memo (the control a hook component is
+// given), switched on where it has a switch: the form's window is made again by a change of its
+// border style and back, and by RecreateWnd. The component keeps its published values, its hook
+// on the form's WindowProc, the timers, tray icons, application hooks and window procedures it
+// holds, and what it put on the form's window (the drop target, the system menu's entries).
+struct THookedStage {
+  std::unique_ptr<vcl::TForm> Form{new vcl::TForm(nullptr)};
+  vcl::TMemo* Memo;
+  vcl::TComponent* Component;
+  vcl::TWndMethod Plain;  // the form's WindowProc before the component came
+  explicit THookedStage(vcl::TClass cls) {
+    Form->SetBounds(0, 0, 320, 240);
+    Memo = new vcl::TMemo(Form.get());
+    Memo->SetBounds(8, 8, 120, 60);
+    Memo->SetParent(Form.get());
+    Plain = Form->WindowProc();
+    Component = cls->Create(Form.get());
+    if (const vcl::TPropInfo* p = vcl::GetPropInfo(Component, "UseThread"); p && p->IsWritable())
+      vcl::SetOrdProp(Component, p, 0);
+    Form->Show();
+    tk::RunUntilIdle();
+    if (const vcl::TPropInfo* p = vcl::GetPropInfo(Component, "Items"); p && p->Kind() == vcl::tkClass)
+      if (auto* items = dynamic_cast<vcl::TStrings*>(vcl::GetObjectProp(Component, p)))
+        for (const char* item : {"One", "Two"}) items->Add(item);
+    // Given its control once the control has its window, and switched off and on again: one
+    // made in code hooks its window when it is switched on (a form file's when it is loaded).
+    if (const vcl::TPropInfo* p = vcl::GetPropInfo(Component, "Control");
+        p && p->Kind() == vcl::tkClass && p->IsWritable())
+      vcl::SetObjectProp(Component, p, Memo);
+    for (const char* name : {"Enabled", "Active", "AcceptFiles"})
+      if (const vcl::TPropInfo* p = vcl::GetPropInfo(Component, name);
+          p && p->IsWritable() && p->Kind() == vcl::tkEnumeration) {
+        vcl::SetOrdProp(Component, p, 0);
+        vcl::SetOrdProp(Component, p, 1);
+      }
+    tk::RunUntilIdle();
+  }
+};
+
+// What the component holds and what it put on the form's window, by name.
+TValues HookedState(const THookedStage& s) {
+  TValues v;
+  const tk::TLiveResources r = tk::LiveResources();
+  v["Timers"] = Number(static_cast<int64_t>(r.Timers));
+  v["TrayIcons"] = Number(static_cast<int64_t>(r.TrayIcons));
+  v["WindowHooks"] = Number(static_cast<int64_t>(r.WindowHooks));
+  v["ObjectInstances"] = Number(static_cast<int64_t>(r.ObjectInstances));
+  v["BoundWndProcs"] = Number(static_cast<int64_t>(r.BoundWndProcs));
+  const win::HWND h = s.Form->Handle();
+  v["AcceptsFiles"] =
+      Number((win::GetWindowLongA(h, win::GWL_EXSTYLE) & win::WS_EX_ACCEPTFILES) != 0);
+  v["MemoAcceptsFiles"] = Number(
+      (win::GetWindowLongA(s.Memo->Handle(), win::GWL_EXSTYLE) & win::WS_EX_ACCEPTFILES) != 0);
+  if (const vcl::TPropInfo* p = vcl::GetPropInfo(s.Component, "Control");
+      p && p->Kind() == vcl::tkClass)
+    v["Control"] = vcl::GetObjectProp(s.Component, p) == s.Memo ? "the memo" : "none";
+  v["SystemMenuEntries"] = Number(win::GetMenuItemCount(win::GetSystemMenu(h, false)));
+  v["HintWindowClass"] =
+      vcl::TApplication::HintWindowClass ? vcl::TApplication::HintWindowClass->ClassName() : "";
+  return v;
+}
+
+struct THookedWay {
+  const char* Name;
+  std::function<void(vcl::TForm*)> Remake;
+};
+
+const THookedWay kHookedWays[] = {
+    {"border style changed and back",
+     [](vcl::TForm* f) {
+       f->SetBorderStyle(vcl::bsSingle);
+       tk::RunUntilIdle();
+       f->SetBorderStyle(vcl::bsSizeable);
+     }},
+    {"RecreateWnd", [](vcl::TForm* f) { f->RecreateWnd(); }},
+};
+
+constexpr char kHookKept[] = "keeps its hook on the form's WindowProc";
+constexpr char kHookValues[] = "keeps its published values";
+constexpr char kHookState[] = "keeps what it holds and put on the window";
+
+// A hook component lets its control go when the control's window goes, as its description
+// says: it hooks the new window only once it is given the control again.
+constexpr char kLetsGo[] =
+    "the component lets its control go when the control's window goes and hooks no new window "
+    "until it is given the control again";
+
+const std::vector<TExempt>& HookedExemptions() {
+  static const std::vector<TExempt> exempt = [] {
+    std::vector<TExempt> e;
+    for (const THookedWay& way : kHookedWays) {
+      e.push_back({"TZYLHookComponent", way.Name, kHookState, kLetsGo});
+      e.push_back({"TZYLFMDrop", way.Name, kHookState, kLetsGo});
+    }
+    return e;
+  }();
+  return exempt;
+}
+
+// The checks of one component class in one way, against the hooked exemptions.
+class THookChecks {
+ public:
+  THookChecks(std::string cls, std::string way) : class_(std::move(cls)), way_(std::move(way)) {}
+  ~THookChecks() {
+    for (const TExempt& e : HookedExemptions())
+      if (class_ == e.Class && way_ == e.Way && !failed_.count(e.Check) && passed_.count(e.Check))
+        ADD_FAILURE() << class_ << " (" << way_ << ") no longer fails \"" << e.Check
+                      << "\": remove the exception";
+  }
+  THookChecks(const THookChecks&) = delete;
+  THookChecks& operator=(const THookChecks&) = delete;
+  void Expect(const std::string& check, bool ok, const std::string& detail = "") {
+    (ok ? passed_ : failed_).insert(check);
+    bool named = false;
+    for (const TExempt& e : HookedExemptions())
+      named = named || (class_ == e.Class && way_ == e.Way && check == e.Check);
+    if (!ok && !named) ADD_FAILURE() << class_ << " (" << way_ << "): " << check << detail;
+  }
+
+ private:
+  std::string class_, way_;
+  std::set<std::string> passed_, failed_;
+};
+
+class RecreateHooked : public packagetest::TPackageFixture<> {
+ protected:
+  void TearDown() override {
+    vcl::TApplication::HintWindowClass = nullptr;
+    TPackageFixture::TearDown();
+  }
+};
+
+TEST_F(RecreateHooked, ComponentsOnAFormKeepTheirHooksWhenItsWindowIsMadeAgain) {
+  vcl::testkit::TDialogScript noAnswers;
+  int compared = 0, hooked = 0;
+  for (vcl::TClass cls : packagetest::ComponentClasses()) {
+    if (cls->InheritsFrom(vcl::TControl::StaticClass())) continue;
+    if (!vcl::GetPropInfo(cls, "Enabled") && !vcl::GetPropInfo(cls, "Active") &&
+        !vcl::GetPropInfo(cls, "Control"))
+      continue;
+    SCOPED_TRACE(cls->ClassName());
+    for (const THookedWay& way : kHookedWays) {
+      SCOPED_TRACE(way.Name);
+      THookChecks checks(cls->ClassName(), way.Name);
+      THookedStage s(cls);
+      const vcl::TWndMethod proc = s.Form->WindowProc();
+      const TValues values = packagetest::PublishedValues(s.Component);
+      const TValues state = HookedState(s);
+      const win::HWND old = s.Form->Handle();
+      EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { way.Remake(s.Form.get()); }));
+      tk::RunUntilIdle();
+      EXPECT_NE(s.Form->Handle(), old);
+      const bool formHooked = !(proc == s.Plain);
+      checks.Expect(kHookKept, s.Form->WindowProc() == proc);
+      checks.Expect(kHookValues, packagetest::PublishedValues(s.Component) == values,
+                    Differences(values, packagetest::PublishedValues(s.Component)));
+      checks.Expect(kHookState, HookedState(s) == state, Differences(state, HookedState(s)));
+      ++compared;
+      if (formHooked) ++hooked;
+    }
+  }
+  EXPECT_GT(compared, 10);
+  EXPECT_GT(hooked, 5);
+  RecordProperty("compared", compared);
+  RecordProperty("hooked", hooked);
+}
+
+TEST_F(RecreateHooked, ExceptionsNameRegisteredComponentsAndWaysOnly) {
+  std::set<std::string> classes;
+  for (vcl::TClass cls : packagetest::ComponentClasses())
+    if (!cls->InheritsFrom(vcl::TControl::StaticClass())) classes.insert(cls->ClassName());
+  std::set<std::string> ways;
+  for (const THookedWay& w : kHookedWays) ways.insert(w.Name);
+  for (const TExempt& e : HookedExemptions()) {
+    EXPECT_TRUE(classes.count(e.Class)) << e.Class << " is no registered component";
+    EXPECT_TRUE(ways.count(e.Way)) << e.Class << ": " << e.Way;
     EXPECT_GT(std::string(e.Reason).size(), 0u) << e.Class;
   }
 }
