@@ -122,9 +122,9 @@ constexpr char kNoExit[] =
     "as it does on leaving, and a caret shows only with the focus (the next click places it)";
 constexpr char kSpinNoExit[] =
     "a control leaving its parent loses the focus as its window goes, not to another control: "
-    "the edit writes its value back into its text then and the caret goes to the start, where "
-    "leaving for another control keeps it; a caret shows only with the focus (the next click "
-    "places it)";
+    "the spin edit's handling of the lost focus then leaves the caret at the start, where "
+    "losing the focus to another control keeps it; a caret shows only with the focus (the next "
+    "click places it)";
 constexpr char kSizeGrip[] =
     "the bar shows its size grip only while its parent is a form that can be resized";
 
@@ -155,13 +155,14 @@ const std::vector<TExempt>& Exemptions() {
   return exempt;
 }
 
-// The checks one class made in one way: a failing check that is named is let pass; a named
-// check that passed is stale.
+// The checks one class made in one way, against a list of named exceptions: a failing check
+// that is named is let pass; a named check that passed is stale.
 class TChecks {
  public:
-  TChecks(std::string cls, std::string way) : class_(std::move(cls)), way_(std::move(way)) {}
+  TChecks(std::string cls, std::string way, const std::vector<TExempt>& exempt)
+      : class_(std::move(cls)), way_(std::move(way)), exempt_(exempt) {}
   ~TChecks() {
-    for (const TExempt& e : Exemptions())
+    for (const TExempt& e : exempt_)
       if (class_ == e.Class && way_ == e.Way && !failed_.count(e.Check) && passed_.count(e.Check))
         ADD_FAILURE() << class_ << " (" << way_ << ") no longer fails \"" << e.Check
                       << "\": remove the exception";
@@ -176,11 +177,12 @@ class TChecks {
 
  private:
   bool Named(const std::string& check) const {
-    for (const TExempt& e : Exemptions())
+    for (const TExempt& e : exempt_)
       if (class_ == e.Class && way_ == e.Way && check == e.Check) return true;
     return false;
   }
   std::string class_, way_;
+  const std::vector<TExempt>& exempt_;
   std::set<std::string> passed_, failed_;
 };
 
@@ -432,7 +434,7 @@ class RecreateSweep : public packagetest::TControlClassesSweep {
   // Compares a control whose window was made again in the way given with its twin.
   int Compare(vcl::TClass cls, const TWayCase& way) {
     SCOPED_TRACE(way.Name);
-    TChecks checks(cls->ClassName(), way.Name);
+    TChecks checks(cls->ClassName(), way.Name, Exemptions());
     TRecreateStage twin(cls, kTwinLeft, way.Way);
     twin.TakeInput();
     TRecreateStage subject(cls, kSubjectLeft, way.Way);
@@ -633,31 +635,6 @@ const std::vector<TExempt>& HookedExemptions() {
   return exempt;
 }
 
-// The checks of one component class in one way, against the hooked exemptions.
-class THookChecks {
- public:
-  THookChecks(std::string cls, std::string way) : class_(std::move(cls)), way_(std::move(way)) {}
-  ~THookChecks() {
-    for (const TExempt& e : HookedExemptions())
-      if (class_ == e.Class && way_ == e.Way && !failed_.count(e.Check) && passed_.count(e.Check))
-        ADD_FAILURE() << class_ << " (" << way_ << ") no longer fails \"" << e.Check
-                      << "\": remove the exception";
-  }
-  THookChecks(const THookChecks&) = delete;
-  THookChecks& operator=(const THookChecks&) = delete;
-  void Expect(const std::string& check, bool ok, const std::string& detail = "") {
-    (ok ? passed_ : failed_).insert(check);
-    bool named = false;
-    for (const TExempt& e : HookedExemptions())
-      named = named || (class_ == e.Class && way_ == e.Way && check == e.Check);
-    if (!ok && !named) ADD_FAILURE() << class_ << " (" << way_ << "): " << check << detail;
-  }
-
- private:
-  std::string class_, way_;
-  std::set<std::string> passed_, failed_;
-};
-
 class RecreateHooked : public packagetest::TPackageFixture<> {
  protected:
   void TearDown() override {
@@ -677,7 +654,7 @@ TEST_F(RecreateHooked, ComponentsOnAFormKeepTheirHooksWhenItsWindowIsMadeAgain) 
     SCOPED_TRACE(cls->ClassName());
     for (const THookedWay& way : kHookedWays) {
       SCOPED_TRACE(way.Name);
-      THookChecks checks(cls->ClassName(), way.Name);
+      TChecks checks(cls->ClassName(), way.Name, HookedExemptions());
       THookedStage s(cls);
       const vcl::TWndMethod proc = s.Form->WindowProc();
       const TValues values = packagetest::PublishedValues(s.Component);
