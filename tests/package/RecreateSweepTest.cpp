@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -44,6 +45,7 @@
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -616,6 +618,8 @@ const THookedWay kHookedWays[] = {
 constexpr char kHookKept[] = "keeps its hook on the form's WindowProc";
 constexpr char kHookValues[] = "keeps its published values";
 constexpr char kHookState[] = "keeps what it holds and put on the window";
+constexpr char kHookWorks[] =
+    "still hears the mouse on the memo, files dropped, the tray clicked and the clock";
 
 // A hook component lets its control go when the control's window goes, as its description
 // says: it hooks the new window only once it is given the control again.
@@ -628,7 +632,9 @@ const std::vector<TExempt>& HookedExemptions() {
     std::vector<TExempt> e;
     for (const THookedWay& way : kHookedWays) {
       e.push_back({"TZYLHookComponent", way.Name, kHookState, kLetsGo});
+      e.push_back({"TZYLHookComponent", way.Name, kHookWorks, kLetsGo});
       e.push_back({"TZYLFMDrop", way.Name, kHookState, kLetsGo});
+      e.push_back({"TZYLFMDrop", way.Name, kHookWorks, kLetsGo});
     }
     return e;
   }();
@@ -643,9 +649,32 @@ class RecreateHooked : public packagetest::TPackageFixture<> {
   }
 };
 
+// Whether the mouse moving over the memo, files dropped on the form and on the memo, a click on
+// the tray icon and the clock moving on reach one of the component's published events.
+bool Heard(const THookedStage& s, const int& calls, const std::string& file) {
+  const int before = calls;
+  const win::POINT over = Middle(s.Memo);
+  tk::MouseMove(over.X, over.Y);
+  tk::MouseMove(over.X + 2, over.Y + 1);
+  // Onto the windows that take files.
+  for (vcl::TWinControl* w : {static_cast<vcl::TWinControl*>(s.Form.get()),
+                              static_cast<vcl::TWinControl*>(s.Memo)})
+    if (win::GetWindowLongA(w->Handle(), win::GWL_EXSTYLE) & win::WS_EX_ACCEPTFILES)
+      tk::DropFiles(w->Handle(), 5, 5, {file});
+  tk::AdvanceClock(kApart);
+  const std::vector<win::TTrayIcon> icons = tk::TrayIcons();
+  if (!icons.empty()) tk::ClickTrayIcon(icons[0].Wnd, icons[0].ID);
+  tk::RunUntilIdle();
+  return calls > before;
+}
+
 TEST_F(RecreateHooked, ComponentsOnAFormKeepTheirHooksWhenItsWindowIsMadeAgain) {
   vcl::testkit::TDialogScript noAnswers;
-  int compared = 0, hooked = 0;
+  packagetest::THandlers handlers;
+  const testsupport::TempDir dir;
+  const std::string file = dir.File("dropped.txt");
+  std::ofstream(file) << "dropped";
+  int compared = 0, hooked = 0, heard = 0;
   for (vcl::TClass cls : packagetest::ComponentClasses()) {
     if (cls->InheritsFrom(vcl::TControl::StaticClass())) continue;
     if (!vcl::GetPropInfo(cls, "Enabled") && !vcl::GetPropInfo(cls, "Active") &&
@@ -656,6 +685,12 @@ TEST_F(RecreateHooked, ComponentsOnAFormKeepTheirHooksWhenItsWindowIsMadeAgain) 
       SCOPED_TRACE(way.Name);
       TChecks checks(cls->ClassName(), way.Name, HookedExemptions());
       THookedStage s(cls);
+      int calls = 0;
+      for (const vcl::TPropInfo* event : packagetest::EventsOf(cls))
+        if (const vcl::TMethod* m =
+                handlers.For(event->PropType->Signature, [&calls](vcl::TObject*) { ++calls; }))
+          vcl::SetMethodProp(s.Component, event, *m);
+      const bool heardBefore = Heard(s, calls, file);
       const vcl::TWndMethod proc = s.Form->WindowProc();
       const TValues values = packagetest::PublishedValues(s.Component);
       const TValues state = HookedState(s);
@@ -668,12 +703,16 @@ TEST_F(RecreateHooked, ComponentsOnAFormKeepTheirHooksWhenItsWindowIsMadeAgain) 
       checks.Expect(kHookValues, packagetest::PublishedValues(s.Component) == values,
                     Differences(values, packagetest::PublishedValues(s.Component)));
       checks.Expect(kHookState, HookedState(s) == state, Differences(state, HookedState(s)));
+      checks.Expect(kHookWorks, Heard(s, calls, file) == heardBefore);
+      if (heardBefore) ++heard;
       ++compared;
       if (formHooked) ++hooked;
     }
   }
   EXPECT_GT(compared, 10);
   EXPECT_GT(hooked, 5);
+  EXPECT_GT(heard, 2);
+  RecordProperty("heard", heard);
   RecordProperty("compared", compared);
   RecordProperty("hooked", hooked);
 }
