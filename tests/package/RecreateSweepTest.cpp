@@ -244,8 +244,8 @@ TValues RunTimeState(vcl::TControl* c, bool focus) {
       si.fMask = win::SIF_ALL;
       const std::string name = bar == win::SB_HORZ ? "HorzScrollBar" : "VertScrollBar";
       if (win::GetScrollInfo(w->Handle(), bar, &si))
-        s[name] = Number(si.nMin) + ".." + Number(si.nMax) + " page " + Number(si.nPage) +
-                  " at " + Number(si.nPos);
+        s[name] = Number(si.nMin) + ".." + Number(si.nMax) + " page " + Number(si.nPage) + " at " +
+                  Number(si.nPos);
     }
   }
   if (focus && w) s["Focused"] = Number(w->Focused());
@@ -405,9 +405,8 @@ struct TRecreateStage {
     tk::RunUntilIdle();
     const vcl::TPoint topLeft =
         form->ScreenToClient(c->Parent()->ClientToScreen({c->Left(), c->Top()}));
-    return tk::CapturePart(
-        tk::RenderWindow(form->Handle(), false),
-        {topLeft.X, topLeft.Y, topLeft.X + c->Width(), topLeft.Y + c->Height()});
+    return tk::CapturePart(tk::RenderWindow(form->Handle(), false),
+                           {topLeft.X, topLeft.Y, topLeft.X + c->Width(), topLeft.Y + c->Height()});
   }
 
   // The next input, the same on the twin: a click in the middle, a character and a key.
@@ -447,8 +446,7 @@ class RecreateSweep : public packagetest::TControlClassesSweep {
     const std::string held = Held(way.KeepsFocus);
     EXPECT_NO_THROW(testsupport::ErrorOf<vcl::Exception>([&] { subject.Remake(way.Way); }));
     Activate(subject.Stage.Form());
-    checks.Expect(kHeld, Held(way.KeepsFocus) == held,
-                  ": " + held + " -> " + Held(way.KeepsFocus));
+    checks.Expect(kHeld, Held(way.KeepsFocus) == held, ": " + held + " -> " + Held(way.KeepsFocus));
     checks.Expect(kLinesKept, LinesOf(c) == lines, ": " + lines + " -> " + LinesOf(c));
     // A control that left its parent lost the focus: the twin's goes too.
     if (!way.KeepsFocus)
@@ -526,7 +524,7 @@ TEST_F(RecreateExceptions, NameRegisteredControlClassesWaysAndChecksOnly) {
   ASSERT_GT(controls.size(), 60u);
   std::set<std::string> ways;
   for (const TWayCase& w : kWays) ways.insert(w.Name);
-  const std::set<std::string> checks = {kValues, kState, kLinesKept, kStyles,
+  const std::set<std::string> checks = {kValues, kState,   kLinesKept, kStyles,
                                         kHeld,   kPicture, kNextInput};
   for (const TExempt& e : Exemptions()) {
     EXPECT_TRUE(controls.count(e.Class)) << e.Class << " is no registered control class";
@@ -559,7 +557,8 @@ struct THookedStage {
       vcl::SetOrdProp(Component, p, 0);
     Form->Show();
     tk::RunUntilIdle();
-    if (const vcl::TPropInfo* p = vcl::GetPropInfo(Component, "Items"); p && p->Kind() == vcl::tkClass)
+    if (const vcl::TPropInfo* p = vcl::GetPropInfo(Component, "Items");
+        p && p->Kind() == vcl::tkClass)
       if (auto* items = dynamic_cast<vcl::TStrings*>(vcl::GetObjectProp(Component, p)))
         for (const char* item : {"One", "Two"}) items->Add(item);
     // Given its control once the control has its window, and switched off and on again: one
@@ -657,8 +656,8 @@ bool Heard(const THookedStage& s, const int& calls, const std::string& file) {
   tk::MouseMove(over.X, over.Y);
   tk::MouseMove(over.X + 2, over.Y + 1);
   // Onto the windows that take files.
-  for (vcl::TWinControl* w : {static_cast<vcl::TWinControl*>(s.Form.get()),
-                              static_cast<vcl::TWinControl*>(s.Memo)})
+  for (vcl::TWinControl* w :
+       {static_cast<vcl::TWinControl*>(s.Form.get()), static_cast<vcl::TWinControl*>(s.Memo)})
     if (win::GetWindowLongA(w->Handle(), win::GWL_EXSTYLE) & win::WS_EX_ACCEPTFILES)
       tk::DropFiles(w->Handle(), 5, 5, {file});
   tk::AdvanceClock(kApart);

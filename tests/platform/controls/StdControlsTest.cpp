@@ -339,8 +339,10 @@ TEST_F(StdControlsTest, AButtonMovedAwayWithTheFocusIsNotClickedByReturnOnItsNew
     go->SetFocus();
     KeyPress(win::VK_RETURN);
     EXPECT_EQ(n.Clicks, 1);
-    if (withPanel) panel->SetParent(form_.get());
-    else go->SetParent(form_.get());
+    if (withPanel)
+      panel->SetParent(form_.get());
+    else
+      go->SetParent(form_.get());
   }
 }
 
