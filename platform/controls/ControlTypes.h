@@ -35,7 +35,8 @@ ZYL_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteracti
          csActionClient, csMenuEvents)
 using TControlStyle = TSet<TControlStyleItem>;
 ZYL_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded,
-         csFocusing, csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking)
+         csFocusing, csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking,
+         csRecreating)
 using TControlState = TSet<TControlStateItem>;
 
 using TCaption = std::string;

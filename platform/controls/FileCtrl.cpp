@@ -301,7 +301,13 @@ TFileListBox::TFileListBox(TComponent* AOwner) : TCustomListBox(AOwner) {
 
 void TFileListBox::CreateWnd() {
   TCustomListBox::CreateWnd();
+  // A window made again lists the folder afresh and keeps the user's file and scroll.
+  const int index = ItemIndex();
+  const std::string chosen = index >= 0 && index < Items()->Count() ? Items()->Get(index) : "";
+  const int top = TopIndex();
   Fill();
+  if (!chosen.empty()) SetItemIndex(Items()->IndexOf(chosen));
+  if (top > 0) SetTopIndex(top);
 }
 
 void TFileListBox::SetDirectory(const std::string& Value) {

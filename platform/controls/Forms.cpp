@@ -535,7 +535,12 @@ void TCustomForm::FocusControl(TWinControl* Control) {
 }
 
 void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
-  if (Removing && Control->ContainsControl(focusedControl_)) focusedControl_ = Control->Parent();
+  if (Removing && Control->ContainsControl(focusedControl_)) {
+    focusedControl_ = Control->Parent();
+    // The controls leaving hear that the focus stays behind: a button that had it is no longer
+    // the one Return clicks.
+    if (focusedControl_) Control->Perform(CM_FOCUSCHANGED, 0, PtrToLParam(focusedControl_));
+  }
   // A control the focus is on its way to goes: the move stops without touching it.
   for (TWinControl*& moving : focusing_) {
     if (!Removing || !moving || !Control->ContainsControl(moving)) continue;
@@ -555,6 +560,11 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   // A form on its way out has left the screen's lists: the focus a dying window is handed
   // must not make it the screen's active or focused form again.
   if (ComponentState().contains(csDestroying)) return false;
+  // While a window is made again, its going hands the focus to a parent: the control that
+  // held it keeps it, and takes it back once its new window is there.
+  if (focusedControl_ && focusedControl_ != Control && Control->ContainsControl(focusedControl_))
+    for (TWinControl* c = focusedControl_; c; c = c->Parent())
+      if (c->ControlState().contains(csRecreating)) return true;
   activeControl_ = Control != this ? Control : nullptr;
   if (Screen) Screen->UpdateActive(this, Control);
   if (Control->ControlState().contains(csFocusing)) return false;
@@ -635,6 +645,31 @@ void TCustomForm::WMActivate(TWMActivate& Message) {
 
 void TCustomForm::WMSetFocus(TWMSetFocus& Message) { ZYL_INHERITED(Message); }
 
+namespace {
+
+// Whether `c` is a windowed control inside `root`, found by walking down from `root` (so a
+// control freed meanwhile is never touched).
+bool Holds(TWinControl* root, const TWinControl* c) {
+  for (int i = 0; i < root->ControlCount(); ++i)
+    if (auto* w = dynamic_cast<TWinControl*>(root->Controls(i)); w && (w == c || Holds(w, c)))
+      return true;
+  return false;
+}
+
+}  // namespace
+
+void TCustomForm::CMRecreateWnd(TMessage& Message) {
+  // The old window's going hands the activation to another window, and the new window's
+  // taking the focus would forget the control that held it.
+  const bool wasActive = handle_ && GetActiveWindow() == handle_;
+  TWinControl* const focused = activeControl_;
+  ZYL_INHERITED(Message);
+  if (!wasActive || !handle_ || !showing_) return;
+  if (focused && Holds(this, focused) && focused->CanFocus()) activeControl_ = focused;
+  if (GetActiveWindow() != handle_) SetActiveWindow(handle_);
+  SetWindowFocus();
+}
+
 void TCustomForm::WMSize(TWMSize& Message) {
   ZYL_INHERITED(Message);
   if (handle_) {
@@ -700,6 +735,7 @@ ZYL_MESSAGE_MAP(TCustomForm) {
       .On(CM_CANCELMODE, &TCustomForm::CMCancelMode)
       .On(CM_DIALOGKEY, &TCustomForm::CMDialogKey)
       .On(CM_SHOWINGCHANGED, &TCustomForm::CMShowingChanged)
+      .On(CM_RECREATEWND, &TCustomForm::CMRecreateWnd)
       .On(CM_RELEASE, &TCustomForm::CMRelease)
       .On(CM_VISIBLECHANGED, &TCustomForm::CMVisibleChanged)
       .On(WM_COMMAND, &TCustomForm::WMCommand)

@@ -163,7 +163,8 @@ class TScrollingWinControl : public TWinControl {
   // ScrollInView, unless this control or AControl is being read: the focus passes each
   // scrolling parent the control that got it.
   void AutoScrollInView(TControl* AControl);
-  // Shows, hides and sets the scroll bars from the ranges (after AutoScroll computed them).
+  // Shows, hides and sets the scroll bars from the ranges (after AutoScroll computed them),
+  // and realigns the children when that changed the client area.
   void UpdateScrollBars();
 
  protected:
@@ -187,6 +188,8 @@ class TScrollingWinControl : public TWinControl {
   void CMAutoRange(TMessage& Message);
   // Gives the window's frame bars the looks of the scroll bars when one changed.
   void ApplyBarLooks();
+  // Shows or hides each bar and gives it its range, page and position.
+  void UpdateBars();
   // Moves the children by (dx, dy) as the contents scroll.
   void ScrollContents(int dx, int dy);
   TControlScrollBar* horz_;
@@ -423,6 +426,9 @@ class TCustomForm : public TScrollingWinControl {
   void CMCancelMode(TMessage& Message);
   void CMDialogKey(TCMDialogKey& Message);
   void CMShowingChanged(TMessage& Message);
+  // The active form whose window is made again takes the activation back, with the focus on
+  // the control that held it.
+  void CMRecreateWnd(TMessage& Message);
   void CMRelease(TMessage& Message);
   void CMVisibleChanged(TMessage& Message);
   void WMCommand(TMessage& Message);

@@ -300,8 +300,17 @@ void TScrollingWinControl::UpdateScrollBars() {
     SettleAutoRange();  // which comes back here with the ranges
     return;
   }
-  updating_ = true;
-  TFinally done([this] { updating_ = false; });
+  const TRect client = GetClientRect();
+  {
+    updating_ = true;
+    TFinally done([this] { updating_ = false; });
+    UpdateBars();
+  }
+  // A bar that came or went changed the client area: the aligned children follow it.
+  if (GetClientRect() != client) Realign();
+}
+
+void TScrollingWinControl::UpdateBars() {
   ApplyBarLooks();
   // Showing one bar narrows the client area for the other: settle in two rounds.
   for (int round = 0; round < 2; ++round)

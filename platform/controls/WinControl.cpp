@@ -202,10 +202,20 @@ void TWinControl::RecreateWnd() {
 }
 
 void TWinControl::CMRecreateWnd(TMessage&) {
-  const bool wasFocused = Focused();
-  DestroyHandle();
-  UpdateControlState();
-  if (wasFocused && handle_) win::SetFocus(handle_);
+  // The focus held inside stays with its control: the old windows' going hands it to a parent
+  // for a while, which the form does not count as a move of the user's (csRecreating).
+  const HWND focus = GetFocus();
+  const bool focusInside = focus && (focus == handle_ || IsChild(handle_, focus));
+  {
+    controlState_ += csRecreating;
+    TFinally done([this] { controlState_ -= csRecreating; });
+    DestroyHandle();
+    UpdateControlState();
+  }
+  if (!focusInside || !handle_) return;
+  TCustomForm* form = vcl::GetParentForm(this);
+  TWinControl* to = form && ContainsControl(form->ActiveControl()) ? form->ActiveControl() : this;
+  if (to->HandleAllocated()) win::SetFocus(to->Handle());
 }
 
 void TWinControl::UpdateShowing() {

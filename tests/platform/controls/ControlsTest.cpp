@@ -855,6 +855,34 @@ TEST_F(WindowTest, RecreateWndKeepsTheControlsState) {
   EXPECT_EQ(FindControl(oldPanel), nullptr);
 }
 
+// A panel made again around the focused edit leaves the focus, the text and the caret with the
+// edit, and tells no one the focus moved.
+TEST_F(WindowTest, RecreateWndOfAParentKeepsTheFocusInside) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 200);
+  auto* panel = Place<TPanel>(&form, 10, 20, 150, 80);
+  auto* edit = Place<TEdit>(panel, 5, 5, 100, 24);
+  Place<TEdit>(&form, 200, 20, 50, 24);
+  ShowNow(&form);
+  edit->SetFocus();
+  Idle();
+  win::testkit::TypeText("abc");
+  TLog entered, exited;
+  edit->OnEnter = entered.Counter();
+  edit->OnExit = exited.Counter();
+  const win::HWND old = edit->Handle();
+  panel->SetBorderStyle(bsSingle);
+  Idle();
+  EXPECT_FALSE(win::IsWindow(old));
+  EXPECT_EQ(win::GetFocus(), edit->Handle());
+  EXPECT_EQ(form.ActiveControl(), edit);
+  EXPECT_EQ(entered.Count, 0);
+  EXPECT_EQ(exited.Count, 0);
+  EXPECT_EQ(edit->SelStart(), 3);
+  win::testkit::TypeText("d");
+  EXPECT_EQ(edit->Text(), "abcd");
+}
+
 TEST_F(WindowTest, HandlesAreMadeOnDemandWithOneClassPerFrameworkClass) {
   TForm form(nullptr);
   auto* b = Place<TButton>(&form, 0, 0, 40, 20);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "ComCtrlsTestSupport.h"
 #include "ControlsTestSupport.h"
@@ -239,6 +240,28 @@ TEST_F(FileListTest, FollowsTheFolderListAndTellsItsEditTheChosenFile) {
   EXPECT_EQ(files_->FileEdit(), nullptr);
   delete files_;
   EXPECT_EQ(list_->FileList(), nullptr);
+}
+
+// A window made again, or the list moved to another parent, lists the folder afresh and keeps
+// the file the user chose and the line at the top.
+TEST_F(FileListTest, KeepsTheChosenFileAndTheTopLineWhenItsWindowIsMadeAgain) {
+  files_->SetDirectory("Q:\\Top");
+  files_->SetFileType({ftNormal, ftHidden, ftDirectory});
+  files_->SetBounds(210, 0, 150, 40);
+  ShowNow(form_.get());
+  ClickAt(files_, 20, files_->ItemRect(1).Top + 3);
+  ASSERT_EQ(files_->FileName(), "Q:\\Top\\a.TXT");
+  files_->SetTopIndex(1);
+  auto* panel = Place<TPanel>(form_.get(), 0, 220, 200, 100);
+  const std::function<void()> remakes[] = {[&] { files_->RecreateWnd(); },
+                                           [&] { files_->SetParent(panel); }};
+  for (const auto& remake : remakes) {
+    remake();
+    Idle();
+    EXPECT_EQ(files_->ItemIndex(), 1);
+    EXPECT_EQ(files_->FileName(), "Q:\\Top\\a.TXT");
+    EXPECT_EQ(files_->TopIndex(), 1);
+  }
 }
 
 TEST_F(FileListTest, GlyphsShowTheShellsIconBeforeTheName) {

@@ -241,6 +241,22 @@ class FormScrolling : public FormScrollBarsTest {
   TPanel* block_ = nullptr;
 };
 
+// A panel that fills the client area follows the bar: narrower while the bar shows, as wide as
+// the client again once the bar goes.
+TEST_F(FormScrolling, AClientPanelFollowsTheBarComingAndGoing) {
+  Build(300);
+  auto* fill = Place<TPanel>(form_.get(), 0, 0, 10, 10);
+  fill->SetAlign(alClient);
+  Idle();
+  ASSERT_TRUE(form_->VertScrollBar()->IsScrollBarVisible());
+  EXPECT_EQ(fill->Width(), form_->ClientWidth());
+  block_->SetTop(10);
+  Idle();
+  EXPECT_FALSE(form_->VertScrollBar()->IsScrollBarVisible());
+  EXPECT_EQ(fill->Width(), form_->ClientWidth());
+  EXPECT_EQ(fill->Height(), form_->ClientHeight());
+}
+
 TEST_F(FormScrolling, AFormWhoseChildrenLieBeyondItsClientShowsABarAndScrollsThem) {
   Build(300);
   TControlScrollBar* v = form_->VertScrollBar();

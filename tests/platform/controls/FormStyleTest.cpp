@@ -1,5 +1,8 @@
 #include "ControlsTestSupport.h"
 
+#include <functional>
+#include <iterator>
+
 #include "platform/classes/ObjectText.h"
 #include "platform/classes/Streams.h"
 
@@ -165,6 +168,55 @@ TEST_F(FormStyleTest, TheApplicationHearsWhenItGainsAndLosesActivation) {
   EXPECT_EQ(deactivated.Count, 1);
   Application->OnActivate = nullptr;
   Application->OnDeactivate = nullptr;
+}
+
+// A form whose window is made again by a new border style, or new border icons, gives the
+// focus back to the control that held it, with the caret where the user left it.
+TEST_F(FormStyleTest, ANewWindowForTheFormKeepsTheFocusedControl) {
+  const std::function<void(TForm&)> changes[] = {
+      [](TForm& f) {
+        f.SetBorderStyle(bsSingle);
+        Idle();
+        f.SetBorderStyle(bsSizeable);
+      },
+      [](TForm& f) { f.SetBorderIcons({biSystemMenu}); },
+      [](TForm& f) { f.RecreateWnd(); },
+  };
+  for (size_t i = 0; i < std::size(changes); ++i) {
+    SCOPED_TRACE(i);
+    TForm f(nullptr);
+    f.SetBounds(0, 0, 300, 200);
+    auto* first = new TEdit(&f);
+    first->SetBounds(10, 10, 100, 24);
+    first->SetParent(&f);
+    auto* second = new TEdit(&f);
+    second->SetBounds(10, 50, 100, 24);
+    second->SetParent(&f);
+    ShowNow(&f);
+    second->SetFocus();
+    Idle();
+    win::testkit::TypeText("abc");
+    // The focus never left the edit, as far as the user can tell.
+    TLog entered, exited;
+    second->OnEnter = entered.Counter();
+    second->OnExit = exited.Counter();
+    const win::HWND old = f.Handle();
+    changes[i](f);
+    Idle();
+    EXPECT_EQ(entered.Count, 0);
+    EXPECT_EQ(exited.Count, 0);
+    EXPECT_NE(f.Handle(), old);
+    EXPECT_TRUE(f.Active());
+    EXPECT_EQ(f.ActiveControl(), second);
+    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(win::GetFocus(), second->Handle());
+    EXPECT_EQ(second->Text(), "abc");
+    EXPECT_EQ(second->SelStart(), 3);
+    // The next key goes where the user left the caret.
+    win::testkit::TypeText("d");
+    EXPECT_EQ(second->Text(), "abcd");
+    EXPECT_EQ(first->Text(), "");
+  }
 }
 
 }  // namespace

@@ -305,6 +305,47 @@ INSTANTIATE_TEST_SUITE_P(
         {"AppEnterWithoutButtons", win::VK_RETURN, false, true, "down 13, press 13, up 13"}}),
     [](const ::testing::TestParamInfo<TDialogKeyCase>& i) { return std::string(i.param.Name); });
 
+// A focused button that leaves its form, alone or on its panel, is no longer the one Return
+// clicks: on the other form the focus is on an edit and no button there is the default.
+TEST_F(StdControlsTest, AButtonMovedAwayWithTheFocusIsNotClickedByReturnOnItsNewForm) {
+  for (bool withPanel : {false, true}) {
+    SCOPED_TRACE(withPanel ? "on its panel" : "alone");
+    NewForm();
+    auto* panel = Add<TPanel>(10, 10, 150, 100);
+    auto* go = new TButton(form_.get());
+    go->SetBounds(10, 10, 75, 25);
+    go->SetParent(withPanel ? static_cast<TWinControl*>(panel) : form_.get());
+    TCounter n;
+    go->SetOnClick(TNotifyEvent(&n, &TCounter::Clicked));
+    Show();
+    go->SetFocus();
+    win::testkit::RunUntilIdle();
+    TForm other(nullptr);
+    other.SetBounds(320, 0, 300, 200);
+    auto* edit = new TEdit(&other);
+    edit->SetBounds(10, 150, 100, 21);
+    edit->SetParent(&other);
+    ShowNow(&other);
+    ASSERT_TRUE(edit->Focused());
+    if (withPanel)
+      panel->SetParent(&other);
+    else
+      go->SetParent(&other);
+    win::testkit::RunUntilIdle();
+    edit->SetFocus();
+    KeyPress(win::VK_RETURN);
+    EXPECT_EQ(n.Clicks, 0);
+    // It is the one Return clicks once it has the focus again.
+    go->SetFocus();
+    KeyPress(win::VK_RETURN);
+    EXPECT_EQ(n.Clicks, 1);
+    if (withPanel)
+      panel->SetParent(form_.get());
+    else
+      go->SetParent(form_.get());
+  }
+}
+
 TEST_F(StdControlsTest, MemoReturnsAndTabsFollowWantReturnsAndWantTabs) {
   NewForm();
   auto* memo = Add<TMemo>(10, 10, 200, 100);
