@@ -300,14 +300,9 @@ void TScrollingWinControl::UpdateScrollBars() {
     SettleAutoRange();  // which comes back here with the ranges
     return;
   }
-  const TRect client = GetClientRect();
-  {
-    updating_ = true;
-    TFinally done([this] { updating_ = false; });
-    UpdateBars();
-  }
-  // A bar that came or went changed the client area: the aligned children follow it.
-  if (GetClientRect() != client) Realign();
+  updating_ = true;
+  TFinally done([this] { updating_ = false; });
+  UpdateBars();
 }
 
 void TScrollingWinControl::UpdateBars() {

@@ -232,36 +232,8 @@ struct TExempt {
   const char* Reason;
 };
 
-// The list and combo boxes whose Part re-creates their window on a theme change (RecreateWnd
-// after the default handling); the stage focuses them, and a focused control's window made anew
-// loses the focus and takes it again.
-const char* const kRecreatedOnTheme[] = {"TZYLColorComboBox",
-                                         "TZYLColorListBox",
-                                         "TZYLComboBox",
-                                         "TZYLDriveComboBox",
-                                         "TZYLExtListBox",
-                                         "TZYLFontComboBox",
-                                         "TZYLFontListBox",
-                                         "TZYLFontSizeComboBox",
-                                         "TZYLFontSizeListBox",
-                                         "TZYLImageComboBox",
-                                         "TZYLImageListBox",
-                                         "TZYLLabeledColorListBox",
-                                         "TZYLLabeledExtListBox",
-                                         "TZYLLabeledFontListBox",
-                                         "TZYLLabeledFontSizeListBox",
-                                         "TZYLLabeledImageListBox",
-                                         "TZYLListBox",
-                                         "TZYLPrinterComboBox"};
-// The font and printer lists whose Part answers the font table's change by filling the list
-// and setting the item height again, which makes their window anew as above.
-const char* const kRecreatedOnFonts[] = {"TZYLFontComboBox", "TZYLFontSizeComboBox",
-                                         "TZYLFontSizeListBox", "TZYLLabeledFontSizeListBox",
-                                         "TZYLPrinterComboBox"};
-
 const std::vector<TExempt>& Exempt() {
-  static const std::vector<TExempt> exempt = [] {
-    std::vector<TExempt> rows = {
+  static const std::vector<TExempt> exempt = {
         {"TZYLDriveComboBox", "ThemeChanged", "OnChange",
          "its window made anew fills the list and selects the drive again, which calls Change"},
         {"TZYLScrollText", "SysColorChange", "OnScroll", "OnScroll tells of each painted step"},
@@ -273,16 +245,7 @@ const std::vector<TExempt>& Exempt() {
         {"TZYLSysInfo", "DisplayChange", "ScreenHeight", "it reads the screen's size"},
         {"TZYLSysInfo", "DisplayBack", "ScreenWidth", "it reads the screen's size"},
         {"TZYLSysInfo", "DisplayBack", "ScreenHeight", "it reads the screen's size"},
-    };
-    const char* why = "its window is made anew while it has the focus";
-    for (const char* cls : kRecreatedOnTheme)
-      for (const char* event : {"OnEnter", "OnExit"})
-        rows.push_back({cls, "ThemeChanged", event, why});
-    for (const char* cls : kRecreatedOnFonts)
-      for (const char* event : {"OnEnter", "OnExit"})
-        rows.push_back({cls, "FontChange", event, why});
-    return rows;
-  }();
+  };
   return exempt;
 }
 
