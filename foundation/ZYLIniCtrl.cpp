@@ -18,6 +18,7 @@
 #include "platform/sys/IniFiles.h"
 #include "platform/sys/Registry.h"
 #include "platform/sys/WinReg.h"
+#include "platform/rtl/ClassicNumbers.h"
 
 namespace zyl {
 
@@ -274,13 +275,17 @@ double TZYLIniCtrl::ReadFloat(const std::string& Section, const std::string& Key
   v = Trimmed(v);
   if (v.empty()) return Default;
   char* end = nullptr;
+  const vcl::TClassicNumbers classic;
   const double d = std::strtod(v.c_str(), &end);
   return *end ? Default : d;
 }
 
 void TZYLIniCtrl::WriteFloat(const std::string& Section, const std::string& Key, double Value) {
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.17g", Value);
+  {
+    const vcl::TClassicNumbers classic;
+    std::snprintf(buf, sizeof buf, "%.17g", Value);
+  }
   Open()->Write(Section, Key, buf);
 }
 

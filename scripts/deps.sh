@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(g++ cmake ninja-build pkg-config ccache libgtest-dev googletest libbenchmark-dev
       libfreetype-dev libfontconfig-dev libpng-dev zlib1g-dev clang-format fonts-wine
-      fonts-liberation clang)
+      fonts-liberation clang locales)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

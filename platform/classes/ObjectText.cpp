@@ -17,6 +17,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/ClassicNumbers.h"
 
 namespace vcl {
 namespace objecttext_internal {
@@ -84,7 +85,10 @@ std::string GeneralFloat(long double v, int precision) {
   const bool negative = std::signbit(v);
   if (v == 0) return negative ? "-0" : "0";
   char buf[80];
-  std::snprintf(buf, sizeof buf, "%.*Le", precision - 1, std::fabs(v));
+  {
+    const TClassicNumbers classic;
+    std::snprintf(buf, sizeof buf, "%.*Le", precision - 1, std::fabs(v));
+  }
   // buf is "d.ddddde+XX" (or "de+XX" for one digit).
   std::string digits;
   const char* p = buf;
@@ -112,7 +116,10 @@ std::string GeneralFloat(long double v, int precision) {
 
 // The extended value of an unsuffixed float of the text form: the nearest one to the decimal
 // text, however many digits it has (long double is the 80-bit extended type on this target).
-long double ParseExtendedText(const std::string& s) { return std::strtold(s.c_str(), nullptr); }
+long double ParseExtendedText(const std::string& s) {
+  const TClassicNumbers classic;
+  return std::strtold(s.c_str(), nullptr);
+}
 
 std::string NonFiniteText(long double v) {
   const char* sign = std::signbit(v) ? "-" : "+";
@@ -144,6 +151,7 @@ std::string SingleText(float f) {
   std::string s;
   for (int precision = 15; precision <= 17; ++precision) {
     s = GeneralFloat(f, precision);
+    const TClassicNumbers classic;
     const float g = std::strtof(s.c_str(), nullptr);
     if (std::memcmp(&g, &f, sizeof f) == 0) break;
   }
@@ -155,6 +163,7 @@ std::string DateText(double d) {
   std::string s;
   for (int precision = 15; precision <= 17; ++precision) {
     s = GeneralFloat(d, precision);
+    const TClassicNumbers classic;
     const double e = std::strtod(s.c_str(), nullptr);
     if (std::memcmp(&e, &d, sizeof d) == 0) break;
   }

@@ -18,6 +18,7 @@
 #include "platform/classes/Streams.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/ClassicNumbers.h"
 
 namespace vcl {
 namespace {
@@ -255,6 +256,7 @@ class TTextParser {
       return result;
     }
     char* end = nullptr;
+    const TClassicNumbers classic;
     tokenFloat_ = std::strtold(tokenString_.c_str(), &end);
     if (end == tokenString_.c_str() || *end) Error(Format(SInvalidFloatText, {tokenString_}));
     return result;
@@ -523,6 +525,7 @@ class TTextToBinary {
     const long double v = p_.TokenFloat();
     const std::string& text = p_.TokenString();
     const bool special = p_.SpecialFloat();
+    const TClassicNumbers classic;
     switch (p_.FloatType()) {
       case 's':
         FloatValue(vaSingle, special ? static_cast<float>(v) : std::strtof(text.c_str(), nullptr));

@@ -19,6 +19,7 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/ClassicNumbers.h"
 
 namespace vcl {
 
@@ -111,6 +112,7 @@ TExtended10 StreamedExtended(double v) {
   const auto [end, ec] = std::to_chars(text, text + sizeof text - 1, v);
   if (!std::isfinite(v) || ec != std::errc()) return DoubleToExtended(v);
   *end = '\0';
+  const TClassicNumbers classic;
   const long double x = std::strtold(text, nullptr);
   return static_cast<double>(x) == v ? LongDoubleToExtended(x) : DoubleToExtended(v);
 }

@@ -12,6 +12,7 @@
 #include "platform/rtl/Consts.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Locale.h"
+#include "platform/rtl/ClassicNumbers.h"
 
 namespace vcl {
 
@@ -53,7 +54,10 @@ Raw FromDouble(double v) {
   if (v == 0) return r;
   r.neg = v < 0;
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.17e", std::fabs(v));
+  {
+    const TClassicNumbers classic;
+    std::snprintf(buf, sizeof buf, "%.17e", std::fabs(v));
+  }
   r.digits += buf[0];
   r.digits.append(buf + 2, 17);
   const char* e = std::strchr(buf, 'e');

@@ -19,6 +19,7 @@
 #include "platform/sys/Registry.h"
 #include "platform/testkit/ControlsSession.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/HostNumbersLocale.h"
 #include "tests/support/TempDir.h"
 
 using namespace zyl;
@@ -57,6 +58,19 @@ std::string FileText(const std::string& name) {
 }
 
 }  // namespace
+
+// A float written while a host program's locale has a decimal comma reads back in any locale:
+// settings keep the point.
+TEST_P(IniTargets, AFloatKeepsItsPointUnderAHostsDecimalCommaLocale) {
+  {
+    testsupport::THostNumbersLocale host;
+    if (!host.InForce()) GTEST_SKIP() << host.Why();
+    ini_.WriteFloat("Main", "Float", 2.5);
+    EXPECT_EQ(ini_.ReadString("Main", "Float", ""), "2.5");
+    EXPECT_EQ(ini_.ReadFloat("Main", "Float", 0), 2.5);
+  }
+  EXPECT_EQ(ini_.ReadFloat("Main", "Float", 0), 2.5);
+}
 
 TEST_P(IniTargets, EveryValueTypeRoundTrips) {
   ini_.WriteString("Main", "Text", "hello world");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <random>
 
@@ -11,6 +12,7 @@
 #include "tests/platform/classes/FilerTestClasses.h"
 #include "tests/platform/classes/FilerTestSupport.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/HostNumbersLocale.h"
 
 using namespace vcl;
 using namespace filertest;
@@ -750,4 +752,33 @@ TEST_F(FilerTest, GlobalLoadingCallsLoadedOnceAfterEveryLevel) {
   TStreamForm again(nullptr);
   ReadRoot(level1, &again);
   EXPECT_EQ(again.loadedCalls_, 1);
+}
+
+// A host program that chose a locale with a decimal comma (setlocale) writes and reads the same
+// form files, binary and text, as any other: the numbers of a form keep the point.
+TEST_F(FilerTest, AFormKeepsItsNumbersUnderAHostsDecimalCommaLocale) {
+  auto form = MakeRichForm();
+  const std::string bytes = WriteRoot(form.get());
+  const std::string text = ObjectBinaryToTextString(bytes);
+  testsupport::THostNumbersLocale host;
+  if (!host.InForce()) GTEST_SKIP() << host.Why();
+  char shown[16];
+  std::snprintf(shown, sizeof shown, "%.1f", 1.5);
+  ASSERT_STREQ(shown, "1,5");  // the C library's numbers now have the comma
+  EXPECT_EQ(WriteRoot(form.get()), bytes);
+  EXPECT_EQ(ObjectBinaryToTextString(bytes), text);
+  EXPECT_EQ(ObjectTextToBinaryString(text), bytes);
+  std::unique_ptr<TStreamForm> back(static_cast<TStreamForm*>(ReadRoot(bytes)));
+  ASSERT_NE(back, nullptr);
+  auto* w1 = static_cast<TStreamWidget*>(back->FindComponent("Widget1"));
+  EXPECT_EQ(w1->Ratio(), 0.1);
+  EXPECT_EQ(w1->Scale(), 2.5f);
+  const std::string dates = ObjectTextToBinaryString(
+      "object Form1: TStreamForm\r\n  object W: TStreamWidget\r\n    Ratio = 36526.25d\r\n"
+      "    Scale = 0.75s\r\n  end\r\nend\r\n");
+  back.reset(static_cast<TStreamForm*>(ReadRoot(dates)));
+  auto* w = static_cast<TStreamWidget*>(back->FindComponent("W"));
+  EXPECT_EQ(w->Ratio(), 36526.25);
+  EXPECT_EQ(w->Scale(), 0.75f);
+  EXPECT_NE(ObjectBinaryToTextString(dates).find("Ratio = 36526.25d"), std::string::npos);
 }

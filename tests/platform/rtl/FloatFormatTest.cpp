@@ -8,6 +8,7 @@
 #include "platform/rtl/Locale.h"
 #include "tests/support/Cases.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/HostNumbersLocale.h"
 
 using namespace vcl;
 using testsupport::ExpectCases;
@@ -24,6 +25,19 @@ TEST(FloatToStr, FifteenSignificantDigitsAndSpecialValues) {
       {FloatToStr(100), "100"},      {FloatToStr(inf), "INF"},          {FloatToStr(-inf), "-INF"},
       {FloatToStr(std::nan("")), "NAN"},
   });
+}
+
+// The framework's own format settings decide the separators, not the C library's locale a host
+// program chose.
+TEST(FloatToStr, FollowsTheFormatSettingsUnderAHostsDecimalCommaLocale) {
+  testsupport::THostNumbersLocale host;
+  if (!host.InForce()) GTEST_SKIP() << host.Why();
+  TFormatSettings point = FormatSettings;
+  point.DecimalSeparator = '.';
+  EXPECT_EQ(FloatToStr(0.1, point), "0.1");
+  EXPECT_EQ(FloatToStr(-1.25e-10, point), "-1.25E-10");
+  EXPECT_EQ(FloatToStrF(1234.5, ffFixed, 15, 2, point), "1234.50");
+  EXPECT_EQ(StrToFloat("2.5", point), 2.5);
 }
 
 TEST(FloatToStrF, GeneralExponentFixedAndNumber) {
