@@ -393,19 +393,21 @@ void GiveKind(vcl::TComponent* c, const char* kindProperty, const TTypedKind& ki
 
 TEST_F(LocaleSweep, EveryTypedEditsValueReadsTheSameUnderAnotherLocale) {
   int values = 0;
-  for (const auto& [kindProperty, kinds] :
+  for (const auto& [property, kinds] :
        {std::pair{"MaskType",
                   std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
         std::pair{"EditType",
                   std::vector<TTypedKind>(std::begin(kSpinKinds), std::end(kSpinKinds))}}) {
+    const char* const kindProperty = property;  // lambdas below take it (not a binding)
     const std::vector<vcl::TClass> classes = TypedEdits(kindProperty);
     EXPECT_FALSE(classes.empty()) << kindProperty;
     for (vcl::TClass cls : classes) {
       for (const TTypedKind& kind : kinds) {
         SCOPED_TRACE(cls->ClassName() + " " + kind.Kind);
-        for (const auto& [from, to] : LocalePairs()) {
+        for (const auto& pair : LocalePairs()) {
+          const auto* to = pair.second;
           EXPECT_TRUE(AcrossLocales(
-              *from, *to, cls, {"Name"}, [](vcl::TObject*, const vcl::TPropInfo*) {},
+              *pair.first, *to, cls, {"Name"}, [](vcl::TObject*, const vcl::TPropInfo*) {},
               [&](vcl::TComponent* c) {
                 GiveKind(c, kindProperty, kind);
                 EXPECT_DOUBLE_EQ(ValueOf(static_cast<zyl::TZYLCustomMaskEdit*>(c)), kind.Value)
