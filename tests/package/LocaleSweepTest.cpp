@@ -331,28 +331,19 @@ const TTypedKind kMaskKinds[] = {
      {"13:30:00", "13:30:00", "13.30.00"},
      {"13:30:00", "13:30:00", "13.30.00"}},
 };
-const TTypedKind kSpinKinds[] = {
-    {"ntFloat",
-     1234.5,
-     {"1234.5", "1234,5", "1234,5"},
-     {"1234.5", "1234,5", "1234,5"},
-     {"1234.5", "1234,5", "1234,5"}},
-    {"ntFloatFixed",
-     1234.25,
-     {"1234.25", "1234,25", "1234,25"},
-     {"1234.25", "1234,25", "1234,25"},
-     {"1234.25", "1234,25", "1234,25"}},
-    {"ntFloatNumber",
-     1234.25,
-     {"1,234.25", "1.234,25", "1 234,25"},
-     {"1234.25", "1234,25", "1234,25"},
-     {"1,234.25", "1.234,25", "1 234,25"}},
-    {"ntCurrency",
-     1234.5,
-     {"$1,234.50", "1.234,50 DM", "1 234,50 kr"},
-     {"1234.50", "1234,50", "1234,50"},
-     {"$1,234.50", "1.234,50 DM", "1 234,50 kr"}},
-};
+// The spin edits' float types show and take their values as the mask edit's first four kinds.
+std::vector<TTypedKind> SpinKinds() {
+  std::vector<TTypedKind> kinds(std::begin(kMaskKinds), std::begin(kMaskKinds) + 4);
+  const char* const names[] = {"ntFloat", "ntFloatFixed", "ntFloatNumber", "ntCurrency"};
+  for (size_t i = 0; i < kinds.size(); ++i) kinds[i].Kind = names[i];
+  return kinds;
+}
+
+// The typed edits' kinds with their properties.
+std::vector<std::pair<const char*, std::vector<TTypedKind>>> TypedKinds() {
+  return {{"MaskType", std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
+          {"EditType", SpinKinds()}};
+}
 
 bool IsMaskEdit(vcl::TClass cls) {
   return cls->InheritsFrom(zyl::TZYLCustomMaskEdit::StaticClass());
@@ -393,11 +384,7 @@ void GiveKind(vcl::TComponent* c, const char* kindProperty, const TTypedKind& ki
 
 TEST_F(LocaleSweep, EveryTypedEditsValueReadsTheSameUnderAnotherLocale) {
   int values = 0;
-  for (const auto& [property, kinds] :
-       {std::pair{"MaskType",
-                  std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
-        std::pair{"EditType",
-                  std::vector<TTypedKind>(std::begin(kSpinKinds), std::end(kSpinKinds))}}) {
+  for (const auto& [property, kinds] : TypedKinds()) {
     const char* const kindProperty = property;  // lambdas below take it (not a binding)
     const std::vector<vcl::TClass> classes = TypedEdits(kindProperty);
     EXPECT_FALSE(classes.empty()) << kindProperty;
@@ -504,11 +491,6 @@ void TypeAndCheck(vcl::TClass cls, const char* kindProperty, const TTypedKind& k
   EXPECT_EQ(edit->Text(), kind.AfterTyping[typed]) << "typed \"" << keys << "\"";
 }
 
-// The typed edits' kinds with their properties.
-std::vector<std::pair<const char*, std::vector<TTypedKind>>> TypedKinds() {
-  return {{"MaskType", std::vector<TTypedKind>(std::begin(kMaskKinds), std::end(kMaskKinds))},
-          {"EditType", std::vector<TTypedKind>(std::begin(kSpinKinds), std::end(kSpinKinds))}};
-}
 
 TEST_F(LocaleSweep, EveryTypedEditTakesAValueTypedInTheLocalesForm) {
   vcl::testkit::TDialogScript noAnswers;

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "platform/classes/Registry.h"
@@ -59,24 +61,54 @@ class TPackageFixture : public Base {
   std::vector<vcl::TClass> registered_;
 };
 
-// A sweep over every registered control class but the forms, dealt to parameterised shards;
-// menus that open during a step are closed when the loop idles.
-class TControlClassesSweep : public TPackageFixture<::testing::TestWithParam<int>> {
+// A sweep over every registered component class, dealt to parameterised shards; menus that
+// open during a step are closed when the loop idles.
+class TClassesSweep : public TPackageFixture<::testing::TestWithParam<int>> {
  protected:
   void SetUp() override {
     TPackageFixture::SetUp();
     if (HasFatalFailure()) return;
-    for (vcl::TClass cls : ComponentClasses())
-      (IsControlClass(cls) ? classes_ : others_).push_back(cls);
+    classes_ = ComponentClasses();
     win::testkit::CloseMenusWhenIdle(true);
   }
   void TearDown() override {
     win::testkit::CloseMenusWhenIdle(false);
     TPackageFixture::TearDown();
   }
+  // This shard's classes of classes_: every `shards`-th one from the parameter on.
+  std::vector<vcl::TClass> Shard(int shards) const {
+    std::vector<vcl::TClass> mine;
+    for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size();
+         k += static_cast<size_t>(shards))
+      mine.push_back(classes_[k]);
+    return mine;
+  }
 
   std::vector<vcl::TClass> classes_;
+};
+
+// A sweep over every registered control class but the forms (classes_), dealt to parameterised
+// shards as above.
+class TControlClassesSweep : public TClassesSweep {
+ protected:
+  void SetUp() override {
+    TClassesSweep::SetUp();
+    if (HasFatalFailure()) return;
+    std::vector<vcl::TClass> all;
+    all.swap(classes_);
+    for (vcl::TClass cls : all) (IsControlClass(cls) ? classes_ : others_).push_back(cls);
+  }
+
   std::vector<vcl::TClass> others_;  // the components that are no controls, and the forms
 };
+
+// The names of the registered control classes but the forms, which the sweeps' tables of
+// exceptions may name.
+inline std::set<std::string> ControlClassNames() {
+  std::set<std::string> names;
+  for (vcl::TClass cls : ComponentClasses())
+    if (IsControlClass(cls)) names.insert(cls->ClassName());
+  return names;
+}
 
 }  // namespace packagetest

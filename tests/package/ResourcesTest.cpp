@@ -163,26 +163,8 @@ bool DropDownAndClose(vcl::TComponent* c) {
   return dropped;
 }
 
-class Resources : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+class Resources : public packagetest::TClassesSweep {
  protected:
-  void SetUp() override {
-    TPackageFixture::SetUp();
-    if (HasFatalFailure()) return;
-    classes_ = packagetest::ComponentClasses();
-    tk::CloseMenusWhenIdle(true);
-  }
-  void TearDown() override {
-    tk::CloseMenusWhenIdle(false);
-    TPackageFixture::TearDown();
-  }
-  // This test's share of the classes.
-  std::vector<vcl::TClass> Share() const {
-    std::vector<vcl::TClass> share;
-    for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards)
-      share.push_back(classes_[k]);
-    return share;
-  }
-  std::vector<vcl::TClass> classes_;
 };
 
 // Makes a component of the class on the form (or a form of the class), shows, paints, takes
@@ -223,7 +205,7 @@ TEST_P(Resources, AComponentFreedGivesBackWhatItTook) {
   host.SetBounds(0, 0, 320, 240);
   host.Show();
   int swept = 0;
-  for (vcl::TClass cls : Share()) {
+  for (vcl::TClass cls : Shard(kShards)) {
     SCOPED_TRACE(cls->ClassName());
     Lifetime(cls, &host);
     const tk::TLiveResources before = tk::LiveResources();
@@ -238,7 +220,7 @@ TEST_P(Resources, RepeatedPaintsWindowsFontsColoursAndShowingDoNotGrow) {
   ASSERT_GT(classes_.size(), 100u);
   vcl::testkit::TDialogScript noAnswers;
   int swept = 0, started = 0;
-  for (vcl::TClass cls : Share()) {
+  for (vcl::TClass cls : Shard(kShards)) {
     SCOPED_TRACE(cls->ClassName());
     std::unique_ptr<TStage> stage;
     Step([&] { stage = std::make_unique<TStage>(cls); });
@@ -264,7 +246,7 @@ TEST_P(Resources, DialogsExecutedAndDropDownsOpenedAgainDoNotGrow) {
   ASSERT_GT(classes_.size(), 100u);
   vcl::testkit::TDialogScript script;
   int swept = 0, dialogs = 0, dropDowns = 0;
-  for (vcl::TClass cls : Share()) {
+  for (vcl::TClass cls : Shard(kShards)) {
     SCOPED_TRACE(cls->ClassName());
     std::unique_ptr<TStage> stage;
     Step([&] { stage = std::make_unique<TStage>(cls); });

@@ -306,34 +306,20 @@ bool IsPaintOrLoopEvent(const std::string& name) {
   return false;
 }
 
-class SystemNotifications : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+class SystemNotifications : public packagetest::TClassesSweep {
  protected:
-  void SetUp() override {
-    TPackageFixture::SetUp();
-    if (HasFatalFailure()) return;
-    classes_ = packagetest::ComponentClasses();
-    tk::CloseMenusWhenIdle(true);
-  }
   void TearDown() override {
-    tk::CloseMenusWhenIdle(false);
     win::ResetSysColors();
     win::ResetFontResources();
     win::ChangeDisplaySettingsA(nullptr, 0);
-    TPackageFixture::TearDown();
-  }
-  std::vector<vcl::TClass> Shard() const {
-    std::vector<vcl::TClass> mine;
-    for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards)
-      mine.push_back(classes_[k]);
-    return mine;
+    TClassesSweep::TearDown();
   }
   packagetest::THandlers handlers_;
-  std::vector<vcl::TClass> classes_;
   // Every exemption of the shard's classes for what the test looks at (the pixels, or the
   // rest) was needed.
   void ExpectNoStaleExemptions(bool pixels) {
     std::set<std::string> names;
-    for (vcl::TClass cls : Shard()) names.insert(cls->ClassName());
+    for (vcl::TClass cls : Shard(kShards)) names.insert(cls->ClassName());
     for (const TExempt& e : Exempt())
       if (names.count(e.Class) && (std::string(e.What) == "pixels") == pixels &&
           !usedExemptions_.count(std::string(e.Class) + "/" + e.Change + "/" + e.What))
@@ -398,7 +384,7 @@ std::string MakeChange(const TChange& change) {
 TEST_P(SystemNotifications, EveryClassBearsEveryChangeAndTellsOfItAsItsPartSays) {
   ASSERT_GT(classes_.size(), 80u);
   int stages = 0, told = 0;
-  for (vcl::TClass cls : Shard()) {
+  for (vcl::TClass cls : Shard(kShards)) {
     const std::string name = cls->ClassName();
     SCOPED_TRACE(name);
     TInputStage s(cls, TMade::FromFormFile);
@@ -453,7 +439,7 @@ TEST_P(SystemNotifications, EveryClassBearsEveryChangeAndTellsOfItAsItsPartSays)
 // of their own, as each paints its form's client area.
 TEST_P(SystemNotifications, AControlPaintsInTheNewColoursAsATwinMadeAfterTheChange) {
   int compared = 0;
-  for (vcl::TClass cls : Shard()) {
+  for (vcl::TClass cls : Shard(kShards)) {
     if (!packagetest::IsControlClass(cls)) continue;
     const std::string name = cls->ClassName();
     SCOPED_TRACE(name);

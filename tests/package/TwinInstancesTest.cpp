@@ -366,23 +366,11 @@ class TCallCount : public vcl::TObject {
 
 // ---------------------------------------------------------------------------------------------
 
-class TwinInstances : public packagetest::TPackageFixture<::testing::TestWithParam<int>> {
+class TwinInstances : public packagetest::TClassesSweep {
  protected:
   void SetUp() override {
-    TPackageFixture::SetUp();
-    if (HasFatalFailure()) return;
-    classes_ = RegisteredComponents();
-    tk::CloseMenusWhenIdle(true);
-  }
-  void TearDown() override {
-    tk::CloseMenusWhenIdle(false);
-    TPackageFixture::TearDown();
-  }
-  std::vector<vcl::TClass> Shard() const {
-    std::vector<vcl::TClass> mine;
-    for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards)
-      mine.push_back(classes_[k]);
-    return mine;
+    TClassesSweep::SetUp();
+    classes_ = RegisteredComponents();  // in the package's order, which the shards were cut by
   }
   // Whether the class refuses a second instance as its table entry says, and takes a lone one
   // again once the refused form is gone.
@@ -398,7 +386,6 @@ class TwinInstances : public packagetest::TPackageFixture<::testing::TestWithPar
     return twins != "<no error>";
   }
 
-  std::vector<vcl::TClass> classes_;
   // Every dialog the input brings up is closed at once with the script's error.
   vcl::testkit::TDialogScript noAnswers_;
 };
@@ -406,7 +393,7 @@ class TwinInstances : public packagetest::TPackageFixture<::testing::TestWithPar
 TEST_P(TwinInstances, WhatTheFirstIsGivenReachesNoOther) {
   ASSERT_GT(classes_.size(), 80u);
   int compared = 0, pictured = 0;
-  for (vcl::TClass cls : Shard()) {
+  for (vcl::TClass cls : Shard(kShards)) {
     const std::string name = cls->ClassName();
     SCOPED_TRACE(name);
     if (Exempt().count(name)) {
@@ -482,7 +469,7 @@ TEST_P(TwinInstances, WhatTheFirstIsGivenReachesNoOther) {
 
 TEST_P(TwinInstances, FreedInAnyOrderTheSurvivorsWorkAndNothingIsLeft) {
   int orders = 0;
-  for (vcl::TClass cls : Shard()) {
+  for (vcl::TClass cls : Shard(kShards)) {
     const std::string name = cls->ClassName();
     if (Exempt().count(name)) continue;
     SCOPED_TRACE(name);
