@@ -491,7 +491,6 @@ void TypeAndCheck(vcl::TClass cls, const char* kindProperty, const TTypedKind& k
   EXPECT_EQ(edit->Text(), kind.AfterTyping[typed]) << "typed \"" << keys << "\"";
 }
 
-
 TEST_F(LocaleSweep, EveryTypedEditTakesAValueTypedInTheLocalesForm) {
   vcl::testkit::TDialogScript noAnswers;
   int values = 0;

@@ -245,6 +245,21 @@ INSTANTIATE_TEST_SUITE_P(Orders, HookComponentTwins,
                                            std::array<int, 3>{2, 0, 1},
                                            std::array<int, 3>{2, 1, 0}));
 
+// Two drop targets on the panel of the shown form, each telling `told`.
+std::vector<TZYLFMDrop*> TwoDropTargets(vcl::TForm* form, vcl::TWinControl* panel,
+                                        TPerSender& told) {
+  std::vector<TZYLFMDrop*> drops;
+  for (int i = 0; i < 2; ++i) {
+    drops.push_back(new TZYLFMDrop(form));
+    drops.back()->SetOnFMDragDrop(TZYLFMDragDropEvent(&told, &TPerSender::Drop));
+    drops.back()->SetControl(panel);
+    drops.back()->Loaded();
+  }
+  form->Show();
+  win::testkit::RunUntilIdle();
+  return drops;
+}
+
 // Two drop targets on one control: a drop tells both handlers once and is let go once; with
 // either one freed, the control still takes files and the other is told of them.
 class FMDropTwins : public HookComponent, public ::testing::WithParamInterface<int> {};
@@ -254,15 +269,7 @@ TEST_P(FMDropTwins, EachIsToldAndEitherMayGoFirst) {
   const std::string file = dir.File("One.txt");
   vcl::FileClose(vcl::FileCreate(file));
   TPerSender told;
-  std::vector<TZYLFMDrop*> drops;
-  for (int i = 0; i < 2; ++i) {
-    drops.push_back(new TZYLFMDrop(form_.get()));
-    drops.back()->SetOnFMDragDrop(TZYLFMDragDropEvent(&told, &TPerSender::Drop));
-    drops.back()->SetControl(panel_);
-    drops.back()->Loaded();
-  }
-  form_->Show();
-  win::testkit::RunUntilIdle();
+  const std::vector<TZYLFMDrop*> drops = TwoDropTargets(form_.get(), panel_, told);
   const vcl::TPoint at = panel_->ClientToScreen({15, 25});
   const size_t blocks = win::testkit::LiveResources().GlobalBlocks;
   ASSERT_TRUE(win::ShellDropFiles(at, {file}));
@@ -288,15 +295,7 @@ TEST_F(HookComponent, ADropTargetSwitchedOffLeavesTheOtherTakingFiles) {
   const std::string file = dir.File("One.txt");
   vcl::FileClose(vcl::FileCreate(file));
   TPerSender told;
-  std::vector<TZYLFMDrop*> drops;
-  for (int i = 0; i < 2; ++i) {
-    drops.push_back(new TZYLFMDrop(form_.get()));
-    drops.back()->SetOnFMDragDrop(TZYLFMDragDropEvent(&told, &TPerSender::Drop));
-    drops.back()->SetControl(panel_);
-    drops.back()->Loaded();
-  }
-  form_->Show();
-  win::testkit::RunUntilIdle();
+  const std::vector<TZYLFMDrop*> drops = TwoDropTargets(form_.get(), panel_, told);
   const vcl::TPoint at = panel_->ClientToScreen({15, 25});
   drops[0]->SetEnabled(false);
   ASSERT_TRUE(win::ShellDropFiles(at, {file}));
