@@ -370,7 +370,9 @@ class TwinInstances : public packagetest::TClassesSweep {
  protected:
   void SetUp() override {
     TClassesSweep::SetUp();
-    classes_ = RegisteredComponents();  // in the package's order, which the shards were cut by
+    // The package's own classes: the framework's (a splitter beside its twin moves the controls
+    // aligned with both) are not what this sweep is about.
+    classes_ = RegisteredComponents();
   }
   // Whether the class refuses a second instance as its table entry says, and takes a lone one
   // again once the refused form is gone.
