@@ -20,6 +20,8 @@ class TChangeSpy : public TObject {
   explicit TChangeSpy(TControl* c) : control_(c), saved_(c->WindowProc()) {
     c->SetWindowProc(TWndMethod(this, &TChangeSpy::Proc));
   }
+  // The control, which outlives its spy, gets its own procedure back.
+  ~TChangeSpy() override { control_->SetWindowProc(saved_); }
   struct Heard {
     UINT Msg;
     WPARAM WParam;
