@@ -32,6 +32,7 @@
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "tests/package/InputSteps.h"
+#include "tests/package/NamedChecks.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
@@ -270,30 +271,13 @@ const std::vector<TExempt>& Exemptions() {
   return exempt;
 }
 
-// The checks one shard made: a failing check of a named class is let pass; a named check that
-// passed is stale.
-class TChecks {
- public:
-  explicit TChecks(std::string cls) : class_(std::move(cls)) {}
-  ~TChecks() {
-    for (const TExempt& e : Exemptions())
-      if (class_ == e.Class && !failed_.count(e.Check) && passed_.count(e.Check))
-        ADD_FAILURE() << class_ << " no longer fails \"" << e.Check << "\": remove the exception";
-  }
-  bool Named(const std::string& check) const {
-    for (const TExempt& e : Exemptions())
-      if (class_ == e.Class && check == e.Check) return true;
-    return false;
-  }
-  void Expect(const std::string& check, bool ok, const std::string& detail = "") {
-    (ok ? passed_ : failed_).insert(check);
-    if (!ok && !Named(check)) ADD_FAILURE() << class_ << ": " << check << " " << detail;
-  }
-
- private:
-  std::string class_;
-  std::set<std::string> passed_, failed_;
-};
+// The checks one shard makes of one class, against the table's named exceptions.
+packagetest::TNamedChecks Checks(const std::string& cls) {
+  std::set<std::string> named;
+  for (const TExempt& e : Exemptions())
+    if (cls == e.Class) named.insert(e.Check);
+  return packagetest::TNamedChecks(cls, std::move(named));
+}
 
 // ---- The control as the source ----
 
@@ -345,7 +329,7 @@ std::set<std::string> ClickChanges(vcl::TClass cls, vcl::TPoint at) {
 }
 
 // One drag with the control as its source; answers whether the drag could be made.
-bool DragFrom(vcl::TClass cls, const TSourceCase& c, TChecks& checks) {
+bool DragFrom(vcl::TClass cls, const TSourceCase& c, packagetest::TNamedChecks& checks) {
   SCOPED_TRACE(c.Name);
   TDragStage st(cls);
   TDragEvents events;
@@ -460,7 +444,7 @@ TEST_P(DragDropSweep, EveryControlDraggedFromEndsItsDragOnceAndLeavesNothingBehi
   for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
     const vcl::TClass cls = classes_[k];
     SCOPED_TRACE(cls->ClassName());
-    TChecks checks(cls->ClassName());
+    packagetest::TNamedChecks checks = Checks(cls->ClassName());
     for (const TSourceCase& c : SourceCases())
       if (DragFrom(cls, c, checks)) ++dragged;
   }
@@ -486,7 +470,7 @@ TEST_F(DragDropExceptions, NameRegisteredControlClassesOnly) {
 
 // A panel at the accepting panel's place dragged onto the control; `accept` is the control's
 // answer.
-void DragOnto(vcl::TClass cls, bool accept, TChecks& checks) {
+void DragOnto(vcl::TClass cls, bool accept, packagetest::TNamedChecks& checks) {
   SCOPED_TRACE(accept ? "accepting" : "refusing");
   TDragStage st(cls);
   TDragEvents events, source;
@@ -550,7 +534,7 @@ TEST_P(DragOntoSweep, EveryControlDraggedOntoIsAskedInItsOwnCoordinatesAndDecide
   for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
     const vcl::TClass cls = classes_[k];
     SCOPED_TRACE(cls->ClassName());
-    TChecks checks(cls->ClassName());
+    packagetest::TNamedChecks checks = Checks(cls->ClassName());
     for (bool accept : {true, false}) DragOnto(cls, accept, checks);
     ++asked;
   }

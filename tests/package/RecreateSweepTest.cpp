@@ -41,6 +41,7 @@
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "tests/package/InputSteps.h"
+#include "tests/package/NamedChecks.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ErrorOf.h"
@@ -157,36 +158,14 @@ const std::vector<TExempt>& Exemptions() {
   return exempt;
 }
 
-// The checks one class made in one way, against a list of named exceptions: a failing check
-// that is named is let pass; a named check that passed is stale.
-class TChecks {
- public:
-  TChecks(std::string cls, std::string way, const std::vector<TExempt>& exempt)
-      : class_(std::move(cls)), way_(std::move(way)), exempt_(exempt) {}
-  ~TChecks() {
-    for (const TExempt& e : exempt_)
-      if (class_ == e.Class && way_ == e.Way && !failed_.count(e.Check) && passed_.count(e.Check))
-        ADD_FAILURE() << class_ << " (" << way_ << ") no longer fails \"" << e.Check
-                      << "\": remove the exception";
-  }
-  TChecks(const TChecks&) = delete;
-  TChecks& operator=(const TChecks&) = delete;
-  void Expect(const std::string& check, bool ok, const std::string& detail = "") {
-    (ok ? passed_ : failed_).insert(check);
-    if (!ok && !Named(check)) ADD_FAILURE() << class_ << " (" << way_ << "): " << check << detail;
-  }
-  int Passed() const { return static_cast<int>(passed_.size()); }
-
- private:
-  bool Named(const std::string& check) const {
-    for (const TExempt& e : exempt_)
-      if (class_ == e.Class && way_ == e.Way && check == e.Check) return true;
-    return false;
-  }
-  std::string class_, way_;
-  const std::vector<TExempt>& exempt_;
-  std::set<std::string> passed_, failed_;
-};
+// The checks one class makes in one way, against the named exceptions of the table given.
+packagetest::TNamedChecks Checks(const std::string& cls, const std::string& way,
+                                 const std::vector<TExempt>& exempt) {
+  std::set<std::string> named;
+  for (const TExempt& e : exempt)
+    if (cls == e.Class && way == e.Way) named.insert(e.Check);
+  return packagetest::TNamedChecks(cls + " (" + way + ")", std::move(named));
+}
 
 // "Path: a -> b; ..." of the entries that differ, for a failure's message.
 std::string Differences(const TValues& expected, const TValues& actual) {
@@ -435,7 +414,7 @@ class RecreateSweep : public packagetest::TControlClassesSweep {
   // Compares a control whose window was made again in the way given with its twin.
   int Compare(vcl::TClass cls, const TWayCase& way) {
     SCOPED_TRACE(way.Name);
-    TChecks checks(cls->ClassName(), way.Name, Exemptions());
+    packagetest::TNamedChecks checks = Checks(cls->ClassName(), way.Name, Exemptions());
     TRecreateStage twin(cls, kTwinLeft, way.Way);
     twin.TakeInput();
     TRecreateStage subject(cls, kSubjectLeft, way.Way);
@@ -680,7 +659,7 @@ TEST_F(RecreateHooked, ComponentsOnAFormKeepTheirHooksWhenItsWindowIsMadeAgain) 
     SCOPED_TRACE(cls->ClassName());
     for (const THookedWay& way : kHookedWays) {
       SCOPED_TRACE(way.Name);
-      TChecks checks(cls->ClassName(), way.Name, HookedExemptions());
+      packagetest::TNamedChecks checks = Checks(cls->ClassName(), way.Name, HookedExemptions());
       THookedStage s(cls);
       int calls = 0;
       for (const vcl::TPropInfo* event : packagetest::EventsOf(cls))
