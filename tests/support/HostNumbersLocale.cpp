@@ -3,6 +3,9 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 namespace testsupport {
 
@@ -21,9 +24,16 @@ const std::string& LocaleFolder(std::string& why) {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (std::filesystem::exists(dir / kLocale)) return dir.string();
-    const std::string command = "localedef -i de_DE -f UTF-8 '" + (dir / kLocale).string() +
-                                "' >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0 && !std::filesystem::exists(dir / kLocale)) {
+    // Made aside and moved in whole, so that test programs running side by side never read a
+    // locale another one is still writing.
+    const std::filesystem::path aside =
+        dir / (std::string(kLocale) + "." + std::to_string(::getpid()));
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 '" + aside.string() + "' >/dev/null 2>&1";
+    const bool made = std::system(command.c_str()) == 0;
+    if (made) std::filesystem::rename(aside, dir / kLocale, ec);
+    std::filesystem::remove_all(aside, ec);
+    if (!std::filesystem::exists(dir / kLocale)) {
       reason = "localedef could not make de_DE.UTF-8 (the locales package is missing)";
       return std::string();
     }
