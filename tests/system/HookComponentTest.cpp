@@ -245,44 +245,46 @@ INSTANTIATE_TEST_SUITE_P(Orders, HookComponentTwins,
                                            std::array<int, 3>{2, 0, 1},
                                            std::array<int, 3>{2, 1, 0}));
 
-// Two drop targets on the panel of the shown form, each telling `told`.
-std::vector<TZYLFMDrop*> TwoDropTargets(vcl::TForm* form, vcl::TWinControl* panel,
-                                        TPerSender& told) {
-  std::vector<TZYLFMDrop*> drops;
-  for (int i = 0; i < 2; ++i) {
-    drops.push_back(new TZYLFMDrop(form));
-    drops.back()->SetOnFMDragDrop(TZYLFMDragDropEvent(&told, &TPerSender::Drop));
-    drops.back()->SetControl(panel);
-    drops.back()->Loaded();
+// Two drop targets on the panel of the shown form, each telling `told`, and a file to drop on
+// the panel at `at`.
+struct TTwoDropTargets {
+  TTwoDropTargets(vcl::TForm* form, vcl::TWinControl* panel) : file(dir.File("One.txt")) {
+    vcl::FileClose(vcl::FileCreate(file));
+    for (int i = 0; i < 2; ++i) {
+      drops.push_back(new TZYLFMDrop(form));
+      drops.back()->SetOnFMDragDrop(TZYLFMDragDropEvent(&told, &TPerSender::Drop));
+      drops.back()->SetControl(panel);
+      drops.back()->Loaded();
+    }
+    form->Show();
+    win::testkit::RunUntilIdle();
+    at = panel->ClientToScreen({15, 25});
   }
-  form->Show();
-  win::testkit::RunUntilIdle();
-  return drops;
-}
+  testsupport::TempDir dir;
+  std::string file;
+  TPerSender told;
+  std::vector<TZYLFMDrop*> drops;
+  vcl::TPoint at;
+};
 
 // Two drop targets on one control: a drop tells both handlers once and is let go once; with
 // either one freed, the control still takes files and the other is told of them.
 class FMDropTwins : public HookComponent, public ::testing::WithParamInterface<int> {};
 
 TEST_P(FMDropTwins, EachIsToldAndEitherMayGoFirst) {
-  testsupport::TempDir dir;
-  const std::string file = dir.File("One.txt");
-  vcl::FileClose(vcl::FileCreate(file));
-  TPerSender told;
-  const std::vector<TZYLFMDrop*> drops = TwoDropTargets(form_.get(), panel_, told);
-  const vcl::TPoint at = panel_->ClientToScreen({15, 25});
+  TTwoDropTargets s(form_.get(), panel_);
   const size_t blocks = win::testkit::LiveResources().GlobalBlocks;
-  ASSERT_TRUE(win::ShellDropFiles(at, {file}));
+  ASSERT_TRUE(win::ShellDropFiles(s.at, {s.file}));
   win::testkit::RunUntilIdle();
-  EXPECT_EQ(told.Dropped, (std::map<vcl::TObject*, int>{{drops[0], 1}, {drops[1], 1}}));
+  EXPECT_EQ(s.told.Dropped, (std::map<vcl::TObject*, int>{{s.drops[0], 1}, {s.drops[1], 1}}));
   EXPECT_EQ(panel_->DropNames, 1);
   EXPECT_EQ(win::testkit::LiveResources().GlobalBlocks, blocks);
   const auto first = static_cast<size_t>(GetParam());
-  delete drops[first];
-  told.Dropped.clear();
-  ASSERT_TRUE(win::ShellDropFiles(at, {file}));
+  delete s.drops[first];
+  s.told.Dropped.clear();
+  ASSERT_TRUE(win::ShellDropFiles(s.at, {s.file}));
   win::testkit::RunUntilIdle();
-  EXPECT_EQ(told.Dropped, (std::map<vcl::TObject*, int>{{drops[1 - first], 1}}));
+  EXPECT_EQ(s.told.Dropped, (std::map<vcl::TObject*, int>{{s.drops[1 - first], 1}}));
   EXPECT_EQ(win::testkit::LiveResources().GlobalBlocks, blocks);
 }
 
@@ -291,18 +293,13 @@ INSTANTIATE_TEST_SUITE_P(FreedFirst, FMDropTwins, ::testing::Values(0, 1));
 // Two drop targets on one control: switching one off leaves the control taking files for the
 // other; with both off it takes none.
 TEST_F(HookComponent, ADropTargetSwitchedOffLeavesTheOtherTakingFiles) {
-  testsupport::TempDir dir;
-  const std::string file = dir.File("One.txt");
-  vcl::FileClose(vcl::FileCreate(file));
-  TPerSender told;
-  const std::vector<TZYLFMDrop*> drops = TwoDropTargets(form_.get(), panel_, told);
-  const vcl::TPoint at = panel_->ClientToScreen({15, 25});
-  drops[0]->SetEnabled(false);
-  ASSERT_TRUE(win::ShellDropFiles(at, {file}));
+  TTwoDropTargets s(form_.get(), panel_);
+  s.drops[0]->SetEnabled(false);
+  ASSERT_TRUE(win::ShellDropFiles(s.at, {s.file}));
   win::testkit::RunUntilIdle();
-  EXPECT_EQ(told.Dropped, (std::map<vcl::TObject*, int>{{drops[1], 1}}));
-  drops[1]->SetEnabled(false);
-  EXPECT_FALSE(win::ShellDropFiles(at, {file}));
+  EXPECT_EQ(s.told.Dropped, (std::map<vcl::TObject*, int>{{s.drops[1], 1}}));
+  s.drops[1]->SetEnabled(false);
+  EXPECT_FALSE(win::ShellDropFiles(s.at, {s.file}));
 }
 
 }  // namespace

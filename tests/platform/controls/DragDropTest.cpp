@@ -59,6 +59,13 @@ struct TDragLog : TLog {
     c->OnEndDrag = TEndDragEvent(this, &TDragLog::End);
     c->OnMouseDown = TMouseEvent(this, &TDragLog::Press);
   }
+  // A drag begun from the source's press, which the target (named "A") accepts.
+  void FromPressOnto(TControl* source, TControl* target) {
+    HookSource(source);
+    Hook(target);
+    Accepting = {"A"};
+    BeginOnPress = true;
+  }
 };
 
 // A form with a source panel S at (10,10) and two panels A (150,10) and B (280,10), 100 x 60.
@@ -289,10 +296,7 @@ TEST_F(DragDropTest, AButtonThatBeginsADragIsNotLeftPressed) {
   auto* button = Place<TButton>(form_.get(), 10, 10, 80, 30, "S");
   auto* target = Place<TPanel>(form_.get(), 150, 10, 100, 60, "A");
   TDragLog log;
-  log.HookSource(button);
-  log.Hook(target);
-  log.Accepting = {"A"};
-  log.BeginOnPress = true;
+  log.FromPressOnto(button, target);
   TLog clicks;
   button->OnClick = clicks.Counter();
   Show();
@@ -312,10 +316,7 @@ TEST_F(DragDropTest, AScrollBarThatBeginsADragStopsItsOwnTracking) {
   auto* bar = Place<TScrollBar>(form_.get(), 10, 10, 200, 20, "S");
   auto* target = Place<TPanel>(form_.get(), 250, 10, 100, 60, "A");
   TDragLog log;
-  log.HookSource(bar);
-  log.Hook(target);
-  log.Accepting = {"A"};
-  log.BeginOnPress = true;
+  log.FromPressOnto(bar, target);
   Show();
   const int position = bar->Position();
   // On the channel right of the thumb: a page, repeated while the press lasts.
@@ -355,10 +356,7 @@ TEST_P(ScrollBarThreshold, TheDragStartsPastItAndEndsTheBarsOwnTracking) {
   bar->SetPosition(50);
   auto* target = Place<TPanel>(form_.get(), 250, 10, 100, 60, "A");
   TDragLog log;
-  log.HookSource(bar);
-  log.Hook(target);
-  log.Accepting = {"A"};
-  log.BeginOnPress = true;
+  log.FromPressOnto(bar, target);
   log.Immediate = false;
   log.Threshold = 6;
   Show();
