@@ -188,8 +188,6 @@ class TScrollingWinControl : public TWinControl {
   void CMAutoRange(TMessage& Message);
   // Gives the window's frame bars the looks of the scroll bars when one changed.
   void ApplyBarLooks();
-  // Shows or hides each bar and gives it its range, page and position.
-  void UpdateBars();
   // Moves the children by (dx, dy) as the contents scroll.
   void ScrollContents(int dx, int dy);
   TControlScrollBar* horz_;

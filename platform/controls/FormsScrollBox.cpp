@@ -302,10 +302,6 @@ void TScrollingWinControl::UpdateScrollBars() {
   }
   updating_ = true;
   TFinally done([this] { updating_ = false; });
-  UpdateBars();
-}
-
-void TScrollingWinControl::UpdateBars() {
   ApplyBarLooks();
   // Showing one bar narrows the client area for the other: settle in two rounds.
   for (int round = 0; round < 2; ++round)

@@ -776,25 +776,19 @@ void TWinControl::CMSysColorChange(TMessage&) {
   NotifyControls(CM_SYSCOLORCHANGE);
 }
 
-void TWinControl::WMSysColorChange(TMessage& Message) {
-  Perform(CM_SYSCOLORCHANGE, 0, 0);
-  Message.Result = 0;
-}
-
-void TWinControl::WMWinIniChange(TMessage& Message) {
-  Perform(CM_WININICHANGE, Message.WParam, Message.LParam);
-  Message.Result = 0;
-}
-
-// The screen's font list is read again when next asked for.
-void TWinControl::WMFontChange(TMessage& Message) {
-  if (Screen) Screen->ResetFonts();
-  Perform(CM_FONTCHANGE, 0, 0);
-  Message.Result = 0;
-}
-
-void TWinControl::WMTimeChange(TMessage& Message) {
-  Perform(CM_TIMECHANGE, 0, 0);
+// A font change also has the screen read its font list again when next asked for.
+void TWinControl::WMSystemChange(TMessage& Message) {
+  UINT own = CM_TIMECHANGE;
+  switch (Message.Msg) {
+    case WM_SYSCOLORCHANGE: own = CM_SYSCOLORCHANGE; break;
+    case WM_WININICHANGE: own = CM_WININICHANGE; break;
+    case WM_FONTCHANGE:
+      if (Screen) Screen->ResetFonts();
+      own = CM_FONTCHANGE;
+      break;
+    default: break;
+  }
+  Perform(own, Message.WParam, Message.LParam);
   Message.Result = 0;
 }
 

@@ -205,10 +205,7 @@ class TWinControl : public TControl {
   // The system tells the top-level windows of its changes; the controls hear them as the
   // framework's own messages (colours, settings, the font table, the time), passed down to
   // every child control.
-  void WMSysColorChange(TMessage& Message);
-  void WMWinIniChange(TMessage& Message);
-  void WMFontChange(TMessage& Message);
-  void WMTimeChange(TMessage& Message);
+  void WMSystemChange(TMessage& Message);
   void CMSystemChange(TMessage& Message);
   void CMRecreateWnd(TMessage& Message);
   void CMTextChanged(TMessage& Message);

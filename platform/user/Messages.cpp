@@ -277,8 +277,6 @@ using namespace user;
 
 MessageLoopHook SetMessageLoopHook(MessageLoopHook hook) { return g_loopHook.exchange(hook); }
 
-TrackingFilter SetTrackingFilter(TrackingFilter filter) { return SetScrollTrackingFilter(filter); }
-
 void WakeMessageLoop(DWORD threadId) {
   // Called from other threads: the queue stays alive while it is woken, even if the window
   // system is reset meanwhile.

@@ -131,6 +131,7 @@ struct ScrollTracker {
 };
 
 ScrollTracker g_track;
+// What a tracked press shows each input message to first (SetTrackingFilter).
 TrackingFilter g_filter = nullptr;
 
 ScrollState& BarState(Wnd* w, int bar) { return bar == SB_CTL ? w->CtlBar : w->Scroll[bar]; }
@@ -302,12 +303,6 @@ bool ScrollTrackingInput(const MSG& m) {
   }
 }
 
-TrackingFilter SetScrollTrackingFilter(TrackingFilter filter) {
-  const TrackingFilter old = g_filter;
-  g_filter = filter;
-  return old;
-}
-
 void CancelScrollTracking(HWND hwnd) {
   if (g_track.Hwnd && g_track.Hwnd == hwnd) EndScrollTracking();
 }
@@ -318,3 +313,13 @@ void ResetScrollTracking() {
 }
 
 }  // namespace win::user
+
+namespace win {
+
+TrackingFilter SetTrackingFilter(TrackingFilter filter) {
+  const TrackingFilter old = user::g_filter;
+  user::g_filter = filter;
+  return old;
+}
+
+}  // namespace win

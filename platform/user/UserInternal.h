@@ -508,8 +508,6 @@ bool TrackingInput(const MSG& m);
 bool ScrollTrackingInput(const MSG& m);
 // WM_CANCELMODE: the tracking of a scroll bar of the window ends as a release would end it.
 void CancelScrollTracking(HWND hwnd);
-// The filter a scroll bar's tracking shows its input to first (SetTrackingFilter).
-TrackingFilter SetScrollTrackingFilter(TrackingFilter filter);
 void ResetScrollTracking();
 // Ends any tracking (the test kit's fresh start).
 void ResetTracking();
