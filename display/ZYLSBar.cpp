@@ -567,7 +567,7 @@ void TZYLScrollBar::CMSysColorChange(vcl::TMessage& Message) {
   ZYL_INHERITED(Message);
   if (UseXP()) {
     RefreshBackground();
-  } else if ((static_cast<uint32_t>(Color()) & 0xFF000000u) == 0x80000000u) {
+  } else if (vcl::IsSystemColor(Color())) {
     // The focus caret draws a copy of the checker: it takes the new one.
     PaintChecker();
     FCaret->SetBitmap(FChecker.get());

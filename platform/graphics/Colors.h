@@ -42,6 +42,10 @@ constexpr TColor clMedGray = 0xA4A0A0;
 // System colours.
 constexpr TColor clSystemColor = static_cast<TColor>(0x80000000u);
 constexpr TColor SysColor(int index) { return static_cast<TColor>(0x80000000u | uint32_t(index)); }
+// A colour that names an entry of the system's colour table (clBtnFace and the like).
+constexpr bool IsSystemColor(TColor c) {
+  return (static_cast<uint32_t>(c) & 0xFF000000u) == 0x80000000u;
+}
 constexpr TColor clScrollBar = SysColor(0);
 constexpr TColor clBackground = SysColor(1);
 constexpr TColor clActiveCaption = SysColor(2);

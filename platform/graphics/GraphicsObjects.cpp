@@ -51,8 +51,6 @@ const win::UINT kPenStyles[] = {win::PS_SOLID,      win::PS_DASH, win::PS_DOT,
                                 win::PS_DASHDOT,    win::PS_DASHDOTDOT, win::PS_NULL,
                                 win::PS_INSIDEFRAME};
 
-// A colour that names an entry of the system's colour table (clBtnFace and the like).
-bool IsSystemColor(TColor c) { return (static_cast<uint32_t>(c) & 0xFF000000u) == 0x80000000u; }
 }  // namespace
 
 int PenModeToRop2(TPenMode Mode) {
