@@ -7,6 +7,7 @@
 // (10,36,106) with its gradient (166,202,240); inactive caption (128,128,128) with gradient
 // (192,192,192); tooltip background (255,255,225); desktop (58,110,165).
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "platform/gdi/GdiPrivate.h"
@@ -121,6 +122,12 @@ HBRUSH GetSysColorBrush(int index) {
   return static_cast<HBRUSH>(Sys().Brushes[index]->Handle);
 }
 
+namespace {
+std::atomic<void (*)()> sysColorsListener{nullptr};
+}  // namespace
+
+void gdi::SetSysColorsListener(void (*listener)()) { sysColorsListener = listener; }
+
 BOOL SetSysColors(int count, const int* elements, const COLORREF* values) {
   if (count < 0 || (count > 0 && (!elements || !values))) return FALSE;
   for (int i = 0; i < count; ++i) {
@@ -129,6 +136,7 @@ BOOL SetSysColors(int count, const int* elements, const COLORREF* values) {
     Sys().Colors[e] = values[i] & 0xFFFFFF;
     Sys().Brushes[e]->Color = values[i] & 0xFFFFFF;
   }
+  if (void (*listener)() = sysColorsListener.load()) listener();
   return TRUE;
 }
 
