@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "platform/gdi/GdiPrivate.h"
+#include "platform/gdi/SysColorsListener.h"
 
 namespace win::gdi {
 
@@ -128,6 +129,8 @@ std::atomic<void (*)()> sysColorsListener{nullptr};
 
 void gdi::SetSysColorsListener(void (*listener)()) { sysColorsListener = listener; }
 
+// Changes the colours, then the listener tells every top-level window (WM_SYSCOLORCHANGE, once
+// per call).
 BOOL SetSysColors(int count, const int* elements, const COLORREF* values) {
   if (count < 0 || (count > 0 && (!elements || !values))) return FALSE;
   for (int i = 0; i < count; ++i) {

@@ -692,9 +692,8 @@ constexpr int COLOR_COUNT = 31;  // number of entries of the table (not a platfo
 
 DWORD GetSysColor(int index);
 HBRUSH GetSysColorBrush(int index);
-// Changes the colours, then sends WM_SYSCOLORCHANGE to every top-level window (once per call).
 BOOL SetSysColors(int count, const int* elements, const COLORREF* values);
-// Restores the built-in classic scheme (for tests that changed colours); tells no window.
+// Restores the built-in classic scheme (for tests that changed colours).
 void ResetSysColors();
 
 // ---------------------------------------------------------------------------------------------

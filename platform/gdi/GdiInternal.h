@@ -325,13 +325,6 @@ std::shared_ptr<Surface> DCSurface(HDC dc);
 std::shared_ptr<Surface> BitmapSurface(HBITMAP bitmap);
 
 // ---------------------------------------------------------------------------------------------
-// System colours
-
-// SetSysColors calls `listener` once per successful call, after the colours changed: the window
-// manager registers it to tell the top-level windows. Null: nobody is told.
-void SetSysColorsListener(void (*listener)());
-
-// ---------------------------------------------------------------------------------------------
 // Painting helpers for the text engine and the window manager
 
 // Brackets drawing on a DC's target surface (see the file comment).

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/base/Finally.h"
+#include "platform/gdi/SysColorsListener.h"
 #include "platform/text/Text.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WindowsInternal.h"
