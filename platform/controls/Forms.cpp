@@ -746,6 +746,14 @@ ZYL_MESSAGE_MAP(TCustomForm) {
       .On(WM_DRAWITEM, &TCustomForm::WMMenuMessage);
 }
 
+// The user's session may end only when the form's CloseQuery agrees.
+static const TMessageMapRegistration sessionEndQuery(
+    &TCustomForm::StaticClass, [](TMessageMapEntries& e) {
+      AddMessageHandler(e, WM_QUERYENDSESSION, [](TObject* self, TMessage& message) {
+        message.Result = static_cast<TCustomForm*>(self)->CloseQuery() ? 1 : 0;
+      });
+    });
+
 ZYL_CLASS_IMPL(TCustomForm) {
   b.IgnoresInsertNotification();
   using C = TCustomForm;

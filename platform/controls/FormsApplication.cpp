@@ -516,6 +516,15 @@ void TApplication::ActivateHint(const TPoint& CursorPos) {
   }
 }
 
+namespace {
+bool AnyModalForm() {
+  if (Screen)
+    for (int i = 0; i < Screen->FormCount(); ++i)
+      if (Screen->Forms(i)->FormState().contains(fsModal)) return true;
+  return false;
+}
+}  // namespace
+
 void TApplication::WndProc(TMessage& Message) {
   Message.Result = 0;
   if (!windowHooks_.empty()) {
@@ -562,6 +571,21 @@ void TApplication::WndProc(TMessage& Message) {
       break;
     case WM_CLOSE:
       if (mainForm_) mainForm_->Close();
+      return;
+    case WM_ENDSESSION:
+      // The session ends: the program ends here as at its own end, which frees the forms and
+      // data modules the application owns (so they store what they keep); the loops stop at
+      // their next look (no WM_QUIT: the messages still queued are for the forms that go).
+      if (!Message.WParam) return;
+      terminated_ = true;
+      if (AnyModalForm()) {
+        // A modal loop runs further down the stack and its forms cannot go under it: the loops
+        // end, the application being terminated, and the program ends once they have.
+        PostMessageA(handle_, WM_ENDSESSION, TRUE, 0);
+        return;
+      }
+      mainForm_ = nullptr;
+      DestroyComponents();
       return;
     default: break;
   }

@@ -57,6 +57,9 @@ void TCustomEdit::CreateWnd() {
   SendMessageA(h, EM_SETMODIFY, modified_ ? 1 : 0, 0);
   SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(selStart_),
                static_cast<LPARAM>(selStart_ + selLength_));
+  // A height given before the window was made (in code or by a form file) gives way to the
+  // font's, as it does when the font changes.
+  AdjustHeight();
 }
 
 void TCustomEdit::DestroyWnd() {

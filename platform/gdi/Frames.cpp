@@ -7,9 +7,11 @@
 // (10,36,106) with its gradient (166,202,240); inactive caption (128,128,128) with gradient
 // (192,192,192); tooltip background (255,255,225); desktop (58,110,165).
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "platform/gdi/GdiPrivate.h"
+#include "platform/gdi/SysColorsListener.h"
 
 namespace win::gdi {
 
@@ -121,6 +123,14 @@ HBRUSH GetSysColorBrush(int index) {
   return static_cast<HBRUSH>(Sys().Brushes[index]->Handle);
 }
 
+namespace {
+std::atomic<void (*)()> sysColorsListener{nullptr};
+}  // namespace
+
+void gdi::SetSysColorsListener(void (*listener)()) { sysColorsListener = listener; }
+
+// Changes the colours, then the listener tells every top-level window (WM_SYSCOLORCHANGE, once
+// per call).
 BOOL SetSysColors(int count, const int* elements, const COLORREF* values) {
   if (count < 0 || (count > 0 && (!elements || !values))) return FALSE;
   for (int i = 0; i < count; ++i) {
@@ -129,6 +139,7 @@ BOOL SetSysColors(int count, const int* elements, const COLORREF* values) {
     Sys().Colors[e] = values[i] & 0xFFFFFF;
     Sys().Brushes[e]->Color = values[i] & 0xFFFFFF;
   }
+  if (void (*listener)() = sysColorsListener.load()) listener();
   return TRUE;
 }
 

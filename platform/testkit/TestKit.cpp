@@ -15,6 +15,7 @@
 #include "platform/base/LastError.h"
 #include "platform/controls/Forms.h"
 #include "platform/graphics/Png.h"
+#include "platform/testkit/SessionEnd.h"
 #include "platform/user/UserInternal.h"
 
 namespace win::testkit {
@@ -98,6 +99,21 @@ int RunUntilIdle(int limit) {
     if (++n >= limit) throw vcl::EInvalidOperation("the message loop does not go idle");
   }
   return n;
+}
+
+bool EndSession() {
+  EnsureInit();
+  std::vector<HWND> tops;
+  for (Wnd* t : UserState().Desktop->Children) tops.push_back(t->Handle);
+  bool ends = true;
+  for (HWND h : tops)
+    if (IsWindow(h) && !SendMessageA(h, WM_QUERYENDSESSION, 0, 0)) {
+      ends = false;
+      break;
+    }
+  for (HWND h : tops)
+    if (IsWindow(h)) SendMessageA(h, WM_ENDSESSION, ends ? TRUE : FALSE, 0);
+  return ends;
 }
 
 void AdvanceClock(uint64_t ms) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/base/Finally.h"
+#include "platform/gdi/SysColorsListener.h"
 #include "platform/text/Text.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WindowsInternal.h"
@@ -92,8 +93,15 @@ static void AddListClasses(State& s) {
   }
 }
 
+// A change of the system colours is told to every top-level window, as the system does once
+// the colours hold.
+static void TellSysColorChange() {
+  if (UserState().Desktop) SendMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0);
+}
+
 static void CreateDesktop(State& s) {
   SetStockIconProvider(&StockIcon);
+  gdi::SetSysColorsListener(&TellSysColorChange);
   auto cls = std::make_unique<WndClass>();
   cls->Atom = 32769;
   cls->Name = "#32769";

@@ -127,7 +127,6 @@ TEST_F(ScrollBarTest, TheCheckerFollowsAChangeOfTheSystemColours) {
   const win::COLORREF was = win::GetSysColor(element), lilac = win::RGB(200, 170, 230);
   const vcl::TFinally restore([&] { win::SetSysColors(1, &element, &was); });
   win::SetSysColors(1, &element, &lilac);
-  win::SendMessageA(win::HWND_BROADCAST, win::WM_SYSCOLORCHANGE, 0, 0);
   tk::RunUntilIdle();
   const auto px = [&](int x, int y) {
     return vcl::ColorToRGB(bar_->Checker()->Canvas()->Pixels(x, y));

@@ -427,7 +427,6 @@ TEST_F(TrackBarTest, TheStandardThumbFollowsAChangeOfTheSystemColours) {
   const win::COLORREF was = win::GetSysColor(element), lilac = win::RGB(200, 170, 230);
   const vcl::TFinally restore([&] { win::SetSysColors(1, &element, &was); });
   win::SetSysColors(1, &element, &lilac);
-  win::SendMessageA(win::HWND_BROADCAST, win::WM_SYSCOLORCHANGE, 0, 0);
   THost::Idle();
   vcl::TBitmap* thumb = b->ThumbBitmap();
   const int frame = thumb->Width() / 2;

@@ -82,14 +82,12 @@ TEST_F(MemoPaint, AChangeOfTheSystemColoursRepaintsTheWholeGround) {
   for (bool focused : {true, false}) {
     SCOPED_TRACE(focused ? "focused" : "not focused");
     win::SetSysColors(1, &element, &was);
-    win::SendMessageA(win::HWND_BROADCAST, win::WM_SYSCOLORCHANGE, 0, 0);
     if (focused)
       memo_->SetFocus();
     else
       other_->SetFocus();
     tk::RunUntilIdle();
     win::SetSysColors(1, &element, &cream);
-    win::SendMessageA(win::HWND_BROADCAST, win::WM_SYSCOLORCHANGE, 0, 0);
     tk::RunUntilIdle();
     const tk::TCapture shot = host_.Shot(memo_);
     const vcl::TRect& r = memo_->TextRect();

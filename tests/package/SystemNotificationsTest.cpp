@@ -78,10 +78,10 @@ void SetColours(const std::vector<std::pair<int, win::COLORREF>>& colours) {
   win::SetSysColors(static_cast<int>(elements.size()), elements.data(), values.data());
 }
 
-// The user picks another colour scheme: the colours change, then the top-level windows hear.
+// The user picks another colour scheme: the colours change, and SetSysColors tells the
+// top-level windows.
 void ChangeColours(const std::vector<std::pair<int, win::COLORREF>>& colours) {
   SetColours(colours);
-  win::SendMessageA(win::HWND_BROADCAST, win::WM_SYSCOLORCHANGE, 0, 0);
 }
 
 // Every window, children included (the visual theme is told to each of them).
@@ -251,7 +251,7 @@ const std::vector<TExempt>& Exempt() {
 
 // The components that keep state between runs, and when their Parts have them store it. None
 // stores it on the session's end itself: each stores when its owner form is freed, which the
-// program's own end does after the session ended.
+// application does for its forms when the session ends (tests/system/SessionEndTest.cpp).
 struct TSaver {
   const char* Class;
   const char* When;

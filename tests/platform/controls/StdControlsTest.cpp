@@ -148,6 +148,53 @@ TEST_F(StdControlsTest, AutoSizedEditsFitTheirFont) {
   EXPECT_EQ(edit->Height(), 60);
 }
 
+// An auto-sized edit whose height was given before its window was made, in code or by a form
+// file, takes its font's height when the window is made: the height a change to the same font
+// gives. Without AutoSize, or without a border, the height given stays.
+TEST_F(StdControlsTest, AnEditsWindowMadeGivesItTheHeightOfItsFont) {
+  struct Case {
+    const char* Name;
+    std::vector<std::string> Props;
+    bool Fits;
+  } cases[] = {{"default font", {}, true},
+               {"own font", {"Font.Height = -27", "ParentFont = False"}, true},
+               {"no AutoSize", {"AutoSize = False"}, false},
+               {"no border", {"BorderStyle = bsNone"}, false}};
+  for (const Case& c : cases) {
+    for (bool fromFile : {false, true}) {
+      SCOPED_TRACE(std::string(c.Name) + (fromFile ? ", read" : ", made in code"));
+      std::vector<std::string> props = {"Left = 8", "Top = 8", "Width = 120", "Height = 50"};
+      props.insert(props.end(), c.Props.begin(), c.Props.end());
+      std::unique_ptr<TForm> form =
+          FormFromText({"Host: TForm", {"Width = 200", "Height = 120"}, {{"Edit1: TEdit", props}}});
+      auto* edit = static_cast<TEdit*>(form->FindComponent("Edit1"));
+      if (!fromFile) {
+        // The same edit made anew in code, its height given after its parent and font.
+        const std::unique_ptr<TEdit> read(edit);
+        edit = new TEdit(form.get());
+        edit->SetAutoSize(read->AutoSize());
+        edit->SetBorderStyle(read->BorderStyle());
+        edit->SetParent(form.get());
+        edit->SetParentFont(read->ParentFont());
+        edit->Font()->Assign(read->Font());
+        edit->SetBounds(8, 8, 120, 50);
+      }
+      ASSERT_FALSE(edit->HandleAllocated());
+      ASSERT_EQ(edit->Height(), 50);
+      form->Show();
+      const int made = edit->Height();
+      const int size = edit->Font()->Size();
+      edit->Font()->SetSize(size + 1);
+      edit->Font()->SetSize(size);
+      EXPECT_EQ(made, c.Fits ? edit->Height() : 50);
+      EXPECT_EQ(edit->Height(), c.Fits ? made : 50);
+      win::RECT r{};
+      win::GetWindowRect(edit->Handle(), &r);
+      EXPECT_EQ(r.Bottom - r.Top, made) << "the window has the control's height";
+    }
+  }
+}
+
 struct LinesCase {
   const char* Name;
   std::function<void(TStrings*)> Do;

@@ -1,9 +1,11 @@
 // Changes of the system that every top-level window is told of: a setting changed with
-// SPIF_SENDCHANGE (WM_SETTINGCHANGE) and the screen's size changed (WM_DISPLAYCHANGE), with the
-// screen, its metrics and the work area following the new size.
+// SPIF_SENDCHANGE (WM_SETTINGCHANGE), the system colours changed (WM_SYSCOLORCHANGE) and the
+// screen's size changed (WM_DISPLAYCHANGE), with the screen, its metrics and the work area
+// following the new size.
 #include <gtest/gtest.h>
 
 #include "UserTestSupport.h"
+#include "platform/base/Finally.h"
 
 namespace {
 
@@ -51,6 +53,48 @@ TEST_F(SystemChanges, ASettingIsNotToldWithoutSendChangeNorWhenItFailsOrOnlyRead
   RECT empty{5, 5, 5, 5};
   EXPECT_FALSE(SystemParametersInfoA(SPI_SETWORKAREA, 0, &empty, SPIF_SENDCHANGE));
   EXPECT_EQ(log_.Count(WM_SETTINGCHANGE), 0);
+}
+
+// The button face a window of the class "FaceReader" read when it was told of a colour change.
+COLORREF faceWhenTold = 0;
+LRESULT FaceReaderProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SYSCOLORCHANGE) faceWhenTold = GetSysColor(COLOR_BTNFACE);
+  return DefWindowProcA(h, msg, wp, lp);
+}
+
+// Each call of SetSysColors tells every top-level window once, after the colours hold; a call
+// it refuses tells nobody.
+TEST_F(SystemChanges, EachColourChangeReachesEachTopLevelWindowOnceAfterTheColoursHold) {
+  RegisterProc("FaceReader", &FaceReaderProc);
+  HWND reader = Make("FaceReader", WS_POPUP, nullptr, 0, 0, 10, 10);
+  log_.Attach(reader);
+  const vcl::TFinally reset([] { ResetSysColors(); });
+  const int elements[] = {COLOR_BTNFACE, COLOR_WINDOW, COLOR_HIGHLIGHT};
+  const COLORREF values[] = {RGB(200, 170, 230), RGB(255, 250, 205), RGB(220, 90, 20)};
+  struct Case {
+    int Count;
+    const int* Elements;
+    BOOL Result;
+    size_t Told;
+  } cases[] = {{1, elements, TRUE, 1},
+               {3, elements, TRUE, 1},
+               {0, nullptr, TRUE, 1},
+               {-1, elements, FALSE, 0},
+               {2, nullptr, FALSE, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Count);
+    log_.Clear();
+    faceWhenTold = 0;
+    EXPECT_EQ(SetSysColors(c.Count, c.Elements, values), c.Result);
+    for (HWND h : {top_, other_, reader}) {
+      EXPECT_EQ(log_.MessagesOf(h, {WM_SYSCOLORCHANGE}).size(), c.Told);
+    }
+    // Child windows are not told; their parents pass it on.
+    EXPECT_TRUE(log_.MessagesOf(child_, {WM_SYSCOLORCHANGE}).empty());
+    if (c.Told) {
+      EXPECT_EQ(faceWhenTold, values[0]);
+    }
+  }
 }
 
 TEST_F(SystemChanges, TheScreenTakesANewSizeAndEveryTopLevelWindowHearsOfIt) {
