@@ -14,11 +14,18 @@ ZYL_CLASS_IMPL(TZYLBitmapStyleEditorDlg) {
 }
 
 TZYLBitmapStyle TZYLBitmapStyleEditorDlg::Edit(TZYLBitmapStyle Style) {
+  Pick(Style);
+  return Style;
+}
+
+bool TZYLBitmapStyleEditorDlg::Pick(TZYLBitmapStyle& Style) {
   auto dlg = ZYLCreateEditorForm<TZYLBitmapStyleEditorDlg>(vcl::Application);
   dlg->test->SetStyle(Style);
   dlg->test->CorrectBounds();
   dlg->SetLabels();
-  return ZYLRunEditorForm(dlg.get()) ? dlg->test->Style() : Style;
+  if (!ZYLRunEditorForm(dlg.get())) return false;
+  Style = dlg->test->Style();
+  return true;
 }
 
 void TZYLBitmapStyleEditorDlg::SetLabels() {

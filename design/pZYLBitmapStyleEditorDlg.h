@@ -18,6 +18,8 @@ class TZYLBitmapStyleEditorDlg : public TZYLObjectEditorForm {
 
   // Offers Style in the form; the chosen style on OK, Style itself on any other ending.
   static TZYLBitmapStyle Edit(TZYLBitmapStyle Style);
+  // The same, answering whether the form was left with OK (Style then holds the choice).
+  static bool Pick(TZYLBitmapStyle& Style);
   // Selects the preview's style in the list.
   void SetLabels() override;
 

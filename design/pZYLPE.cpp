@@ -27,6 +27,11 @@ vcl::TPropertyAttributes TZYLObjectProperty::GetAttributes() {
 
 void TZYLObjectProperty::Edit() {
   std::unique_ptr<vcl::TPersistent> copy = NewCopy();
+  // A property of a descendant class takes objects of its own class only: the copy is one.
+  const vcl::TClass own = GetPropType()->ClassType();
+  if (own && own != copy->ClassType() && own->InheritsFrom(copy->ClassType()) &&
+      own->FactoryKind() == vcl::fkPlain)
+    if (auto* made = dynamic_cast<vcl::TPersistent*>(own->CreateInstance())) copy.reset(made);
   if (auto* current = dynamic_cast<vcl::TPersistent*>(GetObjectValue())) copy->Assign(current);
   // The components' setters copy from the temporary object, which goes at the end of the scope.
   if (Launch(copy.get())) SetObjectValue(copy.get());

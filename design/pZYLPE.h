@@ -33,8 +33,9 @@ namespace zyl {
 
 // ---- Settings objects ----
 
-// A settings object: Edit copies the property's object into a new object of its class, runs the
-// editor on the copy and, on OK, sets the copy on every selected component. Attributes:
+// A settings object: Edit copies the property's object into a new object of its class (of the
+// property's class when that descends from it), runs the editor on the copy and, on OK, sets
+// the copy on every selected component. Attributes:
 // paSubProperties, paDialog, paMultiSelect.
 class TZYLObjectProperty : public vcl::TClassProperty {
  public:
@@ -153,9 +154,10 @@ class TZYLDateListProperty : public vcl::TClassProperty {
 
 // ---- Enumerations with a picker form ----
 
-// A value list of the names and a picker form; what the picker answers (the picked value on OK,
-// the current one otherwise) is stored, and so reported, however the picker ends. Attributes:
-// paValueList, paDialog, paMultiSelect, paRevertable.
+// A value list of the names and a picker form; for one component what the picker answers (the
+// picked value on OK, the current one otherwise) is stored, and so reported, however the picker
+// ends; several selected take only a value picked with OK. Attributes: paValueList, paDialog,
+// paMultiSelect, paRevertable.
 class TZYLPickerProperty : public vcl::TEnumProperty {
  public:
   using vcl::TEnumProperty::TEnumProperty;
@@ -163,8 +165,8 @@ class TZYLPickerProperty : public vcl::TEnumProperty {
   vcl::TPropertyAttributes GetAttributes() override;
 
  protected:
-  // The value the picker answers: the chosen one on OK, Value otherwise.
-  virtual int64_t Pick(int64_t Value) = 0;
+  // Runs the picker on Value; true on OK, Value then holding the choice.
+  virtual bool Pick(int64_t& Value) = 0;
 };
 
 class TZYLShapeProperty : public TZYLPickerProperty {
@@ -173,7 +175,7 @@ class TZYLShapeProperty : public TZYLPickerProperty {
   using TZYLPickerProperty::TZYLPickerProperty;
 
  protected:
-  int64_t Pick(int64_t Value) override;
+  bool Pick(int64_t& Value) override;
 };
 
 class TZYLBitmapStyleProperty : public TZYLPickerProperty {
@@ -182,7 +184,7 @@ class TZYLBitmapStyleProperty : public TZYLPickerProperty {
   using TZYLPickerProperty::TZYLPickerProperty;
 
  protected:
-  int64_t Pick(int64_t Value) override;
+  bool Pick(int64_t& Value) override;
 };
 
 // The date-time format text of an information label in the format editor.

@@ -16,7 +16,11 @@ const TPropertyAttributes kStringAttributes{vcl::paDialog, vcl::paMultiSelect, v
 }
 
 void TZYLStringProperty::Edit() {
-  SetStrValue(TZYLStrEditorDlg::EditString(GetStrValue(), ZYLStrEditorMaxLength));
+  std::string value = GetStrValue();
+  // One component takes the value again however the editor ends; several only what OK gives,
+  // which Cancel would otherwise replace with the first one's.
+  if (TZYLStrEditorDlg::RunString(value, ZYLStrEditorMaxLength) || PropCount() == 1)
+    SetStrValue(value);
 }
 
 TPropertyAttributes TZYLStringProperty::GetAttributes() { return kStringAttributes; }

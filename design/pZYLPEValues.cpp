@@ -7,12 +7,14 @@
 #include "buttons/ZYLAssist.h"
 #include "design/ZYLCPGet.h"
 #include "design/pZYLAboutDlg.h"
+#include "design/pZYLBitmapStyleEditorDlg.h"
 #include "design/pZYLDsgnCPGet.h"
 #include "design/pZYLFilterPropsDlg.h"
 #include "design/pZYLLEDEditorDlg.h"
 #include "design/pZYLMaskEditDlg.h"
 #include "design/pZYLPE.h"
 #include "design/pZYLPECst.h"
+#include "design/pZYLShapeEditorDlg.h"
 #include "design/pZYLWaveEditorDlg.h"
 #include "display/ZYLLED.h"
 #include "display/ZYLLEDLabel.h"
@@ -148,21 +150,31 @@ void TZYLAssistPageProperty::GetValues(const vcl::TGetStrProc& Proc) {
 // ---- Enumerations with a picker form, the date-time format ----
 
 void TZYLPickerProperty::Edit() {
-  // The picker answers the value it was given when it is not left with OK; either way the
-  // answer is stored (and reported).
-  SetOrdValue(Pick(GetOrdValue()));
+  int64_t value = GetOrdValue();
+  // One component takes the value again however the picker ends; several only what OK gives,
+  // which Cancel would otherwise replace with the first one's.
+  if (Pick(value) || PropCount() == 1) SetOrdValue(value);
 }
 
 vcl::TPropertyAttributes TZYLPickerProperty::GetAttributes() {
   return {vcl::paValueList, vcl::paDialog, vcl::paMultiSelect, vcl::paRevertable};
 }
 
-int64_t TZYLShapeProperty::Pick(int64_t Value) {
-  return ZYLCPGetShape(static_cast<TZYLShapeType>(Value));
+namespace {
+// Runs a picker of the enumeration E on Value.
+template <class E>
+bool PickAs(bool (*Picker)(E&), int64_t& Value) {
+  auto chosen = static_cast<E>(Value);
+  const bool ok = Picker(chosen);
+  Value = static_cast<int64_t>(chosen);
+  return ok;
 }
+}  // namespace
 
-int64_t TZYLBitmapStyleProperty::Pick(int64_t Value) {
-  return ZYLCPGetBitmapStyle(static_cast<TZYLBitmapStyle>(Value));
+bool TZYLShapeProperty::Pick(int64_t& Value) { return PickAs(&TZYLShapeEditorDlg::Pick, Value); }
+
+bool TZYLBitmapStyleProperty::Pick(int64_t& Value) {
+  return PickAs(&TZYLBitmapStyleEditorDlg::Pick, Value);
 }
 
 void TZYLDateTimeFormatProperty::Edit() {

@@ -14,9 +14,16 @@ ZYL_CLASS_IMPL(TZYLShapeEditorDlg) {
 }
 
 TZYLShapeType TZYLShapeEditorDlg::Edit(TZYLShapeType Shape) {
+  Pick(Shape);
+  return Shape;
+}
+
+bool TZYLShapeEditorDlg::Pick(TZYLShapeType& Shape) {
   auto dlg = ZYLCreateEditorForm<TZYLShapeEditorDlg>(vcl::Application);
   dlg->test->SetShape(Shape);
-  return ZYLRunEditorForm(dlg.get()) ? dlg->test->Shape() : Shape;
+  if (!ZYLRunEditorForm(dlg.get())) return false;
+  Shape = dlg->test->Shape();
+  return true;
 }
 
 void TZYLShapeEditorDlg::SetLabels() {

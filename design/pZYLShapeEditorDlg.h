@@ -14,6 +14,8 @@ class TZYLShapeEditorDlg : public TZYLObjectEditorForm {
 
   // Offers Shape in the form; the chosen shape on OK, Shape itself on any other ending.
   static TZYLShapeType Edit(TZYLShapeType Shape);
+  // The same, answering whether the form was left with OK (Shape then holds the choice).
+  static bool Pick(TZYLShapeType& Shape);
   // Selects the preview's shape in the list.
   void SetLabels() override;
 

@@ -25,6 +25,12 @@ void SelectWholeText(vcl::TMemo* Memo) {
 }  // namespace
 
 std::string TZYLStrEditorDlg::EditString(const std::string& Value, int32_t MaxLength) {
+  std::string text = Value;
+  RunString(text, MaxLength);
+  return text;
+}
+
+bool TZYLStrEditorDlg::RunString(std::string& Value, int32_t MaxLength) {
   auto dlg = ZYLCreateEditorForm<TZYLStrEditorDlg>(nullptr);
   dlg->SetCaption(kStringCaption);
   dlg->str->SetScrollBars(vcl::ssBoth);
@@ -32,7 +38,9 @@ std::string TZYLStrEditorDlg::EditString(const std::string& Value, int32_t MaxLe
   // Any negative length stands for no limit, as -1 does.
   dlg->str->SetMaxLength(MaxLength < 0 ? ZYLStrEditorMaxLength : MaxLength);
   SelectWholeText(dlg->str);
-  return ZYLRunEditorForm(dlg.get()) ? dlg->str->Text() : Value;
+  if (!ZYLRunEditorForm(dlg.get())) return false;
+  Value = dlg->str->Text();
+  return true;
 }
 
 bool TZYLStrEditorDlg::EditHint(std::string& Hint) {

@@ -18,6 +18,8 @@ class TZYLStrEditorDlg : public vcl::TForm {
   // Edits Value as one string with the memo taking at most MaxLength characters (-1: any
   // number); the edited text on OK, Value otherwise.
   static std::string EditString(const std::string& Value, int32_t MaxLength);
+  // The same, answering whether the dialog was left with OK (Value then holds the text).
+  static bool RunString(std::string& Value, int32_t MaxLength);
   // Edits a hint "short|long"; true on OK, with the new hint in Hint: the short part alone
   // when the long part is empty or blank, else short + "|" + long.
   static bool EditHint(std::string& Hint);

@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "platform/classes/Collection.h"
+#include "platform/classes/Filer.h"
+#include "platform/classes/Streams.h"
 #include "platform/designer/ColnEdit.h"
 #include "platform/designer/DesignRegistry.h"
 #include "platform/graphics/CanvasGuards.h"
@@ -64,6 +66,29 @@ void TPropertyEditor::SetObjectValue(TObject* Value) {
   SetAll([&](TObject* o, const TPropInfo* p) { SetObjectProp(o, p, Value); });
 }
 
+namespace {
+// What a form stream holds of an object's properties (references by name from Root).
+std::string StreamedProperties(TPersistent* Object, TComponent* Root) {
+  TStringStream stream;
+  {
+    TWriter writer(&stream, 4096);
+    writer.SetRoot(Root);
+    writer.WriteProperties(Object);
+  }
+  return stream.DataString();
+}
+
+// Whether two values of an object property are the same: one component, or objects (of the
+// property's class or a descendant) that a form stream writes alike.
+bool SameObjectValues(TObject* A, TObject* B, TComponent* Root) {
+  if (A == B) return true;
+  auto* a = dynamic_cast<TPersistent*>(A);
+  auto* b = dynamic_cast<TPersistent*>(B);
+  if (!a || !b || dynamic_cast<TComponent*>(a) || dynamic_cast<TComponent*>(b)) return false;
+  return StreamedProperties(a, Root) == StreamedProperties(b, Root);
+}
+}  // namespace
+
 bool TPropertyEditor::AllEqual() const {
   const std::string first = prop_->Kind() == tkClass || prop_->Kind() == tkMethod
                                 ? std::string()
@@ -71,7 +96,9 @@ bool TPropertyEditor::AllEqual() const {
   for (size_t i = 1; i < components_.size(); ++i) {
     switch (prop_->Kind()) {
       case tkClass:
-        if (GetObjectProp(Instance(i), props_[i]) != GetObjectValue()) return false;
+        if (!SameObjectValues(GetObjectValue(), GetObjectProp(Instance(i), props_[i]),
+                              designer_ ? designer_->GetRoot() : nullptr))
+          return false;
         break;
       case tkMethod:
         if (!(GetMethodProp(Instance(i), props_[i]) == GetMethodValue())) return false;

@@ -110,7 +110,8 @@ class TPropertyEditor {
   // Object values (the framework passes them through GetOrdValue).
   TObject* GetObjectValue() const;
   void SetObjectValue(TObject* Value);
-  // Whether every selected component holds the first one's value.
+  // Whether every selected component holds the first one's value: for an object that is no
+  // component, one that a form stream writes alike.
   bool AllEqual() const;
 
   // Runs the property's dialog; by default steps to the next value of a value list.

@@ -208,6 +208,36 @@ std::vector<std::unique_ptr<TPropertyEditor>> GetComponentProperties(IFormDesign
   return editors;
 }
 
+namespace {
+// A component's name and its place in its parent's tab order are its own: no two take one.
+bool OwnPlace(TPersistent* Component, const TPropInfo* Prop) {
+  return dynamic_cast<TComponent*>(Component) &&
+         (SameText(Prop->Name, "Name") || SameText(Prop->Name, "TabOrder"));
+}
+}  // namespace
+
+std::vector<std::unique_ptr<TPropertyEditor>> GetSelectionProperties(
+    IFormDesigner* Designer, const std::vector<TPersistent*>& Components) {
+  if (Components.empty() || !Components[0]) throw EPropertyError(SNoEditedComponents);
+  if (Components.size() == 1) return GetComponentProperties(Designer, Components[0]);
+  std::vector<std::unique_ptr<TPropertyEditor>> editors;
+  for (const TPropInfo* prop : GetPropList(Components[0])) {
+    if (!prop->IsWritable() && prop->Kind() != tkClass) continue;
+    if (OwnPlace(Components[0], prop)) continue;
+    const TPropertyEditorClass editor = FindPropertyEditorClass(prop, Components[0]->ClassType());
+    const bool shared = std::all_of(Components.begin() + 1, Components.end(), [&](TPersistent* c) {
+      const TPropInfo* own = c ? ::vcl::GetPropInfo(c, prop->Name) : nullptr;
+      return own && own->PropType == prop->PropType &&
+             (own->IsWritable() || own->Kind() == tkClass) &&
+             FindPropertyEditorClass(own, c->ClassType()) == editor;
+    });
+    if (!shared) continue;
+    auto row = editor->Create(Designer, Components, prop);
+    if (row->GetAttributes().contains(paMultiSelect)) editors.push_back(std::move(row));
+  }
+  return editors;
+}
+
 // ---- Packages ----
 
 void LoadDesignPackage(const std::string& PackageName, const std::function<void()>& Register) {

@@ -55,6 +55,13 @@ std::unique_ptr<TPropertyEditor> GetPropertyEditor(IFormDesigner* Designer,
 // edited) with or without one.
 std::vector<std::unique_ptr<TPropertyEditor>> GetComponentProperties(IFormDesigner* Designer,
                                                                      TPersistent* Component);
+// The rows it shows of several components selected together: each row of the first that every
+// other one shows under the same name, type and editor class, when that editor allows several
+// (paMultiSelect), edits all of them; the first's declaration order. A component's Name and
+// TabOrder are its own and are no rows of several. One component gets its rows as above; none
+// raises EPropertyError.
+std::vector<std::unique_ptr<TPropertyEditor>> GetSelectionProperties(
+    IFormDesigner* Designer, const std::vector<TPersistent*>& Components);
 
 // Runs a package's registration procedure once. Loading a package that is loaded raises
 // EPackageError; a registration procedure that raises leaves none of its registrations and

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -136,6 +137,37 @@ TEST_F(PropertyEditorsTest, ASelectionOfDifferentClassesSharesTheirCommonPropert
   TInspectorDriver(designer_, {button, panel}, "Caption").SetValue("Same");
   EXPECT_EQ(button->Caption(), "Same");
   EXPECT_EQ(panel->Caption(), "Same");
+}
+
+// The inspector's rows of a button and a panel selected together: what both show, but not
+// what one has alone nor the Name and TabOrder each keeps; a font row shows while the fonts
+// are alike, and its Size row sets both.
+TEST_F(PropertyEditorsTest, ASelectionShowsTheRowsBothShareAndItsFontRowWhileTheFontsAreAlike) {
+  auto* button = Add<TButton>("Button1");
+  auto* panel = Add<TPanel>("Panel1");
+  std::vector<std::string> names;
+  std::unique_ptr<TPropertyEditor> font;
+  for (auto& row : GetSelectionProperties(designer_, {button, panel})) {
+    names.push_back(row->GetName());
+    if (row->GetName() == "Font") font = std::move(row);
+  }
+  const auto has = [&](const char* name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+  };
+  for (const char* shared : {"Caption", "Enabled", "Font", "ShowHint", "OnClick"})
+    EXPECT_TRUE(has(shared)) << shared;
+  for (const char* own : {"Name", "TabOrder", "Default", "Cancel", "BevelInner"})
+    EXPECT_FALSE(has(own)) << own;
+  ASSERT_NE(font, nullptr);
+  EXPECT_TRUE(font->AllEqual());
+  button->Font()->SetSize(14);
+  EXPECT_FALSE(font->AllEqual());
+  designer_->ResetModified();
+  TInspectorDriver(designer_, {button->Font(), panel->Font()}, "Size").SetValue("11");
+  EXPECT_EQ(button->Font()->Size(), 11);
+  EXPECT_EQ(panel->Font()->Size(), 11);
+  EXPECT_TRUE(font->AllEqual());
+  EXPECT_EQ(designer_->ModifiedCount(), 1);
 }
 
 TEST_F(PropertyEditorsTest, BadValuesRaiseAndChangeNothing) {
