@@ -87,6 +87,37 @@ TEST_P(AlignTiesTest, TiedControlsShowInTheParentsOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Edges, AlignTiesTest, ::testing::Values(alTop, alBottom, alLeft, alRight));
 
+// A form file keeps the places its aligned controls had: one moved above another of its edge
+// comes back above it, though it is written (and read) after it.
+TEST_F(AlignTest, AFormFileReadsItsAlignedControlsBackInTheOrderOfTheirPlaces) {
+  auto form = std::make_unique<TForm>(nullptr);
+  ReadComponentFromBytes(ObjectTextToBinaryString(R"(object Form1: TForm
+  Left = 0
+  Top = 0
+  Width = 200
+  Height = 200
+  object First: TPanel
+    Left = 0
+    Top = 41
+    Width = 192
+    Height = 41
+    Align = alTop
+  end
+  object Second: TPanel
+    Left = 0
+    Top = 0
+    Width = 192
+    Height = 41
+    Align = alTop
+  end
+end)"),
+                         form.get());
+  auto* first = static_cast<TControl*>(form->FindComponent("First"));
+  auto* second = static_cast<TControl*>(form->FindComponent("Second"));
+  EXPECT_EQ(second->Top(), 0);
+  EXPECT_EQ(first->Top(), 41);
+}
+
 TEST_F(AlignTest, BordersDisabledAlignmentAndSideSwitches) {
   auto host = MakeHost(100, 100);
   host->SetBorderWidth(3);
