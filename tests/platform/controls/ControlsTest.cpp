@@ -96,7 +96,7 @@ TEST_F(AlignTest, AFormFileReadsItsAlignedControlsBackInTheOrderOfTheirPlaces) {
   Top = 0
   Width = 200
   Height = 200
-  object First: TPanel
+  object First: TBevel
     Left = 0
     Top = 41
     Width = 192
