@@ -1,20 +1,23 @@
 // Controls in scrolled and nested places, over every registered control class (the framework's
 // and the library's package's), each with a caption or text, items where it lists them, a hint,
 // and Transparent where the class publishes it:
-//  - on a form whose client is scrolled across and down, and in each scroll box (the
-//    framework's and the library's) scrolled so, the control looks, takes the user's clicks, a
-//    drag, the wheel and keys (the same events with the same points, the same values after
-//    them), and places its caret and what it opens beside itself (a drop-down, a menu, a hint)
-//    exactly as a twin standing at the same place on the screen where nothing is scrolled;
-//  - inside every container class that takes controls (the framework's and the library's; a
-//    page control and the wizard hold it on a page), nested two deep in containers of the class
-//    whose colour differs from the form's, the control looks and takes the user's input as a
-//    twin at the same place on a form of the containers' colour (a transparent one shows the
-//    containers' colour, not the form's); moving the outer container moves it on the screen
-//    unchanged, scrolling it moves it, and hiding it hides it and keeps the user's clicks from
-//    it.
-// A table names each check a class does not pass, with the reason; a row whose check passes
-// fails the sweep.
+//  - on a form whose client is scrolled across and down (plain, and painted by a form fill), and
+//    in each scroll box (the framework's and the library's) scrolled so, by the program or by
+//    the bars' arrows, or scrolled before the control is put in, the control looks, takes the
+//    user's clicks, a drag, the wheel and keys (the same events with the same points, the same
+//    values after them), and places its caret and what it opens beside itself (a drop-down, a
+//    menu, a hint) exactly as a twin put there alike where nothing is scrolled;
+//  - inside every container class (the framework's and the library's panels, group boxes,
+//    button groups, scroll boxes, tab controls, and on a page of a page control or the wizard),
+//    nested two deep in containers of the class in a colour other than the form's (a gradient
+//    where the container publishes a fill), the control looks and takes the user's input as a
+//    twin in one such container at the same place of the screen on a form of yet another
+//    colour: a transparent one shows its container's background, never the form's; moving the
+//    outer container moves it on the screen unchanged, scrolling it moves it, and hiding it
+//    hides it and keeps the user's clicks from it.
+// Each control paints every pixel of itself: rendered afresh over one desktop colour and over
+// another, it looks the same. A table names each check a class does not pass, with the reason;
+// a row whose check passes fails the sweep.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,6 +35,7 @@
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/TabCtrls.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
@@ -52,9 +56,9 @@ using packagetest::TNamedChecks;
 constexpr int kShards = 8;
 // Longer than any double-click time: the next click is a click of its own.
 constexpr uint64_t kApart = 1000;
-// How far a scrolled place is scrolled, across and down.
+// How far a scrolled place is scrolled, across and down: whole lines of 8 pixels.
 constexpr int kScrollX = 40;
-constexpr int kScrollY = 30;
+constexpr int kScrollY = 32;
 // Where the control stands in the visible client area of its place.
 constexpr int kLeft = 12;
 constexpr int kTop = 28;
@@ -145,6 +149,24 @@ tk::TCapture PictureAt(vcl::TCustomForm* form, const vcl::TRect& r) {
                          {r.Left - o.X, r.Top - o.Y, r.Right - o.X, r.Bottom - o.Y});
 }
 
+// Whether the control paints every pixel of itself: rendered afresh on a scratch screen of one
+// desktop colour and then of another, what the form shows at the rectangle is the same.
+bool PaintsAllOfItself(vcl::TCustomForm* form, const vcl::TRect& r) {
+  const int element = win::COLOR_BACKGROUND;
+  const win::COLORREF was = win::GetSysColor(element);
+  tk::TCapture on[2];
+  for (int k = 0; k < 2; ++k) {
+    const win::COLORREF desktop = k ? 0x00FF00FF : 0x0000FF00;
+    win::SetSysColors(1, &element, &desktop);
+    const vcl::TPoint o = form->ClientOrigin();
+    on[k] = tk::CapturePart(tk::RenderWindow(form->Handle(), false),
+                            {r.Left - o.X, r.Top - o.Y, r.Right - o.X, r.Bottom - o.Y});
+  }
+  win::SetSysColors(1, &element, &was);
+  tk::RunUntilIdle();
+  return tk::CountDifferentPixels(on[0], on[1]) == 0;
+}
+
 // A control of the class (named X) at `at` of `parent`, not aligned, with a caption or text,
 // items where it lists them, a hint, and transparent where the class publishes it.
 vcl::TControl* NewControl(vcl::TClass cls, vcl::TForm* form, vcl::TWinControl* parent,
@@ -185,7 +207,8 @@ void GiveGradient(zyl::TZYLFillObject* f) {
 // ---- What the user sees of a control ----
 
 struct TSeen {
-  bool Shows = false;  // on the screen, with some pixels
+  bool Shows = false;    // on the screen, with some pixels
+  bool Painted = false;  // every pixel of it, whatever lay below
   tk::TCapture Picture;
   std::vector<std::string> Beside;  // the windows each way opened, as the screen had them
   std::vector<std::string> Events;  // the input events, with the points they were told
@@ -251,6 +274,7 @@ TSeen Look(vcl::TCustomForm* form, vcl::TControl* c) {
   auto* w = dynamic_cast<vcl::TWinControl*>(c);
   vcl::TWinControl* shown = w ? w : c->Parent();
   seen.Shows = c->Visible() && shown->Showing() && c->Width() > 0 && c->Height() > 0;
+  seen.Painted = PaintsAllOfItself(form, r);
   const vcl::TPoint middle{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   auto add = [&seen](const std::vector<std::string>& opened) {
     seen.Beside.insert(seen.Beside.end(), opened.begin(), opened.end());
@@ -298,6 +322,8 @@ std::string Joined(const std::vector<std::string>& lines) {
 void ExpectAsTwin(TCaseChecks& checks, const TSeen& seen, const TSeen& twin,
                   const std::string& name) {
   checks.Expect("shows", seen.Shows && twin.Shows, "it or its twin does not show");
+  checks.Expect("painted", seen.Painted && twin.Painted,
+                "it or its twin leaves pixels of itself unpainted");
   const auto same = tk::SamePixels(seen.Picture, twin.Picture, name);
   checks.Expect("pixels", static_cast<bool>(same), same ? "" : same.message());
   checks.Expect("beside", seen.Beside == twin.Beside,
@@ -348,11 +374,32 @@ void FillForm(vcl::TForm* form) {
   GiveGradient(fill->FillObject());
 }
 
-// A control of the class at the place; scrolled, it was put there kScrollX, kScrollY further
-// and the place scrolled by as much, so that it stands where the unscrolled one does.
+// How the place came to be scrolled: by the program before the control was put there, by the
+// user clicking the bars' arrows, or before the control was put in.
+enum class TScrollWay { Code, Arrows, ControlAfter };
+
+struct TScrollWayName {
+  TScrollWay Way;
+  const char* Name;
+};
+
+constexpr TScrollWayName kScrollWays[] = {{TScrollWay::Code, "by code"},
+                                          {TScrollWay::Arrows, "by the arrows"},
+                                          {TScrollWay::ControlAfter, "before the control came"}};
+
+// The user clicks a bar's arrow towards the end `lines` times, a line (8 pixels) each.
+void ClickArrow(vcl::TScrollingWinControl* place, win::UINT message, int lines) {
+  for (int k = 0; k < lines; ++k) win::SendMessageA(place->Handle(), message, win::SB_LINEDOWN, 0);
+  win::SendMessageA(place->Handle(), message, win::SB_ENDSCROLL, 0);
+}
+
+// A control of the class at the place, put there as the way says and the place scrolled by
+// kScrollX, kScrollY the way given; for the twin (`scrolled` false) nothing scrolls, and the
+// control stands where the scrolled one does.
 class TScrolledStage {
  public:
-  TScrolledStage(vcl::TClass cls, const TScrollPlace& where, bool scrolled) : form_(NewForm()) {
+  TScrolledStage(vcl::TClass cls, const TScrollPlace& where, TScrollWay way, bool scrolled)
+      : form_(NewForm()) {
     vcl::TScrollingWinControl* place = form_.get();
     if (where.Filled) FillForm(form_.get());
     if (*where.Box) {
@@ -363,12 +410,20 @@ class TScrolledStage {
     // Room to scroll in, on both, so that both show the same bars.
     place->HorzScrollBar()->SetRange(1000);
     place->VertScrollBar()->SetRange(800);
-    const int dx = scrolled ? kScrollX : 0, dy = scrolled ? kScrollY : 0;
-    control_ = NewControl(cls, form_.get(), place, {kLeft + dx, kTop + dy});
+    const bool later = way == TScrollWay::ControlAfter;
+    const int dx = scrolled && !later ? kScrollX : 0, dy = scrolled && !later ? kScrollY : 0;
+    if (!later) control_ = NewControl(cls, form_.get(), place, {kLeft + dx, kTop + dy});
     form_->Show();
     tk::RunUntilIdle();
-    place->HorzScrollBar()->SetPosition(dx);
-    place->VertScrollBar()->SetPosition(dy);
+    if (scrolled && way == TScrollWay::Arrows) {
+      ClickArrow(place, win::WM_HSCROLL, kScrollX / 8);
+      ClickArrow(place, win::WM_VSCROLL, kScrollY / 8);
+    } else if (scrolled) {
+      place->HorzScrollBar()->SetPosition(kScrollX);
+      place->VertScrollBar()->SetPosition(kScrollY);
+    }
+    tk::RunUntilIdle();
+    if (later) control_ = NewControl(cls, form_.get(), place, {kLeft, kTop});
     tk::RunUntilIdle();
   }
   vcl::TForm* Form() const { return form_.get(); }
@@ -384,27 +439,26 @@ TEST_P(ScrolledPlaces, AControlInAScrolledPlaceActsAsATwinStandingThereUnscrolle
   int compared = 0;
   for (vcl::TClass cls : Shard(kShards)) {
     for (const TScrollPlace& place : kScrollPlaces) {
-      const std::string where = place.Name;
-      SCOPED_TRACE(std::string(cls->ClassName()) + " in " + where);
-      TCaseChecks checks(cls, std::string(cls->ClassName()) + " scrolled in " + where);
-      // One form at a time, each the active one when it is seen.
-      TSeen seen, twin;
-      vcl::TRect at, twinAt;
-      {
-        TScrolledStage s(cls, place, true);
-        at = ScreenRect(s.Control());
-        seen = Look(s.Form(), s.Control());
+      for (const TScrollWayName& way : kScrollWays) {
+        const std::string who =
+            std::string(cls->ClassName()) + " scrolled in " + place.Name + " " + way.Name;
+        SCOPED_TRACE(who);
+        TCaseChecks checks(cls, who);
+        // One form at a time, each the active one when it is seen.
+        TSeen seen[2];
+        vcl::TRect at[2];
+        for (bool scrolled : {true, false}) {
+          TScrolledStage s(cls, place, way.Way, scrolled);
+          at[scrolled] = ScreenRect(s.Control());
+          seen[scrolled] = Look(s.Form(), s.Control());
+        }
+        checks.Expect("place", at[true] == at[false],
+                      "stands at " + Text({at[1].Left, at[1].Top, at[1].Right, at[1].Bottom}) +
+                          ", its twin at " +
+                          Text({at[0].Left, at[0].Top, at[0].Right, at[0].Bottom}));
+        ExpectAsTwin(checks, seen[true], seen[false], std::string(cls->ClassName()) + "_scrolled");
+        compared += checks.Passed() > 0;
       }
-      {
-        TScrolledStage t(cls, place, false);
-        twinAt = ScreenRect(t.Control());
-        twin = Look(t.Form(), t.Control());
-      }
-      checks.Expect("place", at == twinAt,
-                    "stands at " + Text({at.Left, at.Top, at.Right, at.Bottom}) + ", its twin at " +
-                        Text({twinAt.Left, twinAt.Top, twinAt.Right, twinAt.Bottom}));
-      ExpectAsTwin(checks, seen, twin, std::string(cls->ClassName()) + "_scrolled_in_" + where);
-      compared += checks.Passed() > 0;
     }
   }
   EXPECT_GT(compared, 0);
@@ -459,21 +513,21 @@ vcl::TWinControl* NewContainer(vcl::TClass cls, vcl::TForm* form, vcl::TWinContr
     if (auto* fill = dynamic_cast<zyl::TZYLFillObject*>(vcl::GetObjectProp(c, "FillObject")))
       GiveGradient(fill);
   packagetest::GiveText(c, "");
+  vcl::TWinControl* page = nullptr;
   if (auto* pages = dynamic_cast<vcl::TPageControl*>(c)) {
     auto* sheet = new vcl::TTabSheet(form);
     sheet->SetPageControl(pages);
     pages->SetActivePage(sheet);
-    sheet->SetColor(kContainerColor);
-    return sheet;
+    page = sheet;
+  } else if (auto* wizard = dynamic_cast<zyl::TZYLAssist*>(c)) {
+    auto* step = new zyl::TZYLAssistPage(form);
+    step->SetAssistControl(wizard);
+    wizard->SetActivePage(step);
+    page = step;
   }
-  if (auto* wizard = dynamic_cast<zyl::TZYLAssist*>(c)) {
-    auto* page = new zyl::TZYLAssistPage(form);
-    page->SetAssistControl(wizard);
-    wizard->SetActivePage(page);
-    page->SetColor(kContainerColor);
-    return page;
-  }
-  return c;
+  if (!page) return c;
+  page->SetColor(kContainerColor);
+  return page;
 }
 
 // A control of the class in a container of the container class, itself in one of that class
