@@ -218,18 +218,20 @@ bool TZYLCustomControl::BackDrawArea(vcl::TCanvas*, const TRect&, const TPoint&,
 void TZYLCustomControl::FillControl() {
   vcl::TCanvas* c = Canvas();
   const TRect r = ClientRect();
-  if (FTransparent) {
-    if (!CheckOptimized()) return;
-    vcl::TBitmap* bmp = BackBitmap();
+  // The parent's background, not the one this control may supply its own children.
+  if (FTransparent && ZYLBackBitmapCheck(this)) {
+    vcl::TBitmap* bmp = ZYLBackBitmap(this);
     const TPoint p = ZYLBackMapPoint(this, TPoint{0, 0});
     c->CopyRect(r, bmp->Canvas(), TRect{p.X, p.Y, p.X + r.Right - r.Left, p.Y + r.Bottom - r.Top});
     return;
   }
-  if (TZYLFillObject* fill = GetFillObject()) {
+  if (TZYLFillObject* fill = FTransparent ? nullptr : GetFillObject()) {
     if (fill->FillCanvas(c, r, GetBackColor())) return;
   }
+  // A transparent control whose parent supplies no background shows the parent's colour, which
+  // is what lies behind it.
   c->Brush()->SetStyle(vcl::bsSolid);
-  c->Brush()->SetColor(GetBackColor());
+  c->Brush()->SetColor(FTransparent && Parent() ? Parent()->Color() : GetBackColor());
   c->FillRect(r);
 }
 

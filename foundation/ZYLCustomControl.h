@@ -141,7 +141,8 @@ class TZYLCustomControl : public vcl::TCustomControl,
 
  protected:
   // Paints the common background over the client rectangle: the parent's background for a
-  // transparent control, otherwise the fill object or the background colour.
+  // transparent control (the parent's colour when it supplies none), otherwise the fill object
+  // or the background colour.
   void FillControl();
   // Frees and re-creates the theme handles, invalidates, passes CM_ZYLTHEMECHANGED on.
   virtual void DoThemeChanged();

@@ -595,6 +595,11 @@ void TCustomRadioGroup::Loaded() {
   UpdateButtons();
 }
 
+void TCustomRadioGroup::CreateParams(TCreateParams& Params) {
+  TCustomGroupBox::CreateParams(Params);
+  Params.Style |= WS_CLIPCHILDREN;
+}
+
 void TCustomRadioGroup::ItemsChanged(TObject*) {
   if (ComponentState().contains(csLoading) || ComponentState().contains(csReading)) return;
   UpdateButtons();

@@ -178,6 +178,9 @@ class TCustomRadioGroup : public TCustomGroupBox {
   void Loaded() override;
 
  protected:
+  // The group's painting leaves its children alone: its buttons, and the controls a program
+  // puts in it.
+  void CreateParams(TCreateParams& Params) override;
   void ItemsChanged(TObject* Sender);
   void ButtonClick(TObject* Sender);
   void UpdateButtons();

@@ -184,6 +184,15 @@ void GiveItems(vcl::TControl* c) {
   }
 }
 
+void GiveText(vcl::TControl* c, const std::string& text) {
+  for (const char* name : {"Caption", "Text"}) {
+    const vcl::TPropInfo* p = vcl::GetPropInfo(c, name);
+    if (!p || (p->Kind() != vcl::tkString && p->Kind() != vcl::tkLString)) continue;
+    if (p->IsWritable()) vcl::SetStrProp(c, p, text);
+    return;
+  }
+}
+
 zyl::TZYLImageList* FourFrames(vcl::TComponent* owner) {
   auto* list = new zyl::TZYLImageList(owner);
   auto* item = list->GetArrayItem(list->Add());
@@ -292,16 +301,18 @@ const TStep& StepNamed(const std::string& name) {
   throw std::out_of_range("no step named " + name);
 }
 
-int ShownWindows() {
-  int n = 0;
+std::vector<win::HWND> VisibleTopLevel() {
+  std::vector<win::HWND> shown;
   win::EnumWindows(
       [](win::HWND h, win::LPARAM l) -> win::BOOL {
-        if (win::IsWindowVisible(h)) ++*reinterpret_cast<int*>(l);
+        if (win::IsWindowVisible(h)) reinterpret_cast<std::vector<win::HWND>*>(l)->push_back(h);
         return 1;
       },
-      reinterpret_cast<win::LPARAM>(&n));
-  return n;
+      reinterpret_cast<win::LPARAM>(&shown));
+  return shown;
 }
+
+int ShownWindows() { return static_cast<int>(VisibleTopLevel().size()); }
 
 TValues PublishedValues(vcl::TObject* obj) {
   std::vector<Path> paths;

@@ -70,6 +70,9 @@ win::POINT Spot(const TInputStage& s);
 // that a click has one to pick.
 void GiveItems(vcl::TControl* c);
 
+// The control's published caption or text is set, where it has one.
+void GiveText(vcl::TControl* c, const std::string& text);
+
 // An image list owned by `owner` whose first entry holds four 16 x 16 frames of plain colours.
 zyl::TZYLImageList* FourFrames(vcl::TComponent* owner);
 
@@ -154,6 +157,7 @@ std::vector<const vcl::TPropInfo*> EventsOf(vcl::TClass cls);
 
 // The shown top-level windows: a list or a calendar dropped down is one more.
 int ShownWindows();
+std::vector<win::HWND> VisibleTopLevel();
 
 // The published values of an object and of the persistent objects it owns (not the components
 // it refers to), as text by path ("Font.Size").

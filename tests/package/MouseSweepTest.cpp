@@ -36,6 +36,7 @@
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLShapeHint.h"
 #include "system/ZYLShapeHintWindow.h"
+#include "tests/package/EventTallies.h"
 #include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
@@ -69,62 +70,13 @@ bool IsEnterOrExit(const std::string& name) {
   return name == "OnMouseEnter" || name == "OnMouseExit" || name == "OnMouseLeave";
 }
 
-// Counts the calls of one event of a control, whatever its signature among the mouse's.
-class TTally : public vcl::TObject {
- public:
-  explicit TTally(std::string event) : Event(std::move(event)) {}
-  std::string Event;
-  int Calls = 0;
-  void Notify(vcl::TObject*) { ++Calls; }
-  void Mouse(vcl::TObject*, vcl::TMouseButton, vcl::TShiftState, int, int) { ++Calls; }
-  void Move(vcl::TObject*, vcl::TShiftState, int, int) { ++Calls; }
-  void Wheel(vcl::TObject*, vcl::TShiftState, int, vcl::TPoint, bool&) { ++Calls; }
-  void WheelUpDown(vcl::TObject*, vcl::TShiftState, vcl::TPoint, bool&) { ++Calls; }
-  void Popup(vcl::TObject*, vcl::TPoint, bool&) { ++Calls; }
-};
-
-template <class E>
-bool IsOfType(const vcl::TPropInfo* p) {
-  return p->PropType == vcl::ZylTypeInfo(static_cast<E*>(nullptr));
-}
+using packagetest::TTally;
 
 // A tally on every published input event of the control whose signature is one of the
-// mouse's, unhooked again when the tallies go.
-class TEventTallies {
+// mouse's.
+class TEventTallies : public packagetest::TEventTallies {
  public:
-  explicit TEventTallies(vcl::TControl* c) : control_(c) {
-    for (const vcl::TPropInfo* p : vcl::GetPropList(c)) {
-      if (p->Kind() != vcl::tkMethod || !IsInputEvent(p->Name)) continue;
-      auto t = std::make_unique<TTally>(p->Name);
-      const vcl::TMethod m = HandlerOf(p, t.get());
-      if (!m.Assigned()) continue;
-      vcl::SetMethodProp(c, p, m);
-      events_.push_back(p);
-      Tallies.push_back(std::move(t));
-    }
-  }
-  ~TEventTallies() {
-    for (const vcl::TPropInfo* p : events_) vcl::SetMethodProp(control_, p, vcl::TMethod{});
-  }
-  TEventTallies(const TEventTallies&) = delete;
-  TEventTallies& operator=(const TEventTallies&) = delete;
-  std::vector<std::unique_ptr<TTally>> Tallies;
-
- private:
-  static vcl::TMethod HandlerOf(const vcl::TPropInfo* p, TTally* t) {
-    if (IsOfType<vcl::TNotifyEvent>(p)) return vcl::TNotifyEvent(t, &TTally::Notify).Method();
-    if (IsOfType<vcl::TMouseEvent>(p)) return vcl::TMouseEvent(t, &TTally::Mouse).Method();
-    if (IsOfType<vcl::TMouseMoveEvent>(p)) return vcl::TMouseMoveEvent(t, &TTally::Move).Method();
-    if (IsOfType<vcl::TMouseWheelEvent>(p))
-      return vcl::TMouseWheelEvent(t, &TTally::Wheel).Method();
-    if (IsOfType<vcl::TMouseWheelUpDownEvent>(p))
-      return vcl::TMouseWheelUpDownEvent(t, &TTally::WheelUpDown).Method();
-    if (IsOfType<vcl::TContextPopupEvent>(p))
-      return vcl::TContextPopupEvent(t, &TTally::Popup).Method();
-    return {};
-  }
-  vcl::TControl* control_;
-  std::vector<const vcl::TPropInfo*> events_;
+  explicit TEventTallies(vcl::TControl* c) : packagetest::TEventTallies(c, IsInputEvent) {}
 };
 
 // The calls of the events other than the mouse's entering and leaving.

@@ -37,6 +37,7 @@
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
+#include "tests/package/EventTallies.h"
 #include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
@@ -224,15 +225,7 @@ std::string Strays(vcl::TControl* root, const TFollowed& f) {
   return strays;
 }
 
-// The control's published caption or text is set, where it has one.
-void GiveText(vcl::TControl* c, const std::string& text) {
-  for (const char* name : {"Caption", "Text"}) {
-    const vcl::TPropInfo* p = vcl::GetPropInfo(c, name);
-    if (!p || (p->Kind() != vcl::tkString && p->Kind() != vcl::tkLString)) continue;
-    if (p->IsWritable()) vcl::SetStrProp(c, p, text);
-    return;
-  }
-}
+using packagetest::GiveText;
 
 // One item in each published collection of the control (embedded buttons, panels, sections),
 // so that the controls such items make are there to follow.
@@ -571,21 +564,14 @@ TEST_P(ParentProperties, AControlMovedToAnotherPanelFollowsThatOne) {
   ExpectNoStaleRows({" moved"});
 }
 
-// Whether an event's name says a click, the mouse, a key or a change of the user's raises it;
-// the mouse entering and leaving is told to a disabled control too.
-bool IsInputEvent(const std::string& name) {
-  if (name == "OnMouseEnter" || name == "OnMouseExit" || name == "OnMouseLeave") return false;
-  for (const char* part : {"Click", "Change", "Mouse", "Wheel", "ContextPopup", "Scroll", "Key"})
-    if (name.find(part) != std::string::npos) return true;
-  return false;
-}
+using packagetest::IsUsersInputEvent;
 
 // Counts the input events of a control while it lives.
 class TInputCount {
  public:
   TInputCount(vcl::TControl* c, packagetest::THandlers& handlers) {
     for (const vcl::TPropInfo* p : packagetest::EventsOf(c->ClassType())) {
-      if (!IsInputEvent(p->Name)) continue;
+      if (!IsUsersInputEvent(p->Name)) continue;
       const vcl::TMethod* m = handlers.For(
           p->PropType->Signature, [fired = Fired, p](vcl::TObject*) { *fired += p->Name + " "; });
       if (m) vcl::SetMethodProp(c, p, *m);

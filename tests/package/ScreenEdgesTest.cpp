@@ -40,6 +40,7 @@
 #include "system/ZYLMessageHint.h"
 #include "system/ZYLMsg.h"
 #include "system/ZYLTrayIcon.h"
+#include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
 #include "tests/support/ApplicationSettings.h"
@@ -121,16 +122,7 @@ std::string Text(const win::RECT& r) {
          std::to_string(r.Right) + ", " + std::to_string(r.Bottom) + ")";
 }
 
-std::vector<win::HWND> VisibleTopLevel() {
-  std::vector<win::HWND> shown;
-  win::EnumWindows(
-      [](win::HWND h, win::LPARAM l) -> win::BOOL {
-        if (win::IsWindowVisible(h)) reinterpret_cast<std::vector<win::HWND>*>(l)->push_back(h);
-        return win::TRUE;
-      },
-      reinterpret_cast<win::LPARAM>(&shown));
-  return shown;
-}
+using packagetest::VisibleTopLevel;
 
 // Watches the windows a way of the user's brings up: the modal forms (recorded as they come
 // up, then cancelled), the menus (recorded while they wait for input, then left to close) and
