@@ -25,6 +25,7 @@ class DockLabelTest : public ::testing::Test {
  protected:
   DockLabelTest() {
     ctl_ = new vcl::TEdit(host_.Form());
+    ctl_->SetAutoSize(false);  // the height given stays when the window is made
     ctl_->SetParent(host_.Panel());
     ctl_->SetBounds(100, 80, 60, 30);
   }
@@ -223,6 +224,7 @@ TEST_F(DockLabelTest, OlderFormsAdjustSizeLoadsIntoAdjustDockedSize) {
       "    Top = 80\n"
       "    Width = 60\n"
       "    Height = 30\n"
+      "    AutoSize = False\n"
       "  end\n"
       "  object D: TZYLDockLabel\n"
       "    Width = 40\n"

@@ -219,6 +219,9 @@ const std::map<std::pair<std::string, std::string>, std::vector<std::string>>& T
       {{"TZYLForm", "DisplayChange"}, {"OnDisplayChange"}},
       {{"TZYLForm", "DisplayBack"}, {"OnDisplayChange"}},
       {{"TZYLForm", "PowerResume"}, {"OnAPMResume"}},
+      // A form is asked whether the session may end.
+      {{"TForm", "SessionGoesOn"}, {"OnCloseQuery"}},
+      {{"TForm", "SessionEnds"}, {"OnCloseQuery"}},
   };
   return told;
 }
