@@ -11,6 +11,7 @@
 
 #include "platform/rtl/FileUtils.h"
 #include "platform/text/Text.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/GapVector.h"
 #include "platform/user/ListOrder.h"
 #include "platform/user/UserInternal.h"
@@ -594,9 +595,10 @@ void DrawItem(ListBox& lb, HDC dc, int i, const RECT& r, bool enabled) {
   if (focus) DrawFocusRect(dc, &r);
 }
 
-void Paint(ListBox& lb) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(lb.Hwnd, &ps);
+void Paint(ListBox& lb, WPARAM given) {
+  const TClientPaintDC paint(lb.Hwnd, given);
+  HDC dc = paint;
+  const PAINTSTRUCT& ps = paint.Info();
   RECT client;
   GetClientRect(lb.Hwnd, &client);
   HGDIOBJ oldFont = SelectObject(dc, lb.Font ? lb.Font : GetStockObject(SYSTEM_FONT));
@@ -631,7 +633,6 @@ void Paint(ListBox& lb) {
       SendMessageA(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
   }
   SelectObject(dc, oldFont);
-  EndPaint(lb.Hwnd, &ps);
 }
 
 void Scroll(ListBox& lb, WORD code) {
@@ -730,7 +731,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCDESTROY: Table().erase(found); return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_NCPAINT: lb.BarStale = false; return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(lb); return 0;
+    case WM_PAINT: Paint(lb, wp); return 0;
     case WM_SIZE:
       if (FitWholeItems(lb)) return 0;  // WM_SIZE comes again with the height it took
       lb.Top = std::clamp(lb.Top, 0, MaxTop(lb));
