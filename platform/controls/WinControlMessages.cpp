@@ -291,7 +291,8 @@ void TWinControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PRINTCLIENT:
       // A picture of the client area taken into the DC given: painted as the screen shows it.
-      if (!(Message.LParam & PRF_CHECKVISIBLE) || visible_) Perform(WM_PAINT, Message.WParam, 0);
+      if (Message.WParam && (!(Message.LParam & PRF_CHECKVISIBLE) || visible_))
+        Perform(WM_PAINT, Message.WParam, 0);
       Message.Result = 0;
       return;
     case WM_SETFOCUS: {
@@ -497,6 +498,7 @@ void TWinControl::WMEraseBkgnd(TWMEraseBkgnd& Message) {
 }
 
 void TWinControl::PaintTo(HDC DC, int X, int Y) {
+  if (!DC) throw EInvalidOperation(SNoCanvasHandle);
   TSavedDC saved(DC);
   // X and Y are in the DC's logical units: an origin the caller moved moves the picture too.
   OffsetWindowOrgEx(DC, -X, -Y, nullptr);

@@ -300,7 +300,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_PRINT: {
       HDC dc = reinterpret_cast<HDC>(wParam);
-      if ((lParam & PRF_CHECKVISIBLE) && !ReallyVisible(w)) return 0;
+      if (!dc || ((lParam & PRF_CHECKVISIBLE) && !ReallyVisible(w))) return 0;
       const TSavedDC saved(dc);
       AlignBrushOrigin(dc);
       if (lParam & PRF_NONCLIENT) {

@@ -21,6 +21,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiGuards.h"
+#include "platform/rtl/Consts.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
 #include "platform/user/DCGuards.h"
@@ -212,6 +213,7 @@ constexpr char kNoRaise[] = "raises nothing";
 constexpr char kNoShow[] = "shows no window";
 constexpr char kNoScreen[] = "paints nothing on the screen";
 constexpr char kKeeps[] = "keeps its state";
+constexpr char kRefused[] = "refuses to paint without a DC";
 
 // A check a class does not pass in one way of painting it unseen, and why.
 struct TExempt {
@@ -290,6 +292,17 @@ class PaintToSweep : public packagetest::TControlClassesSweep {
     tk::RunUntilIdle();
     const tk::TCapture screen = tk::RenderWindow(w->Handle(), true);
     int passed = 0;
+    {
+      // Without a DC: PaintTo says so, WM_PRINT does nothing.
+      packagetest::TNamedChecks checks = Checks(cls->ClassName(), place, "without a DC");
+      const std::string refused = Raised([&] { w->PaintTo(nullptr, 0, 0); });
+      checks.Expect(kRefused, refused == vcl::SNoCanvasHandle, refused);
+      const std::string raised = Raised([&] {
+        win::SendMessageA(w->Handle(), win::WM_PRINT, 0, win::PRF_NONCLIENT | win::PRF_CLIENT);
+      });
+      checks.Expect(kNoRaise, raised.empty(), raised);
+      passed += checks.Passed();
+    }
     for (const TDcCase& k : kDcs) {
       SCOPED_TRACE(k.Name);
       packagetest::TNamedChecks checks = Checks(cls->ClassName(), place, k.Name);
@@ -390,7 +403,7 @@ class PaintToExceptions : public packagetest::TPackageFixture<> {};
 TEST_F(PaintToExceptions, NameRegisteredControlClassesAndChecksOnly) {
   const std::set<std::string> controls = packagetest::ControlClassNames();
   ASSERT_GT(controls.size(), 60u);
-  const std::set<std::string> checks = {kPicture, kNoRaise, kNoShow, kNoScreen, kKeeps};
+  const std::set<std::string> checks = {kPicture, kNoRaise, kNoShow, kNoScreen, kKeeps, kRefused};
   const std::set<std::string> ways(std::begin(kUnseen), std::end(kUnseen));
   for (const TExempt& e : Exemptions()) {
     EXPECT_TRUE(controls.count(e.Class)) << e.Class << " is no registered control class";
