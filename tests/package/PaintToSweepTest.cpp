@@ -2,8 +2,9 @@
 // the library's package's): a windowed control painted with PaintTo into a memory bitmap, and
 // every control standing on a panel painted with the panel, equal what the screen shows of it,
 // at the bitmap's corner and at an offset, in a bitmap whose DC has a clip region, a moved
-// viewport or window origin, or another colour depth; nothing of the bitmap outside the
-// control's place (and the clip) changes. Painted while hidden, while its form is not shown and
+// viewport or window origin, or another colour depth, and printed through WM_PRINT; nothing of
+// the bitmap outside the control's place (and the clip) changes. Without a DC, PaintTo raises
+// the canvas error and WM_PRINT does nothing. Painted while hidden, while its form is not shown and
 // before its window exists, a control raises nothing, shows no window, paints nothing on the
 // screen and keeps its state: a twin never painted that way compares equal afterwards.
 // Where a class does otherwise for a reason its own description gives, it is named below with
