@@ -259,13 +259,7 @@ packagetest::TNamedChecks Checks(const std::string& cls, TPlace place, const std
       std::move(named));
 }
 
-std::string Differences(const TValues& expected, const TValues& actual) {
-  std::string s;
-  for (const std::string& p : packagetest::ChangedPaths(expected, actual))
-    s += "\n  " + p + ": " + (expected.count(p) ? expected.at(p) : "(none)") + " -> " +
-         (actual.count(p) ? actual.at(p) : "(none)");
-  return s;
-}
+using packagetest::Differences;
 
 // What `f` raised, "" when it returned.
 std::string Raised(const std::function<void()>& f) {
