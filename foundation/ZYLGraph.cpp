@@ -241,7 +241,7 @@ TRect ZYLBmpClipDrawExt(vcl::TCanvas* Canvas, const TRect& Rect, vcl::TCanvas* S
   const TPoint o = ZYLUnpackOffset(Offset);
   win::OffsetRect(&clip, o.X, o.Y);
   win::TSavedClip saver(dc);
-  saver.IntersectLogical(win::TOwnedObject<win::HRGN>(win::CreateRectRgnIndirect(&clip)));
+  saver.Intersect(win::TOwnedObject<win::HRGN>(win::CreateRectRgnIndirect(&clip)));
   return ZYLBmpDrawExt(Canvas, Rect, SourceCanvas, SourceRect, flags, TransparentColor,
                        MaskHandle, nullptr);
 }

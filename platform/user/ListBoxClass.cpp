@@ -598,7 +598,6 @@ void DrawItem(ListBox& lb, HDC dc, int i, const RECT& r, bool enabled) {
 void Paint(ListBox& lb, WPARAM given) {
   const TClientPaintDC paint(lb.Hwnd, given);
   HDC dc = paint;
-  const PAINTSTRUCT& ps = paint.Info();
   RECT client;
   GetClientRect(lb.Hwnd, &client);
   HGDIOBJ oldFont = SelectObject(dc, lb.Font ? lb.Font : GetStockObject(SYSTEM_FONT));
@@ -608,14 +607,14 @@ void Paint(ListBox& lb, WPARAM given) {
                                                   reinterpret_cast<WPARAM>(dc),
                                                   reinterpret_cast<LPARAM>(lb.Hwnd)));
   if (!brush) brush = GetSysColorBrush(COLOR_WINDOW);
-  FillRect(dc, &ps.rcPaint, brush);
+  FillRect(dc, &paint.Info().rcPaint, brush);
   const bool enabled = IsWindowEnabled(lb.Hwnd);
   int y = 0;
   // An item's drawing may destroy the window: the rest is not drawn.
   for (int i = lb.Top; i < Count(lb) && y < client.Bottom && IsWindow(lb.Hwnd); ++i) {
     const RECT r = ItemRect(lb, i);
     RECT x;
-    if (IntersectRect(&x, &r, &ps.rcPaint)) DrawItem(lb, dc, i, r, enabled);
+    if (IntersectRect(&x, &r, &paint.Info().rcPaint)) DrawItem(lb, dc, i, r, enabled);
     y = r.Bottom;
   }
   // An empty owner-drawn list still shows where the focus is.
