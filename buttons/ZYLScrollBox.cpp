@@ -31,6 +31,7 @@ TZYLScrollBoxBevel::TZYLScrollBoxBevel() {
 ZYL_MESSAGE_MAP(TZYLCustomScrollBox) {
   m.On(win::WM_NCCALCSIZE, &TZYLCustomScrollBox::WMNCCalcSize)
       .On(win::WM_NCPAINT, &TZYLCustomScrollBox::WMNCPaint)
+      .On(win::WM_PRINT, &TZYLCustomScrollBox::WMPrint)
       .On(win::WM_HSCROLL, &TZYLCustomScrollBox::WMScrollBox)
       .On(win::WM_VSCROLL, &TZYLCustomScrollBox::WMScrollBox)
       .On(win::WM_ERASEBKGND, &TZYLCustomScrollBox::WMEraseBkgndBox)
@@ -139,11 +140,19 @@ void TZYLCustomScrollBox::WMNCPaint(vcl::TMessage& Message) {
   PaintFrame();
 }
 
-void TZYLCustomScrollBox::PaintFrame() {
+void TZYLCustomScrollBox::WMPrint(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (ZYLPrintsFrame(Message)) PaintFrame(reinterpret_cast<win::HDC>(Message.WParam));
+}
+
+void TZYLCustomScrollBox::PaintFrame(win::HDC DC) {
   if (BevelExt() == 0) return;
-  ZYLPaintWindowFrame(this, [this](vcl::TCanvas* Canvas, const TRect& Whole) {
-    FBevel->PaintBevel(Canvas, Whole, false);
-  });
+  ZYLPaintWindowFrame(
+      this,
+      [this](vcl::TCanvas* Canvas, const TRect& Whole) {
+        FBevel->PaintBevel(Canvas, Whole, false);
+      },
+      DC);
 }
 
 void TZYLCustomScrollBox::WMScrollBox(vcl::TMessage& Message) {

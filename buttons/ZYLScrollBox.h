@@ -58,12 +58,14 @@ class TZYLCustomScrollBox : public vcl::TCustomScrollBox {
   void PaintWindow(win::HDC DC) override;
   void WMNCCalcSize(vcl::TMessage& Message);
   void WMNCPaint(vcl::TMessage& Message);
+  void WMPrint(vcl::TMessage& Message);
   void WMScrollBox(vcl::TMessage& Message);
   void WMEraseBkgndBox(vcl::TWMEraseBkgnd& Message);
   // Paints through PaintWindow (the framework's scroll box leaves painting to the system).
   void WMPaintBox(vcl::TWMPaint& Message);
   void CMTransparentChanged(vcl::TMessage& Message);
-  void PaintFrame();
+  // Paints the bevel into the window's frame (into `DC` when given, as ZYLPaintWindowFrame).
+  void PaintFrame(win::HDC DC = nullptr);
 
   bool FCtlXP = true;
   bool FTransparent = false;

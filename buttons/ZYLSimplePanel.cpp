@@ -17,7 +17,8 @@ using vcl::TRect;
 
 ZYL_MESSAGE_MAP(TZYLSimplePanel) {
   m.On(win::WM_NCCALCSIZE, &TZYLSimplePanel::WMNCCalcSize)
-      .On(win::WM_NCPAINT, &TZYLSimplePanel::WMNCPaint);
+      .On(win::WM_NCPAINT, &TZYLSimplePanel::WMNCPaint)
+      .On(win::WM_PRINT, &TZYLSimplePanel::WMPrint);
 }
 
 ZYL_CLASS_IMPL(TZYLSimplePanel) { ZYLPublishPanel(b, true); }
@@ -59,18 +60,26 @@ void TZYLSimplePanel::WMNCPaint(vcl::TMessage& Message) {
   PaintFrame();
 }
 
-void TZYLSimplePanel::PaintFrame() {
+void TZYLSimplePanel::WMPrint(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (ZYLPrintsFrame(Message)) PaintFrame(reinterpret_cast<win::HDC>(Message.WParam));
+}
+
+void TZYLSimplePanel::PaintFrame(win::HDC DC) {
   if (BevelExt() == 0) return;
-  ZYLPaintWindowFrame(this, [this](vcl::TCanvas* Canvas, const TRect& All) {
-    // The frame's ring only: the bevel's background is the panel's colour.
-    const int e = BevelExt();
-    Canvas->Brush()->SetColor(GetBackColor());
-    for (const TRect& s :
-         {TRect{0, 0, All.Right, e}, TRect{0, All.Bottom - e, All.Right, All.Bottom},
-          TRect{0, e, e, All.Bottom - e}, TRect{All.Right - e, e, All.Right, All.Bottom - e}})
-      Canvas->FillRect(s);
-    FBevel->PaintBevel(Canvas, All, true);
-  });
+  ZYLPaintWindowFrame(
+      this,
+      [this](vcl::TCanvas* Canvas, const TRect& All) {
+        // The frame's ring only: the bevel's background is the panel's colour.
+        const int e = BevelExt();
+        Canvas->Brush()->SetColor(GetBackColor());
+        for (const TRect& s :
+             {TRect{0, 0, All.Right, e}, TRect{0, All.Bottom - e, All.Right, All.Bottom},
+              TRect{0, e, e, All.Bottom - e}, TRect{All.Right - e, e, All.Right, All.Bottom - e}})
+          Canvas->FillRect(s);
+        FBevel->PaintBevel(Canvas, All, true);
+      },
+      DC);
 }
 
 }  // namespace zyl

@@ -44,8 +44,9 @@ class TZYLSimplePanel : public TZYLCustomBevelPanel {
   void RestoreBorderBack() override {}
   void WMNCCalcSize(vcl::TMessage& Message);
   void WMNCPaint(vcl::TMessage& Message);
-  // Paints the bevel into the window's frame.
-  void PaintFrame();
+  void WMPrint(vcl::TMessage& Message);
+  // Paints the bevel into the window's frame (into `DC` when given, as ZYLPaintWindowFrame).
+  void PaintFrame(win::HDC DC = nullptr);
 };
 
 inline constexpr vcl::TUnitEntry ZYLSimplePanelUnit =

@@ -669,7 +669,7 @@ void TZYLClock::PaintAnalog(vcl::TCanvas* Canvas) {
   if (FFillMode == fmClock && !FFillObject->GetEmpty()) {
     // The dial: the fill clipped to the circle.
     win::TSavedClip clip(Canvas->Handle());
-    clip.Intersect(
+    clip.IntersectLogical(
         win::TOwnedObject<win::HRGN>(win::CreateEllipticRgn(cx - R, cy - R, cx + R, cy + R)));
     FFillObject->FillCanvas(Canvas, TRect{cx - R, cy - R, cx + R, cy + R}, Color());
   }

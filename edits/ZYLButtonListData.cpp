@@ -83,7 +83,7 @@ void ZYLDrawButtonListItem(vcl::TWinControl* /*Control*/, vcl::TCanvas* Canvas, 
     win::TSavedClip clip(dc);
     win::TOwnedObject<win::HRGN> inner(
         win::CreateRectRgn(glyph.Left + 2, glyph.Top + 2, glyph.Right - 2, glyph.Bottom - 2));
-    clip.Intersect(inner.Get());
+    clip.IntersectLogical(inner.Get());
     win::DrawFrameControl(dc, &r, win::DFC_BUTTON, flags);
   }
   const vcl::TBrushStyle brushStyle = Canvas->Brush()->Style();

@@ -152,15 +152,22 @@ bool TZYLCustomComboBox::UseXP() const {
 // ---------------------------------------------------------------------------------------------
 // The border
 
-void TZYLCustomComboBox::RepaintBorder() {
+void TZYLCustomComboBox::RepaintBorder(HDC DC) {
   if (UseXP() || !HandleAllocated()) return;
   const TOwnedObject<HBRUSH> face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   const TOwnedObject<HBRUSH> window(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
   const TOwnedObject<HBRUSH> frame(CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME)));
-  const TWindowDC dc(handle_, GetWindowDC(handle_));
+  const TWindowDC own(handle_, DC ? nullptr : GetWindowDC(handle_));
+  const HDC dc = DC ? DC : own.Get();
   RECT r;
   GetWindowRect(handle_, &r);
-  OffsetRect(&r, -r.Left, -r.Top);
+  // On a given DC the window's corner lies left of and above the client area's.
+  POINT corner{r.Left, r.Top};
+  if (DC) {
+    corner = POINT{0, 0};
+    win::ClientToScreen(handle_, &corner);
+  }
+  OffsetRect(&r, -corner.X, -corner.Y);
   const bool designing = ComponentState().contains(csDesigning);
   const bool flat = FFlat && (FExitPainting ||
                               (!designing && !FMouseInside &&
@@ -186,7 +193,7 @@ void TZYLCustomComboBox::RepaintBorder() {
 
 void TZYLCustomComboBox::WMPaint(TMessage& Message) {
   ZYL_INHERITED(Message);
-  RepaintBorder();
+  RepaintBorder(reinterpret_cast<HDC>(Message.WParam));
 }
 
 void TZYLCustomComboBox::CMEnter(TMessage& Message) {

@@ -67,8 +67,9 @@ class TZYLCustomComboBox : public vcl::TCustomComboBox {
   const vcl::TNotifyEvent& GetOnEditClick() const { return FOnEditClick; }
   void SetOnEditClick(const vcl::TNotifyEvent& Value) { FOnEditClick = Value; }
 
-  // Paints the border on the window's edge (nothing while themes draw it).
-  void RepaintBorder();
+  // Paints the border on the window's edge (nothing while themes draw it); into `DC` when
+  // given, whose origin stands at the client area's corner (a picture taken of the box).
+  void RepaintBorder(win::HDC DC = nullptr);
   void Loaded() override;
   // The height stays the one of the field (the font's or the items' height), as the system's
   // combo keeps it; a simple combo takes any height.

@@ -456,7 +456,7 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
   {
     win::TSavedClip clip(c->Handle());
     win::TOwnedObject<win::HRGN> rgn(win::CreateRectRgn(R.Left, R.Top, R.Right, R.Bottom));
-    clip.Intersect(rgn.Get());
+    clip.IntersectLogical(rgn.Get());
     const TRect textRect{xOf(first), R.Top,
                          vcl::ClampToInt(int64_t{std::max(R.Right, xOf(last))} + 8), R.Bottom};
     if (last > first)
@@ -490,7 +490,7 @@ void TZYLCustomEdit::DrawText(int /*From*/) {
         win::TOwnedObject<win::HRGN> selRgn(
             win::CreateRectRgn(vcl::ClampToInt(std::max<int64_t>(R.Left, left - A)), R.Top,
                                vcl::ClampToInt(right + B), R.Bottom));
-        selClip.Intersect(selRgn.Get());
+        selClip.IntersectLogical(selRgn.Get());
         c->Font()->SetColor(HighlightText());
         c->Brush()->SetStyle(vcl::bsClear);
         ZYLDrawTextExt(c, s.substr(size_t(selFirst), size_t(selLast - selFirst)), Font3D(),

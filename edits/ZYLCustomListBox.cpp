@@ -57,6 +57,7 @@ ZYL_MESSAGE_MAP(TZYLCustomListBox) {
       .On(win::WM_KILLFOCUS, &C::WMKillFocus)
       .On(win::WM_SETFOCUS, &C::WMSetFocus)
       .On(win::WM_NCPAINT, &C::WMNCPaint)
+      .On(win::WM_PRINT, &C::WMPrint)
       .On(win::WM_PAINT, &C::WMPaint)
       .On(win::WM_SIZE, &C::WMSize)
       .On(win::WM_MOVE, &C::WMMove)
@@ -614,43 +615,44 @@ void TZYLCustomListBox::CNCtlColorListBox(vcl::TMessage& Message) {
       CheckOptimized() ? win::GetStockObject(win::NULL_BRUSH) : Brush()->Handle());
 }
 
-void TZYLCustomListBox::DrawBorder() {
+void TZYLCustomListBox::DrawBorder(win::HDC DC) {
   if (BorderStyle() == vcl::bsNone) return;
-  ZYLPaintWindowFrame(this, [this](vcl::TCanvas* Canvas, TRect r) {
-    win::HDC dc = Canvas->Handle();
-    win::TSavedDC saved(dc);
-    // Clips drawing to the ring of width W just inside the window's edge.
-    auto clipRing = [&](int W) {
-      win::HRGN outer = win::CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
-      win::HRGN inner = win::CreateRectRgn(r.Left + W, r.Top + W, r.Right - W, r.Bottom - W);
-      win::CombineRgn(outer, outer, inner, win::RGN_DIFF);
-      win::SelectClipRgn(dc, outer);
-      win::DeleteObject(inner);
-      win::DeleteObject(outer);
-    };
-    const bool focused = Focused();
-    if (UseXP() && FThemeHandle) {
-      clipRing(1);
-      const int state = !Enabled()        ? kStateDisabled
-                        : focused         ? kStateFocused
-                        : FMouseInControl ? kStateHot
-                                          : kStateNormal;
-      DrawThemeBackground(FThemeHandle, dc, kEditPart, state, &r, nullptr);
-    } else if (focused || FMouseInControl) {
-      ZYLDrawStdFrame(Canvas, r, lsLoweredExt, 0);
-    } else if (CheckOptimized()) {
-      const int w = ZYLGetCtrlBorderWidth(Ctl3D(), static_cast<uint8_t>(BorderStyle()), UseXP());
-      clipRing(w);
-      const vcl::TPoint p = BackMapPoint(vcl::TPoint{-w, -w});
-      Canvas->CopyRect(r, BackBitmap()->Canvas(),
-                       TRect{p.X, p.Y, p.X + r.Width(), p.Y + r.Height()});
-    } else {
-      Canvas->Brush()->SetStyle(vcl::bsClear);
-      Canvas->Pen()->SetWidth(3);
-      Canvas->Pen()->SetColor(Enabled() ? Color() : FDisabledColor);
-      Canvas->Rectangle(r);
-    }
-  });
+  ZYLPaintWindowFrame(
+      this,
+      [this](vcl::TCanvas* Canvas, TRect r) {
+        win::HDC dc = Canvas->Handle();
+        win::TSavedDC saved(dc);
+        // Clips drawing to the ring of width W just inside the window's edge (within the clip the
+        // DC has already).
+        auto clipRing = [&](int W) {
+          win::IntersectClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+          win::ExcludeClipRect(dc, r.Left + W, r.Top + W, r.Right - W, r.Bottom - W);
+        };
+        const bool focused = Focused();
+        if (UseXP() && FThemeHandle) {
+          clipRing(1);
+          const int state = !Enabled()        ? kStateDisabled
+                            : focused         ? kStateFocused
+                            : FMouseInControl ? kStateHot
+                                              : kStateNormal;
+          DrawThemeBackground(FThemeHandle, dc, kEditPart, state, &r, nullptr);
+        } else if (focused || FMouseInControl) {
+          ZYLDrawStdFrame(Canvas, r, lsLoweredExt, 0);
+        } else if (CheckOptimized()) {
+          const int w =
+              ZYLGetCtrlBorderWidth(Ctl3D(), static_cast<uint8_t>(BorderStyle()), UseXP());
+          clipRing(w);
+          const vcl::TPoint p = BackMapPoint(vcl::TPoint{-w, -w});
+          Canvas->CopyRect(r, BackBitmap()->Canvas(),
+                           TRect{p.X, p.Y, p.X + r.Width(), p.Y + r.Height()});
+        } else {
+          Canvas->Brush()->SetStyle(vcl::bsClear);
+          Canvas->Pen()->SetWidth(3);
+          Canvas->Pen()->SetColor(Enabled() ? Color() : FDisabledColor);
+          Canvas->Rectangle(r);
+        }
+      },
+      DC);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -713,15 +715,25 @@ void TZYLCustomListBox::WMNCPaint(vcl::TMessage& Message) {
   if (UseXP() && Ctl3D() && !FFlat) DrawBorder();
 }
 
+bool TZYLCustomListBox::DrawsBorder() { return FFlat || (UseXP() && Ctl3D()); }
+
+void TZYLCustomListBox::WMPrint(vcl::TMessage& Message) {
+  ZYL_INHERITED(Message);
+  if (ZYLPrintsFrame(Message) && DrawsBorder())
+    DrawBorder(reinterpret_cast<win::HDC>(Message.WParam));
+}
+
 void TZYLCustomListBox::WMPaint(vcl::TMessage& Message) {
   if (HandleAllocated()) Perform(win::LB_GETTOPINDEX, 0, 0);
   ZYL_INHERITED(Message);
+  // A picture taken into a DC gets the empty box's background there; the frame is WM_PRINT's.
+  const auto given = reinterpret_cast<win::HDC>(Message.WParam);
   if (Items()->Count() == 0 && CheckOptimized()) {
-    win::TWindowDC dc(Handle());
-    vcl::TCanvasBinding bind(Canvas(), dc);
+    const win::TWindowDC own(Handle(), given ? nullptr : win::GetDC(Handle()));
+    vcl::TCanvasBinding bind(Canvas(), given ? given : own.Get());
     RestoreBack(ClientRect());
   }
-  if (FFlat) DrawBorder();
+  if (FFlat && !given) DrawBorder();
 }
 
 void TZYLCustomListBox::WMSize(vcl::TMessage& Message) {

@@ -203,8 +203,10 @@ class TZYLCustomListBox : public vcl::TCustomListBox,
   // Lbstyle from ItemAutoHeight and MeasureItemEvent.
   void SetListBoxStyle();
   // The border of Flat and themed boxes, painted over the window's frame; it follows the focus,
-  // the mouse and the enabled state.
-  void DrawBorder();
+  // the mouse and the enabled state. Into `DC` when given, as ZYLPaintWindowFrame.
+  void DrawBorder(win::HDC DC = nullptr);
+  // Whether the border is drawn over the window's frame.
+  bool DrawsBorder();
   bool Loading() const;
   // Measures item Index and hands its height to the window.
   void RemeasureItem(int Index);
@@ -227,6 +229,7 @@ class TZYLCustomListBox : public vcl::TCustomListBox,
   void WMKillFocus(vcl::TMessage& Message);
   void WMSetFocus(vcl::TMessage& Message);
   void WMNCPaint(vcl::TMessage& Message);
+  void WMPrint(vcl::TMessage& Message);
   void WMPaint(vcl::TMessage& Message);
   void WMSize(vcl::TMessage& Message);
   void WMMove(vcl::TMessage& Message);

@@ -386,7 +386,7 @@ void TZYLCustomMemo::DrawRow(vcl::TCanvas* Canvas, int Row, int Y) {
     win::TSavedClip clip(Canvas->Handle());
     win::TOwnedObject<win::HRGN> rgn(
         win::CreateRectRgn(mark.Left, mark.Top, mark.Right, mark.Bottom));
-    clip.Intersect(rgn.Get());
+    clip.IntersectLogical(rgn.Get());
     Canvas->Brush()->SetStyle(vcl::bsClear);
     Canvas->Font()->SetColor(HighlightText());
     DrawRowText(Canvas, start, end, x0, Y, bottom);
@@ -432,7 +432,7 @@ void TZYLCustomMemo::DrawText(int /*From*/) {
     {
       win::TSavedClip clip(c->Handle());
       win::TOwnedObject<win::HRGN> rgn(win::CreateRectRgn(R.Left, R.Top, R.Right, R.Bottom));
-      clip.Intersect(rgn.Get());
+      clip.IntersectLogical(rgn.Get());
       // Whole rows only: a row the text rectangle cuts is not drawn.
       for (int i = 0, y = R.Top; FTop + i < rows && y + rh <= R.Bottom; ++i, y += rh)
         DrawRow(c, FTop + i, y);

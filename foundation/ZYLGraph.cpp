@@ -723,7 +723,7 @@ void ZYLShapePaint(const TRect& Rect, vcl::TCanvas* Canvas, const TZYLShapeParam
         for (int x = 0; x < 8; ++x) pattern.Canvas()->SetPixels(x, y, ((x + y) & 1) ? vcl::clWhite : c);
       win::TOwnedObject<win::HRGN> rgn(ZYLOutlineRegion(sh));
       win::TSavedClip saver(dc);
-      saver.Intersect(rgn);
+      saver.IntersectLogical(rgn);
       ZYLFillPattern(dc, BoundsOf(sh), &pattern);
     }
   }
@@ -732,7 +732,7 @@ void ZYLShapePaint(const TRect& Rect, vcl::TCanvas* Canvas, const TZYLShapeParam
   if (Bitmap && !Bitmap->Empty()) {
     win::TOwnedObject<win::HRGN> rgn(ZYLOutlineRegion(outline));
     win::TSavedClip saver(dc);
-    saver.Intersect(rgn);
+    saver.IntersectLogical(rgn);
     ZYLBmpDraw(Canvas, BoundsOf(outline), Bitmap, static_cast<TZYLDrawStyleFlags>(Flags & ~dsfClip),
                Bitmap->TransparentColor());
   } else if (!Brush) {

@@ -289,6 +289,12 @@ void TWinControl::WMMeasureItem(TMessage& Message) {
 
 void TWinControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
+    case WM_PRINTCLIENT:
+      // A picture of the client area taken into the DC given: painted as the screen shows it.
+      if (Message.WParam && (!(Message.LParam & PRF_CHECKVISIBLE) || visible_))
+        Perform(WM_PAINT, Message.WParam, 0);
+      Message.Result = 0;
+      return;
     case WM_SETFOCUS: {
       if (TCustomForm* form = vcl::GetParentForm(this)) {
         if (!form->SetFocusedControl(this)) return;
@@ -492,13 +498,29 @@ void TWinControl::WMEraseBkgnd(TWMEraseBkgnd& Message) {
 }
 
 void TWinControl::PaintTo(HDC DC, int X, int Y) {
+  if (!DC) throw EInvalidOperation(SNoCanvasHandle);
   TSavedDC saved(DC);
-  SetWindowOrgEx(DC, -X, -Y, nullptr);
+  // X and Y are in the DC's logical units: an origin the caller moved moves the picture too.
+  OffsetWindowOrgEx(DC, -X, -Y, nullptr);
   IntersectClipRect(DC, 0, 0, width_, height_);
+  AlignBrushOrigin(DC);
+  // A control's frame as the window system draws it, then its client area where it stands
+  // inside; a form's picture is its client area.
+  if (handle_ && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD)) {
+    Perform(WM_PRINT, PtrToWParam(DC), PRF_NONCLIENT);
+    POINT client{0, 0};
+    win::ClientToScreen(handle_, &client);
+    RECT whole{}, area{};
+    GetWindowRect(handle_, &whole);
+    win::GetClientRect(handle_, &area);
+    OffsetWindowOrgEx(DC, whole.Left - client.X, whole.Top - client.Y, nullptr);
+    IntersectClipRect(DC, 0, 0, area.Right, area.Bottom);
+    AlignBrushOrigin(DC);
+  }
   Perform(WM_ERASEBKGND, PtrToWParam(DC), PtrToLParam(DC));
   Perform(WM_PAINT, PtrToWParam(DC), 0);
   for (TWinControl* c : winControls_) {
-    if (c->visible_) c->PaintTo(DC, X + c->left_, Y + c->top_);
+    if (c->visible_) c->PaintTo(DC, c->left_, c->top_);
   }
 }
 

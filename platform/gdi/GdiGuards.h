@@ -96,6 +96,17 @@ class TSavedClip {
     SelectClipRgn(dc_, r);
     DeleteObject(r);
   }
+  // Intersect with a region in the DC's logical units: it goes where the DC's origins put it
+  // (a control painted into another DC at an offset, say).
+  void IntersectLogical(HRGN rgn) {
+    POINT at{0, 0};
+    LPtoDP(dc_, &at, 1);
+    HRGN r = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(r, rgn, nullptr, RGN_COPY);
+    OffsetRgn(r, at.X, at.Y);
+    Intersect(r);
+    DeleteObject(r);
+  }
   TSavedClip(const TSavedClip&) = delete;
   TSavedClip& operator=(const TSavedClip&) = delete;
 

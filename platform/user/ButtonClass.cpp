@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "platform/text/Text.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WinUser.h"
 
@@ -119,9 +120,9 @@ void DrawLabel(HDC dc, const std::string& text, RECT r, UINT flags, bool enabled
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
 }
 
-void Paint(Button& b) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(b.Hwnd, &ps);
+void Paint(Button& b, WPARAM given) {
+  const TClientPaintDC paint(b.Hwnd, given);
+  HDC dc = paint;
   const DWORD style = static_cast<DWORD>(GetWindowLongA(b.Hwnd, GWL_STYLE));
   const DWORD k = style & BS_TYPEMASK;
   const bool enabled = IsWindowEnabled(b.Hwnd);
@@ -210,7 +211,6 @@ void Paint(Button& b) {
     }
   }
   SelectObject(dc, oldFont);
-  EndPaint(b.Hwnd, &ps);
 }
 
 LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -227,7 +227,7 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_NCDESTROY: Table().erase(it); return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(b); return 0;
+    case WM_PAINT: Paint(b, wp); return 0;
     case WM_SETFONT:
       b.Font = reinterpret_cast<HFONT>(wp);
       if (LOWORD(lp)) InvalidateRect(hwnd, nullptr, TRUE);

@@ -11,6 +11,7 @@
 
 #include "platform/base/Numbers.h"
 #include "platform/text/Text.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/ScreenPlace.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WinUser.h"
@@ -405,9 +406,9 @@ void DrawField(Combo& c, HDC dc, bool enabled) {
   if (highlight && enabled) DrawFocusRect(dc, &f);
 }
 
-void Paint(Combo& c) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(c.Hwnd, &ps);
+void Paint(Combo& c, WPARAM given) {
+  const TClientPaintDC paint(c.Hwnd, given);
+  HDC dc = paint;
   const int saved = SaveDC(dc);
   const bool enabled = IsWindowEnabled(c.Hwnd);
   RECT client = Client(c);
@@ -438,7 +439,6 @@ void Paint(Combo& c) {
   }
   SelectObject(dc, oldFont);
   RestoreDC(dc, saved);
-  EndPaint(c.Hwnd, &ps);
 }
 
 // Passes the list's item structure (DRAWITEMSTRUCT, DELETEITEMSTRUCT) on to the parent as the
@@ -744,7 +744,7 @@ LRESULT ComboProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SIZE: LayoutChildren(c); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(c); return 0;
+    case WM_PAINT: Paint(c, wp); return 0;
     case WM_SETFONT:
       c.Font = reinterpret_cast<HFONT>(wp);
       if (c.Edit) SendMessageA(c.Edit, WM_SETFONT, wp, lp);

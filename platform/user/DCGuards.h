@@ -41,4 +41,47 @@ class TPaintDC {
   HDC dc_;
 };
 
+// Puts the DC's brush origin where its logical origin lands on the device, as a window's own DC
+// has it at the window's corner: patterns painted into another DC line up as on the screen.
+inline void AlignBrushOrigin(HDC dc) {
+  POINT at{0, 0};
+  LPtoDP(dc, &at, 1);
+  SetBrushOrgEx(dc, at.X, at.Y, nullptr);
+}
+
+// The DC a window's WM_PAINT draws on: the DC its wParam gives when a picture of the window is
+// taken into it (PaintTo, WM_PRINTCLIENT), given back as it came and the window's update region
+// left as it is; else BeginPaint now and EndPaint at the end. Info().rcPaint is the part to
+// paint: the whole client area on a given DC.
+class TClientPaintDC {
+ public:
+  TClientPaintDC(HWND window, WPARAM given)
+      : window_(window), given_(reinterpret_cast<HDC>(given)) {
+    if (given_) {
+      saved_ = SaveDC(given_);
+      ps_.hdc = given_;
+      GetClientRect(window, &ps_.rcPaint);
+    } else {
+      BeginPaint(window, &ps_);
+    }
+  }
+  ~TClientPaintDC() {
+    if (given_)
+      RestoreDC(given_, saved_);
+    else
+      EndPaint(window_, &ps_);
+  }
+  HDC Get() const { return ps_.hdc; }
+  operator HDC() const { return ps_.hdc; }
+  const PAINTSTRUCT& Info() const { return ps_; }
+  TClientPaintDC(const TClientPaintDC&) = delete;
+  TClientPaintDC& operator=(const TClientPaintDC&) = delete;
+
+ private:
+  HWND window_;
+  HDC given_;
+  int saved_ = 0;
+  PAINTSTRUCT ps_{};
+};
+
 }  // namespace win

@@ -2,6 +2,7 @@
 // scroll bar areas): layout, painting and hit testing.
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/gdi/GdiGuards.h"
 #include "platform/text/Text.h"
@@ -86,12 +87,11 @@ TRect NcScrollArea(const Wnd* w, int bar) {
   return bar == SB_VERT ? l.VScroll : l.HScroll;
 }
 
-void DefaultNcPaint(Wnd* w, HRGN rgn) {
-  const HWND h = w->Handle;
-  const TWindowDC dc(h, (rgn && rgn != reinterpret_cast<HRGN>(1))
-                            ? GetDCEx(h, rgn, DCX_WINDOW | DCX_INTERSECTRGN)
-                            : GetWindowDC(h));
-  if (!dc) return;
+namespace {
+
+// Draws the non-client area (frame, caption, edges, scroll bars) into `dc`, whose origin stands
+// at the window's top-left corner.
+void DrawNonClient(Wnd* w, HDC dc) {
   const NcLayout l = Layout(w);
   RECT r = {0, 0, w->Rect.Width(), w->Rect.Height()};
   const bool active = IsActiveLook(w);
@@ -172,6 +172,32 @@ void DefaultNcPaint(Wnd* w, HRGN rgn) {
     RECT sb = l.SizeBox;
     FillRect(dc, &sb, GetSysColorBrush(COLOR_BTNFACE));
   }
+}
+
+// Prints the shown child windows, the bottom one first, each at its place in `dc`, whose origin
+// stands at the client area's corner.
+void PrintChildren(Wnd* w, HDC dc, LPARAM flags) {
+  std::vector<HWND> children;
+  for (auto it = w->Children.rbegin(); it != w->Children.rend(); ++it)
+    children.push_back((*it)->Handle);
+  for (HWND h : children) {
+    Wnd* c = FromHandle(h);
+    if (!c || !(c->Style & WS_VISIBLE)) continue;
+    const TSavedDC saved(dc);
+    OffsetWindowOrgEx(dc, -c->Rect.Left, -c->Rect.Top, nullptr);
+    IntersectClipRect(dc, 0, 0, c->Rect.Width(), c->Rect.Height());
+    Send(c, WM_PRINT, reinterpret_cast<WPARAM>(dc), flags);
+  }
+}
+
+}  // namespace
+
+void DefaultNcPaint(Wnd* w, HRGN rgn) {
+  const HWND h = w->Handle;
+  const TWindowDC dc(h, (rgn && rgn != reinterpret_cast<HRGN>(1))
+                            ? GetDCEx(h, rgn, DCX_WINDOW | DCX_INTERSECTRGN)
+                            : GetWindowDC(h));
+  if (dc) DrawNonClient(w, dc);
 }
 
 LRESULT DefaultNcHitTest(Wnd* w, POINT screen) {
@@ -274,9 +300,19 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_PRINT: {
       HDC dc = reinterpret_cast<HDC>(wParam);
-      if ((lParam & PRF_CHECKVISIBLE) && !ReallyVisible(w)) return 0;
+      if (!dc || ((lParam & PRF_CHECKVISIBLE) && !ReallyVisible(w))) return 0;
+      const TSavedDC saved(dc);
+      AlignBrushOrigin(dc);
+      if (lParam & PRF_NONCLIENT) {
+        DrawNonClient(w, dc);
+        // The client area's parts go where the client area stands in the window.
+        OffsetWindowOrgEx(dc, -w->Client.Left, -w->Client.Top, nullptr);
+        IntersectClipRect(dc, 0, 0, w->Client.Width(), w->Client.Height());
+        AlignBrushOrigin(dc);
+      }
       if (lParam & PRF_ERASEBKGND) Send(w, WM_ERASEBKGND, wParam, 0);
       if ((lParam & PRF_CLIENT) && FromHandle(hwnd)) Send(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), lParam);
+      if ((lParam & PRF_CHILDREN) && FromHandle(hwnd)) PrintChildren(w, dc, lParam);
       return 0;
     }
     case WM_SETTEXT: {

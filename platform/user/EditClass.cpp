@@ -17,6 +17,7 @@
 
 #include "platform/text/Text.h"
 #include "platform/user/Clipboard.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/EditClassInternal.h"
 #include "platform/user/UserInternal.h"
 #include "platform/user/WinUser.h"
@@ -665,9 +666,9 @@ void DrawPiece(const Edit& e, HDC dc, int x, int y, size_t from, size_t len) {
              static_cast<int>(run.size()));
 }
 
-void Paint(Edit& e) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(e.Hwnd, &ps);
+void Paint(Edit& e, WPARAM given) {
+  const TClientPaintDC paint(e.Hwnd, given);
+  HDC dc = paint;
   const DWORD s = StyleOf(e);
   const bool enabled = IsWindowEnabled(e.Hwnd);
   const UINT colorMsg = (!enabled || (s & ES_READONLY)) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
@@ -734,7 +735,6 @@ void Paint(Edit& e) {
   }
   RestoreDC(dc, save);
   SelectObject(dc, oldFont);
-  EndPaint(e.Hwnd, &ps);
 }
 
 void UpdateMetrics(Edit& e) {

@@ -92,7 +92,7 @@ void Undo(Edit& e);
 void MoveTo(Edit& e, size_t p, bool extend);
 void KeyDown(Edit& e, WPARAM vk);
 void Char(Edit& e, WPARAM ch);
-void Paint(Edit& e);
+void Paint(Edit& e, WPARAM given = 0);
 void UpdateMetrics(Edit& e);
 void UpdateFormat(Edit& e);
 void Scroll(Edit& e, long lines, int pixels);

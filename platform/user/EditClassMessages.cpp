@@ -104,7 +104,7 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCPAINT: e.BarsStale = false; return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_PAINT:
       e.BarsStale = false;
-      Paint(e);
+      Paint(e, wp);
       return 0;
     case WM_KEYDOWN: KeyDown(e, wp); return 0;
     case WM_CHAR: Char(e, wp & 0xFF); return 0;

@@ -11,6 +11,7 @@
 
 #include "platform/rtl/FileUtils.h"
 #include "platform/text/Text.h"
+#include "platform/user/DCGuards.h"
 #include "platform/user/GapVector.h"
 #include "platform/user/ListOrder.h"
 #include "platform/user/UserInternal.h"
@@ -594,9 +595,9 @@ void DrawItem(ListBox& lb, HDC dc, int i, const RECT& r, bool enabled) {
   if (focus) DrawFocusRect(dc, &r);
 }
 
-void Paint(ListBox& lb) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(lb.Hwnd, &ps);
+void Paint(ListBox& lb, WPARAM given) {
+  const TClientPaintDC paint(lb.Hwnd, given);
+  HDC dc = paint;
   RECT client;
   GetClientRect(lb.Hwnd, &client);
   HGDIOBJ oldFont = SelectObject(dc, lb.Font ? lb.Font : GetStockObject(SYSTEM_FONT));
@@ -606,14 +607,14 @@ void Paint(ListBox& lb) {
                                                   reinterpret_cast<WPARAM>(dc),
                                                   reinterpret_cast<LPARAM>(lb.Hwnd)));
   if (!brush) brush = GetSysColorBrush(COLOR_WINDOW);
-  FillRect(dc, &ps.rcPaint, brush);
+  FillRect(dc, &paint.Info().rcPaint, brush);
   const bool enabled = IsWindowEnabled(lb.Hwnd);
   int y = 0;
   // An item's drawing may destroy the window: the rest is not drawn.
   for (int i = lb.Top; i < Count(lb) && y < client.Bottom && IsWindow(lb.Hwnd); ++i) {
     const RECT r = ItemRect(lb, i);
     RECT x;
-    if (IntersectRect(&x, &r, &ps.rcPaint)) DrawItem(lb, dc, i, r, enabled);
+    if (IntersectRect(&x, &r, &paint.Info().rcPaint)) DrawItem(lb, dc, i, r, enabled);
     y = r.Bottom;
   }
   // An empty owner-drawn list still shows where the focus is.
@@ -631,7 +632,6 @@ void Paint(ListBox& lb) {
       SendMessageA(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
   }
   SelectObject(dc, oldFont);
-  EndPaint(lb.Hwnd, &ps);
 }
 
 void Scroll(ListBox& lb, WORD code) {
@@ -730,7 +730,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCDESTROY: Table().erase(found); return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_NCPAINT: lb.BarStale = false; return DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(lb); return 0;
+    case WM_PAINT: Paint(lb, wp); return 0;
     case WM_SIZE:
       if (FitWholeItems(lb)) return 0;  // WM_SIZE comes again with the height it took
       lb.Top = std::clamp(lb.Top, 0, MaxTop(lb));

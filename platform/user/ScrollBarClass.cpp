@@ -4,6 +4,7 @@
 // SBS_SIZEGRIP) that sizes the window it sits in.
 #include <algorithm>
 
+#include "platform/user/DCGuards.h"
 #include "platform/user/UserInternal.h"
 
 namespace win {
@@ -24,9 +25,9 @@ void Changed(HWND hwnd, bool redraw) {
   if (redraw) InvalidateRect(hwnd, nullptr, FALSE);
 }
 
-void Paint(Wnd* w) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(w->Handle, &ps);
+void Paint(Wnd* w, WPARAM given) {
+  const TClientPaintDC paint(w->Handle, given);
+  HDC dc = paint;
   const TRect area{0, 0, w->Client.Width(), w->Client.Height()};
   if (IsSizeBox(w)) {
     RECT r = area;
@@ -37,7 +38,6 @@ void Paint(Wnd* w) {
     if (w->Style & WS_DISABLED) st.Disabled = ESB_DISABLE_BOTH;
     PaintScrollBar(dc, area, (w->Style & SBS_VERT) != 0, st);
   }
-  EndPaint(w->Handle, &ps);
 }
 
 // The code a key asks for; -1 for keys the bar leaves alone.
@@ -62,7 +62,7 @@ LRESULT ScrollBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   ScrollState& st = w->CtlBar;
   switch (msg) {
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(w); return 0;
+    case WM_PAINT: Paint(w, wp); return 0;
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_GETDLGCODE: return IsSizeBox(w) ? 0 : DLGC_WANTARROWS;
     case WM_SETCURSOR:

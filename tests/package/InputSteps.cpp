@@ -338,4 +338,17 @@ std::set<std::string> ChangedPaths(const TValues& before, const TValues& after) 
   return changed;
 }
 
+std::string Differences(const TValues& expected, const TValues& actual) {
+  std::string s;
+  std::set<std::string> paths = ChangedPaths(expected, actual);
+  for (const std::string& p : ChangedPaths(actual, expected)) paths.insert(p);
+  for (const std::string& p : paths) {
+    auto e = expected.find(p);
+    auto a = actual.find(p);
+    s += "\n  " + p + ": " + (e == expected.end() ? "(none)" : e->second) + " -> " +
+         (a == actual.end() ? "(none)" : a->second);
+  }
+  return s;
+}
+
 }  // namespace packagetest

@@ -165,5 +165,7 @@ using TValues = std::map<std::string, std::string>;
 TValues PublishedValues(vcl::TObject* obj);
 // The paths whose values differ.
 std::set<std::string> ChangedPaths(const TValues& before, const TValues& after);
+// "\n  Path: a -> b" for every path whose value differs, either way, for a failure's message.
+std::string Differences(const TValues& expected, const TValues& actual);
 
 }  // namespace packagetest

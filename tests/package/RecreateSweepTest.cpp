@@ -167,19 +167,7 @@ packagetest::TNamedChecks Checks(const std::string& cls, const std::string& way,
   return packagetest::TNamedChecks(cls + " (" + way + ")", std::move(named));
 }
 
-// "Path: a -> b; ..." of the entries that differ, for a failure's message.
-std::string Differences(const TValues& expected, const TValues& actual) {
-  std::string s;
-  std::set<std::string> paths = packagetest::ChangedPaths(expected, actual);
-  for (const std::string& p : packagetest::ChangedPaths(actual, expected)) paths.insert(p);
-  for (const std::string& p : paths) {
-    auto e = expected.find(p);
-    auto a = actual.find(p);
-    s += "\n  " + p + ": " + (e == expected.end() ? "(none)" : e->second) + " -> " +
-         (a == actual.end() ? "(none)" : a->second);
-  }
-  return s;
-}
+using packagetest::Differences;
 
 // ---- What a user sees that is not published ----
 
