@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -246,7 +247,9 @@ TEST_P(StoredState, IsStoredWithTheNormalBoundsAndComesBack) {
     wt::RunUntilIdle();
   }
   const std::string ini = ReadIni();
-  EXPECT_NE(ini.find(std::string("Form=") + c.Stored + "\n"), std::string::npos) << ini;
+  const size_t at = ini.find(std::string("Form=") + c.Stored);
+  ASSERT_NE(at, std::string::npos) << ini;
+  EXPECT_TRUE(std::isspace(ini[at + 5 + std::string(c.Stored).size()])) << ini;
   auto again = ReadForm(lines);
   again->Show();
   wt::RunUntilIdle();

@@ -105,6 +105,7 @@ TEST_F(SysMenu, OwnEntriesGoInAtTheirPlaceAndReportTheirClicks) {
 // ones left out; an own entry chosen in any state reaches OnClick and leaves the state as it is.
 TEST_F(SysMenu, EntriesStayAndAnswerInEveryWindowState) {
   SetItems({"A", "B"});
+  menu_->SetInsertFrom(0);
   menu_->SetShowEntries({smRestore, smMove, smMinimize, smClose, smSwitch});
   menu_->Loaded();
   form_->Show();
