@@ -643,7 +643,8 @@ BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* wp) {
   w->RestoreToMaximized = restoreToMaximized;
   ShowWindow(hwnd, static_cast<int>(wp->showCmd));
   // A window the placement minimizes is restored maximized when the placement says so.
-  if ((w = FromHandle(hwnd)) && (w->Style & WS_MINIMIZE)) w->RestoreToMaximized = restoreToMaximized;
+  if ((w = FromHandle(hwnd)) && (w->Style & WS_MINIMIZE))
+    w->RestoreToMaximized = restoreToMaximized;
   return TRUE;
 }
 

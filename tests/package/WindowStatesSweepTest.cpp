@@ -286,8 +286,9 @@ class WindowStatesSweep : public packagetest::TControlClassesSweep {
       for (vcl::TCustomForm* f : {twin.Form(), static_cast<vcl::TCustomForm*>(third_.get())})
         win::ShowWindow(f->Handle(), win::SW_SHOWNA);
     if (way.Away) {
-      checks.Expect(kGone, !win::IsWindowVisible(form->Handle()) || win::IsIconic(form->Handle()) ?
-                               !HoldsFocus(form) : false);
+      checks.Expect(kGone, !win::IsWindowVisible(form->Handle()) || win::IsIconic(form->Handle())
+                               ? !HoldsFocus(form)
+                               : false);
       checks.Expect(kStays, c->BoundsRect() == bounds && form->BoundsRect() == formBounds,
                     ": " + Text(bounds) + " -> " + Text(c->BoundsRect()) + ", form " +
                         Text(formBounds) + " -> " + Text(form->BoundsRect()));
@@ -307,9 +308,8 @@ class WindowStatesSweep : public packagetest::TControlClassesSweep {
       }
       if (way.Way == TWay::ControlHiddenMinimized)
         for (vcl::TControl* x : {c, t}) x->Show();
-      const ::testing::AssertionResult still =
-          tk::SamePixels(ScreenPart(formBounds), empty,
-                         std::string("winstate_away_") + cls->ClassName());
+      const ::testing::AssertionResult still = tk::SamePixels(
+          ScreenPart(formBounds), empty, std::string("winstate_away_") + cls->ClassName());
       checks.Expect(kNoPaint, still, still.message());
     } else {
       checks.Expect(kFollows,
@@ -381,8 +381,8 @@ TEST_F(WindowStatesExceptions, NameRegisteredControlClassesWaysAndChecksOnly) {
   ASSERT_GT(controls.size(), 60u);
   std::set<std::string> ways;
   for (const TWayCase& w : kWays) ways.insert(w.Name);
-  const std::set<std::string> checks = {kGone,  kStays, kNoPaint, kNoInput, kFollows,
-                                        kBack,  kValues, kState,  kPicture, kNoError};
+  const std::set<std::string> checks = {kGone, kStays,  kNoPaint, kNoInput, kFollows,
+                                        kBack, kValues, kState,   kPicture, kNoError};
   packagetest::ExpectRowsNameKnown(Exemptions(), controls, ways, checks);
 }
 

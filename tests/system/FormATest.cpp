@@ -227,9 +227,9 @@ TEST_F(FormComponent, KeysLeftOutOfTheOptionsAreDeletedAndDamagedOnesIgnored) {
 struct TStateCase {
   const char* Name;
   std::vector<vcl::TWindowState> States;  // the states the form goes through before it goes
-  const char* Stored;                      // the value written when the form goes
-  vcl::TWindowState Back;                  // the state of the next form after its show
-  bool RestoresMaximized;                  // a user's restore of the next form maximizes it
+  const char* Stored;                     // the value written when the form goes
+  vcl::TWindowState Back;                 // the state of the next form after its show
+  bool RestoresMaximized;                 // a user's restore of the next form maximizes it
 };
 
 class StoredState : public FormComponent, public ::testing::WithParamInterface<TStateCase> {};
@@ -272,10 +272,10 @@ INSTANTIATE_TEST_SUITE_P(
     States, StoredState,
     ::testing::Values(
         TStateCase{"Normal", {}, "200,0,1,50,60,370,270", vcl::wsNormal, false},
-        TStateCase{"Maximized", {vcl::wsMaximized}, "200,0,3,50,60,370,270", vcl::wsMaximized,
-                   false},
-        TStateCase{"Minimized", {vcl::wsMinimized}, "200,0,2,50,60,370,270", vcl::wsMinimized,
-                   false},
+        TStateCase{
+            "Maximized", {vcl::wsMaximized}, "200,0,3,50,60,370,270", vcl::wsMaximized, false},
+        TStateCase{
+            "Minimized", {vcl::wsMinimized}, "200,0,2,50,60,370,270", vcl::wsMinimized, false},
         TStateCase{"MinimizedFromMaximized",
                    {vcl::wsMaximized, vcl::wsMinimized},
                    "200,2,2,50,60,370,270",

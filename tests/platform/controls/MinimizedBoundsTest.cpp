@@ -29,8 +29,7 @@ const TMinimizeCase kCases[] = {
      [](TForm* f) { win::ShowWindow(f->Handle(), win::SW_RESTORE); }},
 };
 
-class MinimizedBounds : public ControlsTest,
-                        public ::testing::WithParamInterface<TMinimizeCase> {};
+class MinimizedBounds : public ControlsTest, public ::testing::WithParamInterface<TMinimizeCase> {};
 
 TEST_P(MinimizedBounds, AreTheRestoredOnesAndComeBackAsGivenMeanwhile) {
   TForm form(nullptr);
@@ -70,9 +69,8 @@ TEST_P(MinimizedBounds, AreTheRestoredOnesAndComeBackAsGivenMeanwhile) {
   win::GetWindowRect(form.Handle(), &r);
   EXPECT_EQ(TRect(r), Bounds(120, 90, 320, 210));
   EXPECT_EQ(form.BoundsRect(), Bounds(120, 90, 320, 210));
-  EXPECT_EQ(bottom->BoundsRect(),
-            Bounds(0, form.ClientHeight() - bottomBounds.Height(), form.ClientWidth(),
-                   bottomBounds.Height()));
+  EXPECT_EQ(bottom->BoundsRect(), Bounds(0, form.ClientHeight() - bottomBounds.Height(),
+                                         form.ClientWidth(), bottomBounds.Height()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, MinimizedBounds, ::testing::ValuesIn(kCases),
