@@ -3,6 +3,9 @@
 // the named exceptions of a sweep's table (class, case, check) with their reasons.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstddef>
 #include <set>
 #include <string>
 #include <vector>
@@ -36,9 +39,34 @@ struct TExempt {
 TNamedChecks Checks(const std::string& cls, const std::string& way,
                     const std::vector<TExempt>& exempt);
 
-// Fails for each row that names no class of `classes`, no way of `ways` or no check of `checks`,
-// or gives no reason: a row of a class the package no longer registers is stale too.
-void ExpectRowsNameKnown(const std::vector<TExempt>& rows, const std::set<std::string>& classes,
-                         const std::set<std::string>& ways, const std::set<std::string>& checks);
+// Fails for each row that names no registered control class, no way of `cases` or no check of
+// `checks`, or gives no reason: a row of a class the package no longer registers is stale too.
+void ExpectRowsNameKnown(const std::vector<TExempt>& rows, const std::set<std::string>& ways,
+                         const std::set<std::string>& checks);
+template <class Case, size_t N>
+void ExpectRowsNameKnown(const std::vector<TExempt>& rows, const Case (&cases)[N],
+                         const std::set<std::string>& checks) {
+  std::set<std::string> ways;
+  for (const Case& c : cases) ways.insert(c.Name);
+  ExpectRowsNameKnown(rows, ways, checks);
+}
+
+// Compares each class with its twin in each case (`compare` answers the checks that passed),
+// traced by the class's name; some are compared, and more checks pass than cases are compared.
+template <class Case, size_t N, class F>
+void CompareEach(const std::vector<vcl::TClass>& classes, const Case (&cases)[N], F compare) {
+  int compared = 0, passed = 0;
+  for (vcl::TClass cls : classes) {
+    SCOPED_TRACE(cls->ClassName());
+    for (const Case& c : cases) {
+      passed += compare(cls, c);
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 0);
+  EXPECT_GT(passed, compared);
+  ::testing::Test::RecordProperty("compared", compared);
+  ::testing::Test::RecordProperty("passed", passed);
+}
 
 }  // namespace packagetest
