@@ -397,8 +397,9 @@ TEST_P(RecreateSweep, EveryControlKeepsWhatAUserGaveItWhenItsWindowIsMadeAgain) 
   ASSERT_GT(classes_.size(), 60u);
   // Every dialog a click brings up is closed at once with the script's error.
   vcl::testkit::TDialogScript noAnswers;
-  packagetest::CompareEach(Shard(kShards), kWays,
-                           [this](vcl::TClass cls, const TWayCase& way) { return Compare(cls, way); });
+  packagetest::CompareEach(Shard(kShards), kWays, [this](vcl::TClass cls, const TWayCase& way) {
+    return Compare(cls, way);
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, RecreateSweep, ::testing::Range(0, kShards));

@@ -97,5 +97,31 @@ TEST_F(ControlsTest, AFormMinimizedFromMaximizedComesBackMaximizedThenNormal) {
   EXPECT_EQ(form.BoundsRect(), Bounds(100, 80, 300, 200));
 }
 
+// The application minimized twice and restored twice: each is told once, and restored, the form
+// that was active is active again with the focus on the control that had it.
+TEST_F(ControlsTest, TheApplicationRestoredGivesTheFocusBackAndTellsOnce) {
+  TForm form(nullptr), other(nullptr);
+  form.SetBounds(10, 10, 300, 200);
+  other.SetBounds(400, 10, 300, 200);
+  auto* edit = Place<TEdit>(&form, 8, 8, 100, 24);
+  Place<TEdit>(&form, 8, 40, 100, 24);
+  ShowNow(&other);
+  ShowNow(&form);
+  edit->SetFocus();
+  TLog minimized, restored;
+  Application->OnMinimize = minimized.Counter();
+  Application->OnRestore = restored.Counter();
+  for (int i = 0; i < 2; ++i) Application->Minimize();
+  Idle();
+  EXPECT_EQ(win::GetFocus(), nullptr);
+  for (int i = 0; i < 2; ++i) Application->Restore();
+  Idle();
+  EXPECT_EQ(minimized.Count, 1);
+  EXPECT_EQ(restored.Count, 1);
+  EXPECT_TRUE(win::IsWindowVisible(other.Handle()));
+  EXPECT_EQ(win::GetActiveWindow(), form.Handle());
+  EXPECT_EQ(win::GetFocus(), edit->Handle());
+}
+
 }  // namespace
 }  // namespace vcl::testing
