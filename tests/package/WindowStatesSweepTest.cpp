@@ -93,6 +93,7 @@ constexpr char kNoPaint[] = "paints nothing on the screen while its form is away
 constexpr char kNoInput[] = "takes no input while its form is away";
 constexpr char kFollows[] = "follows its maximized form";
 constexpr char kBack[] = "comes back where it stood";
+constexpr char kFocusBack[] = "has its form active again when the form comes back";
 constexpr char kValues[] = "keeps its published values";
 constexpr char kState[] = "keeps the state a user sees";
 constexpr char kPicture[] = "looks as its twin does";
@@ -324,6 +325,7 @@ class WindowStatesSweep : public packagetest::TControlClassesSweep {
       tk::AdvanceClock(kAwayStep * kAwaySteps);
     }
     error += Raised([&] { subject.ComeBack(way.Way); });
+    if (way.Away) checks.Expect(kFocusBack, win::GetActiveWindow() == form->Handle());
     checks.Expect(kNoError, error.empty() && vcl::Application->ShownExceptions().size() == shown,
                   error);
     checks.Expect(kBack,
@@ -369,8 +371,9 @@ INSTANTIATE_TEST_SUITE_P(Shards, WindowStatesSweep, ::testing::Range(0, kShards)
 class WindowStatesExceptions : public packagetest::TPackageFixture<> {};
 
 TEST_F(WindowStatesExceptions, NameRegisteredControlClassesWaysAndChecksOnly) {
-  const std::set<std::string> checks = {kGone, kStays,  kNoPaint, kNoInput, kFollows,
-                                        kBack, kValues, kState,   kPicture, kNoError};
+  const std::set<std::string> checks = {kGone,      kStays,  kNoPaint, kNoInput,
+                                        kFollows,   kBack,   kValues,  kState,
+                                        kFocusBack, kPicture, kNoError};
   packagetest::ExpectRowsNameKnown(Exemptions(), kWays, checks);
 }
 
