@@ -371,9 +371,8 @@ INSTANTIATE_TEST_SUITE_P(Shards, WindowStatesSweep, ::testing::Range(0, kShards)
 class WindowStatesExceptions : public packagetest::TPackageFixture<> {};
 
 TEST_F(WindowStatesExceptions, NameRegisteredControlClassesWaysAndChecksOnly) {
-  const std::set<std::string> checks = {kGone,      kStays,  kNoPaint, kNoInput,
-                                        kFollows,   kBack,   kValues,  kState,
-                                        kFocusBack, kPicture, kNoError};
+  const std::set<std::string> checks = {kGone,   kStays, kNoPaint,   kNoInput, kFollows, kBack,
+                                        kValues, kState, kFocusBack, kPicture, kNoError};
   packagetest::ExpectRowsNameKnown(Exemptions(), kWays, checks);
 }
 
