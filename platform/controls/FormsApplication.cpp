@@ -352,25 +352,37 @@ void TApplication::ShowException(Exception& E) {
   shownExceptions_.push_back(msg);
 }
 
+// The application is minimized while it keeps the forms Minimize hid; it is told once.
 void TApplication::Minimize() {
-  if (!Screen) return;
+  if (!Screen || !minimizedDisabled_.empty()) return;
+  TCustomForm* const active = Screen->ActiveForm();
   for (int i = 0; i < Screen->FormCount(); ++i) {
     TCustomForm* f = Screen->Forms(i);
-    if (f->handle_ && IsWindowVisible(f->handle_)) {
-      ShowWindow(f->handle_, SW_HIDE);
-      minimizedDisabled_.push_back(f);
-    }
+    if (f != active && f->handle_ && IsWindowVisible(f->handle_)) minimizedDisabled_.push_back(f);
   }
+  // The active form goes last and comes back active.
+  if (active && active->handle_ && IsWindowVisible(active->handle_))
+    minimizedDisabled_.push_back(active);
+  for (TCustomForm* f : minimizedDisabled_) ShowWindow(f->handle_, SW_HIDE);
   if (OnMinimize) OnMinimize(this);
 }
 
 void TApplication::Restore() {
-  for (TCustomForm* f : minimizedDisabled_) {
+  if (minimizedDisabled_.empty()) return;
+  std::vector<TCustomForm*> forms;
+  forms.swap(minimizedDisabled_);
+  TCustomForm* last = nullptr;
+  for (TCustomForm* f : forms) {
     bool alive = false;
     for (int i = 0; Screen && i < Screen->FormCount(); ++i) alive = alive || Screen->Forms(i) == f;
-    if (alive && f->handle_) ShowWindow(f->handle_, SW_SHOWNA);
+    if (alive && f->handle_) {
+      ShowWindow(f->handle_, SW_SHOWNA);
+      last = f;
+    }
   }
-  minimizedDisabled_.clear();
+  // The form that was active is active again, with the focus where it was.
+  if (last && IsWindowVisible(last->handle_) && !IsIconic(last->handle_))
+    SetActiveWindow(last->handle_);
   if (OnRestore) OnRestore(this);
 }
 

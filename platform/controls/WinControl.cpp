@@ -18,6 +18,53 @@ namespace vcl {
 using namespace win;
 using namespace controls_internal;
 
+namespace {
+
+// A minimized top-level window: its icon is no place of its control, which stands where the
+// window is restored to.
+bool IsIconicTopLevel(HWND h) { return IsIconic(h) && !(GetWindowLongA(h, GWL_STYLE) & WS_CHILD); }
+
+// The work area's top-left corner, the origin of the normal places of top-level windows.
+POINT WorkAreaOrigin() {
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  return {work.Left, work.Top};
+}
+
+// The window's bounds in its parent's client coordinates (on the screen for a top-level
+// window); a minimized top-level window's are those it is restored to.
+RECT WindowBounds(HWND h) {
+  RECT r;
+  if (IsIconicTopLevel(h)) {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    GetWindowPlacement(h, &wp);
+    r = wp.rcNormalPosition;
+    const POINT origin = WorkAreaOrigin();
+    OffsetRect(&r, origin.X, origin.Y);
+    return r;
+  }
+  GetWindowRect(h, &r);
+  if (HWND p = GetParent(h); p && (GetWindowLongA(h, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// A minimized top-level window is given the normal place it is restored to.
+void SetNormalPlace(HWND h, const TRect& r) {
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  GetWindowPlacement(h, &wp);
+  const POINT origin = WorkAreaOrigin();
+  wp.rcNormalPosition = r;
+  OffsetRect(&wp.rcNormalPosition, -origin.X, -origin.Y);
+  // It stays minimized, and hidden when it is.
+  wp.showCmd = IsWindowVisible(h) ? SW_SHOWMINNOACTIVE : SW_HIDE;
+  SetWindowPlacement(h, &wp);
+}
+
+}  // namespace
+
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
   brush_ = new TBrush;
   brush_->SetColor(color_);
@@ -139,11 +186,7 @@ void TWinControl::CreateWnd() {
     SetWindowLongA(handle_, GWL_ID,
                    static_cast<LONG>(reinterpret_cast<uintptr_t>(handle_) & 0x7FFFFFFF));
   // The window may have been placed elsewhere than asked (default positions of top-level windows).
-  RECT r;
-  GetWindowRect(handle_, &r);
-  if (HWND p = GetParent(handle_); p && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
-    MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&r), 2);
-  UpdateBoundsRect(r);
+  UpdateBoundsRect(WindowBounds(handle_));
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
@@ -621,12 +664,10 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (handle_ && !IsIconic(handle_)) {
     SetWindowPos(handle_, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     // The window may refuse or adjust; the bounds follow what it did.
-    RECT r;
-    GetWindowRect(handle_, &r);
-    if (HWND p = GetParent(handle_); p && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
-      MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&r), 2);
-    UpdateBoundsRect(r);
+    UpdateBoundsRect(WindowBounds(handle_));
   } else {
+    if (handle_ && IsIconicTopLevel(handle_))
+      SetNormalPlace(handle_, Bounds(ALeft, ATop, AWidth, AHeight));
     const bool sized = AWidth != width_ || AHeight != height_;
     left_ = ALeft;
     top_ = ATop;
@@ -655,6 +696,15 @@ void TWinControl::UpdateBoundsRect(const TRect& R) {
 }
 
 TRect TWinControl::GetClientRect() {
+  if (handle_ && IsIconicTopLevel(handle_)) {
+    // The client area of the window as restored: its bounds less the frame of its style.
+    RECT nc{0, 0, 0, 0};
+    AdjustWindowRectEx(&nc, static_cast<DWORD>(GetWindowLongA(handle_, GWL_STYLE)),
+                       GetMenu(handle_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongA(handle_, GWL_EXSTYLE)));
+    return Rect(0, 0, std::max(0, ClampToInt(int64_t{width_} - nc.Width())),
+                std::max(0, ClampToInt(int64_t{height_} - nc.Height())));
+  }
   if (handle_) {
     RECT r;
     win::GetClientRect(handle_, &r);
@@ -681,11 +731,7 @@ TPoint TWinControl::ClientOrigin() {
 void TWinControl::WMWindowPosChanged(TWMWindowPosMsg& Message) {
   ZYL_INHERITED(Message);
   if (!handle_ || controlState_.contains(csDestroyingHandle)) return;
-  RECT r;
-  GetWindowRect(handle_, &r);
-  if (HWND p = GetParent(handle_); p && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
-    MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&r), 2);
-  UpdateBoundsRect(r);
+  UpdateBoundsRect(WindowBounds(handle_));
 }
 
 // A client area that changed while the window kept its size (a scroll bar came or went, the

@@ -639,8 +639,12 @@ BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* wp) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     if (!(w = FromHandle(hwnd))) return FALSE;
   }
-  w->RestoreToMaximized = (wp->flags & WPF_RESTORETOMAXIMIZED) != 0;
+  const bool restoreToMaximized = (wp->flags & WPF_RESTORETOMAXIMIZED) != 0;
+  w->RestoreToMaximized = restoreToMaximized;
   ShowWindow(hwnd, static_cast<int>(wp->showCmd));
+  // A window the placement minimizes is restored maximized when the placement says so.
+  if ((w = FromHandle(hwnd)) && (w->Style & WS_MINIMIZE))
+    w->RestoreToMaximized = restoreToMaximized;
   return TRUE;
 }
 

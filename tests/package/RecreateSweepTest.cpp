@@ -28,14 +28,11 @@
 #include <utility>
 #include <vector>
 
-#include "edits/ZYLBaseEdit.h"
-#include "edits/ZYLCustomMemo.h"
 #include "platform/classes/StringList.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
-#include "platform/controls/RangeCtrls.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
@@ -44,6 +41,7 @@
 #include "tests/package/NamedChecks.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
+#include "tests/package/TwinState.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/PixelCheck.h"
 #include "tests/support/TempDir.h"
@@ -51,7 +49,11 @@
 namespace {
 
 namespace tk = win::testkit;
+using packagetest::Checks;
+using packagetest::Differences;
 using packagetest::IsControlClass;
+using packagetest::RunTimeState;
+using packagetest::TExempt;
 using packagetest::TValues;
 
 // The classes are dealt round-robin to this many tests, which CI runs side by side.
@@ -111,14 +113,6 @@ constexpr char kHeld[] = "keeps its timers and caret";
 constexpr char kPicture[] = "looks the same";
 constexpr char kNextInput[] = "takes the next input alike";
 
-// A check of the sweep that a class does not pass in one way, and why.
-struct TExempt {
-  const char* Class;
-  const char* Way;
-  const char* Check;
-  const char* Reason;
-};
-
 constexpr char kNoExit[] =
     "a control leaving its parent loses the focus without leaving it for another control, as "
     "every control does: the edit keeps the caret it had instead of going back to the start "
@@ -158,66 +152,9 @@ const std::vector<TExempt>& Exemptions() {
   return exempt;
 }
 
-// The checks one class makes in one way, against the named exceptions of the table given.
-packagetest::TNamedChecks Checks(const std::string& cls, const std::string& way,
-                                 const std::vector<TExempt>& exempt) {
-  std::set<std::string> named;
-  for (const TExempt& e : exempt)
-    if (cls == e.Class && way == e.Way) named.insert(e.Check);
-  return packagetest::TNamedChecks(cls + " (" + way + ")", std::move(named));
-}
-
-using packagetest::Differences;
-
 // ---- What a user sees that is not published ----
 
 std::string Number(int64_t n) { return std::to_string(n); }
-
-// The control's state as a user meets it, by name; `focus` adds whether it holds the focus.
-TValues RunTimeState(vcl::TControl* c, bool focus) {
-  TValues s;
-  s["Text"] = c->Text();
-  if (auto* e = dynamic_cast<vcl::TCustomEdit*>(c)) {
-    s["SelStart"] = Number(e->SelStart());
-    s["SelLength"] = Number(e->SelLength());
-    s["Modified"] = Number(e->Modified());
-  }
-  if (auto* e = dynamic_cast<zyl::TZYLBaseEdit*>(c)) {
-    s["SelStart"] = Number(e->SelStart());
-    s["SelLength"] = Number(e->SelLength());
-    s["CaretPos"] = Number(e->CaretPos());
-    s["Modified"] = Number(e->Modified());
-  }
-  if (auto* m = dynamic_cast<zyl::TZYLCustomMemo*>(c)) s["TopRow"] = Number(m->TopRow());
-  if (auto* l = dynamic_cast<vcl::TCustomListBox*>(c)) {
-    s["ItemIndex"] = Number(l->ItemIndex());
-    s["TopIndex"] = Number(l->TopIndex());
-  }
-  if (auto* b = dynamic_cast<vcl::TCustomComboBox*>(c)) {
-    s["ItemIndex"] = Number(b->ItemIndex());
-    s["SelStart"] = Number(b->SelStart());
-    s["SelLength"] = Number(b->SelLength());
-  }
-  if (auto* b = dynamic_cast<vcl::TCustomCheckBox*>(c)) s["Checked"] = Number(b->Checked());
-  if (auto* b = dynamic_cast<vcl::TRadioButton*>(c)) s["Checked"] = Number(b->Checked());
-  if (auto* r = dynamic_cast<vcl::TRangeControl*>(c)) s["Position"] = Number(r->Position());
-  if (auto* r = dynamic_cast<vcl::TScrollBar*>(c)) s["Position"] = Number(r->Position());
-  // The window's own state, of a control that shows (one that does not may have no window).
-  auto* w = dynamic_cast<vcl::TWinControl*>(c);
-  if (w && w->HandleAllocated() && w->Showing()) {
-    for (int bar : {win::SB_HORZ, win::SB_VERT}) {
-      win::SCROLLINFO si{};
-      si.cbSize = sizeof si;
-      si.fMask = win::SIF_ALL;
-      const std::string name = bar == win::SB_HORZ ? "HorzScrollBar" : "VertScrollBar";
-      if (win::GetScrollInfo(w->Handle(), bar, &si))
-        s[name] = Number(si.nMin) + ".." + Number(si.nMax) + " page " + Number(si.nPage) + " at " +
-                  Number(si.nPos);
-    }
-  }
-  if (focus && w) s["Focused"] = Number(w->Focused());
-  return s;
-}
 
 // The lines of a control that lists items, each with its object, "" for another control.
 std::string LinesOf(vcl::TControl* c) {
@@ -318,10 +255,7 @@ struct TRecreateStage {
   void TakeInput() {
     vcl::TControl* c = Control();
     GiveLines(c);
-    // A picker or a calendar starts at the moment it was made: both twins start at one.
-    for (const char* name : {"Date", "Time"})
-      if (const vcl::TPropInfo* p = vcl::GetPropInfo(c, name); p && p->IsWritable())
-        vcl::SetPropValue(c, p, name == std::string("Date") ? "46000" : "0.5");
+    packagetest::StartAtOneMoment(c);
     Activate(Stage.Form());
     const win::POINT at = Middle(c);
     for (const char* step : {"mouse moved in", "clicked", "focused", "character typed"})
@@ -463,19 +397,9 @@ TEST_P(RecreateSweep, EveryControlKeepsWhatAUserGaveItWhenItsWindowIsMadeAgain) 
   ASSERT_GT(classes_.size(), 60u);
   // Every dialog a click brings up is closed at once with the script's error.
   vcl::testkit::TDialogScript noAnswers;
-  int compared = 0, passed = 0;
-  for (size_t k = static_cast<size_t>(GetParam()); k < classes_.size(); k += kShards) {
-    const vcl::TClass cls = classes_[k];
-    SCOPED_TRACE(cls->ClassName());
-    for (const TWayCase& way : kWays) {
-      passed += Compare(cls, way);
-      ++compared;
-    }
-  }
-  EXPECT_GT(compared, 0);
-  EXPECT_GT(passed, compared);
-  RecordProperty("compared", compared);
-  RecordProperty("passed", passed);
+  packagetest::CompareEach(Shard(kShards), kWays, [this](vcl::TClass cls, const TWayCase& way) {
+    return Compare(cls, way);
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, RecreateSweep, ::testing::Range(0, kShards));
@@ -485,18 +409,9 @@ INSTANTIATE_TEST_SUITE_P(Shards, RecreateSweep, ::testing::Range(0, kShards));
 class RecreateExceptions : public packagetest::TPackageFixture<> {};
 
 TEST_F(RecreateExceptions, NameRegisteredControlClassesWaysAndChecksOnly) {
-  const std::set<std::string> controls = packagetest::ControlClassNames();
-  ASSERT_GT(controls.size(), 60u);
-  std::set<std::string> ways;
-  for (const TWayCase& w : kWays) ways.insert(w.Name);
   const std::set<std::string> checks = {kValues, kState,   kLinesKept, kStyles,
                                         kHeld,   kPicture, kNextInput};
-  for (const TExempt& e : Exemptions()) {
-    EXPECT_TRUE(controls.count(e.Class)) << e.Class << " is no registered control class";
-    EXPECT_TRUE(ways.count(e.Way)) << e.Class << ": " << e.Way << " is no way of the sweep";
-    EXPECT_TRUE(checks.count(e.Check)) << e.Class << ": " << e.Check << " is no check";
-    EXPECT_GT(std::string(e.Reason).size(), 0u) << e.Class;
-  }
+  packagetest::ExpectRowsNameKnown(Exemptions(), kWays, checks);
 }
 
 // ---- The components that hook a form's window ----

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -220,6 +221,67 @@ TEST_F(FormComponent, KeysLeftOutOfTheOptionsAreDeletedAndDamagedOnesIgnored) {
   EXPECT_EQ(ini.find("FormFont"), std::string::npos) << ini;
   EXPECT_NE(ini.find("Form=200,"), std::string::npos) << ini;
 }
+
+// A form left in a window state stores its normal bounds with the state; the next one comes
+// back in that state and is restored to those bounds, by a user's restore and by WindowState.
+struct TStateCase {
+  const char* Name;
+  std::vector<vcl::TWindowState> States;  // the states the form goes through before it goes
+  const char* Stored;                     // the value written when the form goes
+  vcl::TWindowState Back;                 // the state of the next form after its show
+  bool RestoresMaximized;                 // a user's restore of the next form maximizes it
+};
+
+class StoredState : public FormComponent, public ::testing::WithParamInterface<TStateCase> {};
+
+TEST_P(StoredState, IsStoredWithTheNormalBoundsAndComesBack) {
+  const TStateCase& c = GetParam();
+  const std::string lines =
+      "    IniSaveOptions = [soPos, soSize, soState]\n    Options = [foAutoShow]\n";
+  {
+    auto form = ReadForm(lines);
+    form->Show();
+    wt::RunUntilIdle();
+    form->SetBounds(50, 60, 320, 210);
+    for (vcl::TWindowState state : c.States) form->SetWindowState(state);
+    wt::RunUntilIdle();
+  }
+  const std::string ini = ReadIni();
+  const size_t at = ini.find(std::string("Form=") + c.Stored);
+  ASSERT_NE(at, std::string::npos) << ini;
+  EXPECT_TRUE(std::isspace(ini[at + 5 + std::string(c.Stored).size()])) << ini;
+  auto again = ReadForm(lines);
+  again->Show();
+  wt::RunUntilIdle();
+  const win::HWND h = again->Handle();
+  EXPECT_EQ(again->WindowState(), c.Back);
+  EXPECT_EQ(win::IsZoomed(h) != 0, c.Back == vcl::wsMaximized);
+  EXPECT_EQ(win::IsIconic(h) != 0, c.Back == vcl::wsMinimized);
+  EXPECT_TRUE(win::IsWindowVisible(h));
+  win::ShowWindow(h, win::SW_RESTORE);
+  wt::RunUntilIdle();
+  EXPECT_EQ(win::IsZoomed(h) != 0, c.RestoresMaximized);
+  EXPECT_EQ(again->WindowState(), c.RestoresMaximized ? vcl::wsMaximized : vcl::wsNormal);
+  again->SetWindowState(vcl::wsNormal);
+  wt::RunUntilIdle();
+  EXPECT_EQ(Bounds(again.get()), (win::TRect{50, 60, 370, 270}));
+  EXPECT_EQ(again->WindowState(), vcl::wsNormal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, StoredState,
+    ::testing::Values(
+        TStateCase{"Normal", {}, "200,0,1,50,60,370,270", vcl::wsNormal, false},
+        TStateCase{
+            "Maximized", {vcl::wsMaximized}, "200,0,3,50,60,370,270", vcl::wsMaximized, false},
+        TStateCase{
+            "Minimized", {vcl::wsMinimized}, "200,0,2,50,60,370,270", vcl::wsMinimized, false},
+        TStateCase{"MinimizedFromMaximized",
+                   {vcl::wsMaximized, vcl::wsMinimized},
+                   "200,2,2,50,60,370,270",
+                   vcl::wsMinimized,
+                   true}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(FormComponent, RestoreOnceReadsOnlyAtTheFirstShow) {
   WriteIni("[Common]\nForm=200,0,1,10,20,410,320\n");

@@ -135,6 +135,25 @@ TEST_F(FormShadow, InactiveAndMinimizedFormsAndANewWindow) {
   EXPECT_EQ(StripCount(), 0);
 }
 
+// Minimized or maximized by its window state, the form shows no shadow; restored, the strips
+// stand along its edges again.
+TEST_F(FormShadow, MinimizedOrMaximizedFormsShowNoShadowUntilRestored) {
+  ShowAndActivate();
+  for (vcl::TWindowState state : {vcl::wsMinimized, vcl::wsMaximized}) {
+    form_->SetWindowState(state);
+    wt::RunUntilIdle();
+    EXPECT_FALSE(win::IsWindowVisible(shadow_->RightStrip())) << state;
+    EXPECT_FALSE(win::IsWindowVisible(shadow_->BottomStrip())) << state;
+    form_->SetWindowState(vcl::wsNormal);
+    win::SetForegroundWindow(form_->Handle());
+    wt::RunUntilIdle();
+    EXPECT_TRUE(win::IsWindowVisible(shadow_->RightStrip())) << state;
+    EXPECT_EQ(WindowBounds(shadow_->RightStrip()), (win::TRect{300, 106, 306, 250}));
+    EXPECT_EQ(WindowBounds(shadow_->BottomStrip()), (win::TRect{106, 250, 306, 256}));
+    EXPECT_EQ(wt::CaptureScreen().Color(302, 200), vcl::ColorToRGB(vcl::clBtnShadow));
+  }
+}
+
 TEST_F(FormShadow, OnlyOneShadowOnAFormOfItsOwn) {
   EXPECT_EQ(testsupport::ErrorOf<ZYLEOneInstError>([&] {
               new TZYLFormShadow(form_.get());

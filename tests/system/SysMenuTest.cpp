@@ -11,6 +11,7 @@
 #include "platform/controls/Forms.h"
 #include "platform/controls/Menus.h"
 #include "platform/testkit/ControlsSession.h"
+#include "platform/testkit/TestKit.h"
 #include "platform/user/WinUser.h"
 #include "system/ZYLSysMenu.h"
 
@@ -98,6 +99,33 @@ TEST_F(SysMenu, OwnEntriesGoInAtTheirPlaceAndReportTheirClicks) {
   menu_->UpdateMenu();
   EXPECT_EQ(Entries(System())[0], "C=1");
   EXPECT_EQ(Entries(System()).size(), standard.size() + 1);
+}
+
+// Minimized, maximized and restored, the form keeps the own entries and drops the standard
+// ones left out; an own entry chosen in any state reaches OnClick and leaves the state as it is.
+TEST_F(SysMenu, EntriesStayAndAnswerInEveryWindowState) {
+  SetItems({"A", "B"});
+  menu_->SetInsertFrom(0);
+  menu_->SetShowEntries({smRestore, smMove, smMinimize, smClose, smSwitch});
+  menu_->Loaded();
+  form_->Show();
+  win::testkit::RunUntilIdle();
+  const std::vector<std::string> shown = Entries(System());
+  ASSERT_EQ(shown.front(), "A=1");
+  for (vcl::TWindowState state : {vcl::wsMinimized, vcl::wsMaximized, vcl::wsNormal}) {
+    form_->SetWindowState(state);
+    win::testkit::RunUntilIdle();
+    EXPECT_EQ(Entries(System()), shown) << state;
+    form_->Perform(win::WM_SYSCOMMAND, 2, 0);
+    EXPECT_EQ(listener_.Heard.back(), "1 B") << state;
+    EXPECT_EQ(form_->WindowState(), state);
+  }
+  // The standard Restore chosen on the minimized form restores it, and the entries stay.
+  form_->SetWindowState(vcl::wsMinimized);
+  form_->Perform(win::WM_SYSCOMMAND, win::SC_RESTORE, 0);
+  win::testkit::RunUntilIdle();
+  EXPECT_EQ(form_->WindowState(), vcl::wsNormal);
+  EXPECT_EQ(Entries(System()), shown);
 }
 
 // Freed while its form stays, the component takes its entries with it: the form's system menu

@@ -229,6 +229,44 @@ TEST_F(TrayIcon, MinimizeHidesAndNoCloseTurnsCloseIntoHiding) {
   EXPECT_NE(InTray(), nullptr);
 }
 
+// Minimized to the tray, the form goes out of sight (and the application's button with it)
+// unless ShowMinimizedIcon keeps them; a click on the icon whose handler shows the form and
+// restores it brings it back where it stood.
+struct TRestorer : vcl::TObject {
+  vcl::TForm* Form = nullptr;
+  void Click(vcl::TObject*) {
+    Form->Show();
+    Form->SetWindowState(vcl::wsNormal);
+  }
+};
+
+class TrayIconMinimized : public TrayIcon, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(TrayIconMinimized, TheFormGoesToTheTrayAndComesBackWhereItStood) {
+  const bool keepButton = GetParam();
+  TRestorer restorer;
+  restorer.Form = form_.get();
+  tray_->SetShowMinimizedIcon(keepButton);
+  tray_->SetOnClick(vcl::TNotifyEvent(&restorer, &TRestorer::Click));
+  tray_->Loaded();
+  form_->Show();
+  wt::RunUntilIdle();
+  const win::HWND app = vcl::Application->Handle();
+  form_->Perform(win::WM_SYSCOMMAND, win::SC_MINIMIZE, 0);
+  wt::RunUntilIdle();
+  EXPECT_TRUE(win::IsIconic(form_->Handle()));
+  EXPECT_EQ(form_->Visible(), keepButton);
+  EXPECT_EQ(win::IsWindowVisible(app) != 0, keepButton);
+  ASSERT_NE(InTray(), nullptr);
+  wt::ClickTrayIcon(InTray()->Wnd, InTray()->ID);
+  EXPECT_TRUE(win::IsWindowVisible(form_->Handle()));
+  EXPECT_FALSE(win::IsIconic(form_->Handle()));
+  EXPECT_EQ(form_->WindowState(), vcl::wsNormal);
+  EXPECT_EQ(form_->BoundsRect(), vcl::Bounds(10, 10, 300, 200));
+}
+
+INSTANTIATE_TEST_SUITE_P(ShowMinimizedIcon, TrayIconMinimized, ::testing::Bool());
+
 // Three icons of one form: whichever goes first, the others stay in the tray, each with its own
 // icon, and a click on each reaches its own handler.
 struct TClickedBy : vcl::TObject {

@@ -471,6 +471,17 @@ TEST_F(WindowTest, ShowWindowStatesAndPlacement) {
   wp.flags = 0;
   ASSERT_TRUE(SetWindowPlacement(w, &wp));
   EXPECT_EQ(WindowRect(w), (RECT{10, 20, 210, 220}));
+  // A placement that minimizes a normal window and says it restores maximized: it does.
+  wp.showCmd = SW_SHOWMINIMIZED;
+  wp.flags = WPF_RESTORETOMAXIMIZED;
+  ASSERT_TRUE(SetWindowPlacement(w, &wp));
+  EXPECT_TRUE(IsIconic(w));
+  GetWindowPlacement(w, &wp);
+  EXPECT_EQ(wp.flags, WPF_RESTORETOMAXIMIZED);
+  ShowWindow(w, SW_RESTORE);
+  EXPECT_TRUE(IsZoomed(w));
+  ShowWindow(w, SW_RESTORE);
+  EXPECT_EQ(WindowRect(w), (RECT{10, 20, 210, 220}));
   MoveWindow(w, 10, 20, 50, 50, TRUE);  // never smaller than the minimum tracking size
   EXPECT_EQ(WindowRect(w), (RECT{10, 20, 10 + GetSystemMetrics(SM_CXMINTRACK), 70}));
   rec.Clear();
