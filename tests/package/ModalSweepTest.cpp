@@ -9,7 +9,8 @@
 //  - the component freed by a timer of the modal form, or its twin on the calling form freed from
 //    a click, leaves the wait going until OK ends it;
 //  - the modal form released from a click ends the wait with mrCancel, and is freed once, after
-//    ShowModal returned; the calling form released from a click is freed after the wait;
+//    ShowModal returned; the calling form released from a click is freed in the wait (the
+//    modal form is not its own; a form that owns the modal form is freed after the wait);
 //  - afterwards the calling form is enabled and active, its edit focused, no window left shown.
 // Over every component class with its working switches on: what it does on the virtual clock
 // (its events, its picture) it does on while a wait runs, on the modal form and on the calling
@@ -651,6 +652,26 @@ TEST_F(Waits, AWaitStartedFromAModalFormGivesItBackItsFocus) {
     EXPECT_EQ(returned, n.Returned);
     EXPECT_EQ(back, "");
   }
+}
+
+// The calling form owns the modal form and its timer releases it while the modal form waits:
+// the wait ends with mrCancel, and both go once ShowModal has returned.
+TEST_F(Waits, AFormReleasedWhileAFormItOwnsWaitsEndsTheWaitAndGoesAfterIt) {
+  TCaller caller;
+  auto* modal = new vcl::TForm(caller.Form);
+  const testsupport::TFreeProbe modalGone(modal);
+  auto* timer = new vcl::TTimer(caller.Form);
+  timer->SetInterval(100);
+  timer->SetOnTimer(handlers_.Calls([&] {
+    timer->SetEnabled(false);
+    caller.Form->Release();
+  }));
+  script_.Do([](vcl::TCustomForm*) { tk::AdvanceClock(500); });
+  EXPECT_EQ(modal->ShowModal(), vcl::mrCancel);
+  EXPECT_FALSE(modalGone.Freed || caller.Gone.Freed) << "freed inside the wait";
+  tk::RunUntilIdle();
+  EXPECT_EQ(modalGone.Times, 1);
+  EXPECT_EQ(caller.Gone.Times, 1);
 }
 
 // ---------------------------------------------------------------------------------------------
