@@ -148,6 +148,9 @@ bool TZYLBrowseDlg::Execute() {
 }
 
 bool TZYLBrowseDlg::ExecuteEnh(vcl::TCustomForm* ParentForm) {
+  // An Execute from inside the wait of the one under way would take the open dialog's handle:
+  // it shows nothing and answers false.
+  if (FHandle) return false;
   TItemList root;
   win::SHGetSpecialFolderLocation(nullptr, ZYLSystemFolderId(FStartFolder), &root.Items);
   char displayName[win::MAX_PATH] = "";

@@ -137,6 +137,7 @@ std::string TZYLAboutDlg::VersionText() const {
 }
 
 bool TZYLAboutDlg::ExecuteEnh(vcl::TCustomForm* Target) {
+  if (ShownForm()) return false;  // a second Execute inside the wait of the first
   return FStyle == bsStandard ? ShowShellAbout(Target) : ShowOwnForm(Target);
 }
 

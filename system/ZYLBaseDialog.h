@@ -59,7 +59,9 @@ class TZYLBaseDialog : public TZYLContainerComponent {
   vcl::TCustomForm* ShownForm() const { return FShownForm; }
   bool ControlSupportsXP() const { return true; }
 
-  // Shows the dialog; the base shows nothing and answers false.
+  // Shows the dialog; the base shows nothing and answers false. While the dialog's form is
+  // shown, a second Execute (from an event inside its wait) shows nothing and answers false:
+  // it would take over what belongs to the form that is open.
   virtual bool Execute() { return false; }
 
  protected:

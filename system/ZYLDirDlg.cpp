@@ -51,6 +51,7 @@ void TZYLDirDlg::GetDir(const std::string& Caption, std::string& Dir) {
 }
 
 bool TZYLDirDlg::ExecuteEnh(vcl::TCustomForm* Target) {
+  if (ShownForm()) return false;  // a second Execute inside the wait of the first
   std::unique_ptr<vcl::TForm> form = NewDialogForm("ZYLDirForm", -12);
 
   TZYLButton* ok = NewOKButton(form.get(), 302, 20, 86, 2);

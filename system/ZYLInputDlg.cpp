@@ -50,6 +50,7 @@ std::string TZYLInputDlg::InputBox(const std::string& Caption, const std::string
 
 bool TZYLInputDlg::ShowDialog(const std::string& Caption, const std::string& Prompt,
                               const std::string& Default, vcl::TCustomForm* Target) {
+  if (ShownForm()) return false;  // a second Execute inside the wait of the first
   const std::string caption = Caption.empty() ? std::string(SZYLInputCaption) : Caption;
   std::unique_ptr<vcl::TForm> form = NewDialogForm("ZYLInputForm", -11);
   int width = FWidth == -1 ? DefaultWidth : FWidth;

@@ -101,6 +101,7 @@ void TZYLTipDlg::TipsChange(vcl::TObject* /*Sender*/) {
 }
 
 bool TZYLTipDlg::ExecuteEnh(vcl::TCustomForm* Target, TZYLTipsDialogMode Mode) {
+  if (ShownForm()) return false;  // a second Execute inside the wait of the first
   if (Mode == moStart && !FShowAtStart) return false;
   if (FTips->Count() == 0) {
     // The owner form released while the message waits ends it, and is freed once this call

@@ -75,6 +75,7 @@ void TZYLWindowListDlg::Notification(vcl::TComponent* AComponent, vcl::TOperatio
 }
 
 bool TZYLWindowListDlg::ExecuteEnh(vcl::TCustomForm* Target) {
+  if (ShownForm()) return false;  // a second Execute inside the wait of the first
   SetChosenForm(nullptr);
   std::unique_ptr<vcl::TForm> form = NewDialogForm("ZYLWindowListForm", -12);
 

@@ -432,6 +432,9 @@ TModalResult TCustomForm::ShowModal() {
   if (GetCapture()) SendMessageA(GetCapture(), WM_CANCELMODE, 0, 0);
   ReleaseCapture();
   formState_ += fsModal;
+  // The form released while it waits (from one of its own events, say), or the form that owns
+  // it, ends the wait, and is freed once this call has returned.
+  const TReleaseHold held(this), ownerHeld(Owner());
   ModalForms().push_back(this);
   const TFinally unlisted([this] { std::erase(ModalForms(), this); });
   HWND activeWindow = GetActiveWindow();

@@ -16,7 +16,6 @@
 #include <utility>
 #include <vector>
 
-#include "edits/ZYLBrowseDlg.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/TypeInfo.h"
@@ -28,11 +27,10 @@
 #include "platform/controls/StdCtrls.h"
 #include "platform/testkit/DialogScript.h"
 #include "platform/testkit/TestKit.h"
-#include "system/ZYLBaseDialog.h"
-#include "system/ZYLMsg.h"
 #include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
+#include "tests/package/Waits.h"
 #include "tests/support/FreeProbe.h"
 
 namespace {
@@ -262,22 +260,6 @@ INSTANTIATE_TEST_SUITE_P(Shards, FreedFromEvents, ::testing::Range(0, kShards));
 // ---------------------------------------------------------------------------------------------
 // The owner form freed while one of its dialogs runs its modal loop.
 
-// Runs the dialog's modal loop the way its class offers; false when the class has none.
-// `accepted` is what Execute answers (a message box: whether its answer is other than cancel).
-bool ExecuteModal(vcl::TComponent* c, bool& accepted) {
-  if (auto* own = dynamic_cast<zyl::TZYLBaseDialog*>(c)) {
-    accepted = own->Execute();
-  } else if (auto* box = dynamic_cast<zyl::TZYLMessageBoxDlg*>(c)) {
-    accepted = box->Execute("", "Go on?", {}, {vcl::mbOK, vcl::mbCancel}, -1, 0, -1, -1, 0) !=
-               vcl::mrCancel;
-  } else if (auto* browse = dynamic_cast<zyl::TZYLBrowseDlg*>(c)) {
-    accepted = browse->Execute();
-  } else {
-    return false;
-  }
-  return true;
-}
-
 // How the owner goes while the dialog waits.
 enum class TOwnerEnd { TimerReleases, TimerClosesWithFree, DialogEventReleases };
 
@@ -354,7 +336,7 @@ TEST_F(OwnerFreedDuringDialog, EndsTheDialogWhoseExecuteReturns) {
       bool accepted = true, modal = false;
       std::string error;
       try {
-        modal = ExecuteModal(dialog, accepted);
+        modal = packagetest::ExecuteModal(dialog, accepted);
       } catch (const std::exception& e) {
         error = e.what();
       }

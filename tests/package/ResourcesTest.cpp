@@ -33,6 +33,7 @@
 #include "tests/package/InputSteps.h"
 #include "tests/package/PackageFixture.h"
 #include "tests/package/PropertyStage.h"
+#include "tests/package/Waits.h"
 #include "tests/support/ErrorOf.h"
 
 namespace {
@@ -65,17 +66,11 @@ void Step(const std::function<void()>& step) {
 
 vcl::TControl* AsControl(vcl::TComponent* c) { return dynamic_cast<vcl::TControl*>(c); }
 
-// The switches that set a component working (its animation or scrolling on a timer, its hook of
-// a window or of the application, files dropped on its window), off by default.
-constexpr const char* kStarting[] = {"Animate",  "AutoActive",     "AutoStart",   "Scroll",
-                                     "Twinkle",  "HookWindowProc", "HandleApp",   "AcceptFiles",
-                                     "Animated", "ShadowVisible",  "ShowAtStart", "PlayWave"};
-
 // Turns on the switches the component publishes, so that what it takes while working is
 // counted too; answers how many it has.
 int Start(vcl::TComponent* c) {
   int started = 0;
-  for (const char* name : kStarting) {
+  for (const char* name : packagetest::kStartingSwitches) {
     if (!vcl::IsPublishedProp(c, name) || !vcl::FindPropInfo(c, name)->IsWritable()) continue;
     Step([&] { vcl::SetPropValue(c, name, "True"); });
     ++started;

@@ -38,6 +38,7 @@ add_executable(test_package ${CMAKE_SOURCE_DIR}/tests/package/PackageTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/PaintToSweepTest.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/TwinState.cpp
   ${CMAKE_SOURCE_DIR}/tests/package/WindowStatesSweepTest.cpp
+  ${CMAKE_SOURCE_DIR}/tests/package/ModalSweepTest.cpp
 )
 target_link_libraries(test_package PRIVATE zyl70se_B5 zyl70se_B5_design platform_headless
   platform_designide zyl_testsupport GTest::gtest_main)
