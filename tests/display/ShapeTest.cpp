@@ -352,6 +352,28 @@ TEST_F(ShapeTest, EmptySizesPaintNothingAndDoNotFail) {
   EXPECT_NO_THROW(s.PaintToCanvas(b.Canvas()));
 }
 
+// A tracing shadow shows wherever the shape stands on its form: its checker is clipped to the
+// shadow's outline where the control stands, not where the form's corner is.
+TEST_F(ShapeTest, ATracingShadowShowsAwayFromTheFormsCorner) {
+  auto form = MakeForm(vcl::clLime, 300, 200);
+  auto* s = new TZYLShapeControl(form.get());
+  s->SetBounds(101, 51, 40, 30);
+  s->SetParent(form.get());
+  MakePlain(s, vcl::clRed);
+  s->Shadow()->SetStyle(hssTracing);
+  s->Shadow()->SetDepth(5);
+  s->Shadow()->SetColor(vcl::clBlue);
+  form->Show();
+  const win::testkit::TCapture screen = win::testkit::RenderWindow(form->Handle(), false);
+  // Below the 35 x 25 shape, every other pixel of the shadow's band is darkened by the shadow's
+  // colour.
+  int shadow = 0;
+  for (int y = 51 + 26; y < 51 + 30; ++y)
+    for (int x = 101 + 6; x < 101 + 36; ++x)
+      shadow += screen.Color(x, y) != vcl::ColorToRGB(vcl::clLime);
+  EXPECT_EQ(shadow, 4 * 30 / 2);
+}
+
 // ---- Repaints ----
 
 TEST_F(ShapeTest, EachSettingsChangeRepaintsOnce) {
