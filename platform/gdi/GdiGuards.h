@@ -78,6 +78,20 @@ class TMemoryDC {
   HDC dc_;
 };
 
+// Where the DC's logical origin lands on the device.
+inline POINT LogicalOriginOnDevice(HDC dc) {
+  POINT at{0, 0};
+  LPtoDP(dc, &at, 1);
+  return at;
+}
+
+// Puts the DC's brush origin where its logical origin lands on the device, as a window's own DC
+// has it at the window's corner: patterns painted into another DC line up as on the screen.
+inline void AlignBrushOrigin(HDC dc) {
+  const POINT at = LogicalOriginOnDevice(dc);
+  SetBrushOrgEx(dc, at.X, at.Y, nullptr);
+}
+
 // Keeps the clip region of a DC and selects it back at the end. Intersect narrows the clip to
 // a region (device coordinates, still the caller's) within the kept one.
 class TSavedClip {
@@ -99,8 +113,7 @@ class TSavedClip {
   // Intersect with a region in the DC's logical units: it goes where the DC's origins put it
   // (a control painted into another DC at an offset, say).
   void IntersectLogical(HRGN rgn) {
-    POINT at{0, 0};
-    LPtoDP(dc_, &at, 1);
+    const POINT at = LogicalOriginOnDevice(dc_);
     HRGN r = CreateRectRgn(0, 0, 0, 0);
     CombineRgn(r, rgn, nullptr, RGN_COPY);
     OffsetRgn(r, at.X, at.Y);

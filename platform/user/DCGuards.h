@@ -41,14 +41,6 @@ class TPaintDC {
   HDC dc_;
 };
 
-// Puts the DC's brush origin where its logical origin lands on the device, as a window's own DC
-// has it at the window's corner: patterns painted into another DC line up as on the screen.
-inline void AlignBrushOrigin(HDC dc) {
-  POINT at{0, 0};
-  LPtoDP(dc, &at, 1);
-  SetBrushOrgEx(dc, at.X, at.Y, nullptr);
-}
-
 // The DC a window's WM_PAINT draws on: the DC its wParam gives when a picture of the window is
 // taken into it (PaintTo, WM_PRINTCLIENT), given back as it came and the window's update region
 // left as it is; else BeginPaint now and EndPaint at the end. Info().rcPaint is the part to
